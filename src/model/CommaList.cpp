@@ -1,0 +1,71 @@
+#include "model/CommaList.h"
+
+#include <charconv>
+
+namespace zol {
+
+namespace {
+
+[[noreturn]] void Fail(std::string_view what, std::string_view text)
+{
+    throw ConversionError("'" + std::string(text.substr(0, 40)) + "' " + std::string(what));
+}
+
+} // namespace
+
+int ParseInteger(std::string_view field)
+{
+    if (field.size() > MaxFieldLength)
+        Fail("is too long for a number", field);
+    std::string_view s = field;
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    bool negative = false;
+    if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
+        negative = s.front() == '-';
+        s.remove_prefix(1);
+    }
+    if (s.empty() || s.front() < '0' || s.front() > '9')
+        Fail("is not a valid integer value", field);
+    long long magnitude = 0;
+    auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), magnitude);
+    if (ec != std::errc() || end != s.data() + s.size())
+        Fail("is not a valid integer value", field);
+    const long long value = negative ? -magnitude : magnitude;
+    if (value < INT32_MIN || value > INT32_MAX)
+        Fail("is not a valid integer value", field);
+    return static_cast<int>(value);
+}
+
+std::vector<int> ParseCommaList(std::string_view line)
+{
+    if (line.size() > MaxLineLength)
+        throw ConversionError("a line is longer than 4095 characters");
+    std::vector<int> values;
+    size_t start = 0;
+    for (;;) {
+        const size_t comma = line.find(',', start);
+        const std::string_view field =
+            line.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
+        if (values.size() == ParseBufferSize)
+            throw ConversionError("a line holds more than 1024 numbers");
+        values.push_back(ParseInteger(field));
+        if (comma == std::string_view::npos)
+            return values;
+        start = comma + 1;
+    }
+}
+
+std::string FormatCommaList(const std::vector<int>& values)
+{
+    std::string text;
+    text.reserve(values.size() * 5);
+    for (size_t i = 0; i < values.size(); ++i) {
+        if (i)
+            text += ',';
+        text += std::to_string(values[i]);
+    }
+    return text;
+}
+
+} // namespace zol

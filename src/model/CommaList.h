@@ -1,0 +1,32 @@
+#pragma once
+// The comma-separated integer text form of piece lines and placement lines.
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zol {
+
+// Raised by every number parser for text that is not a well-formed integer list.
+// Every command handler catches it and reports it; the model stays consistent.
+class ConversionError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+inline constexpr int MaxLineLength = 4095;
+inline constexpr int MaxFieldLength = 31;
+inline constexpr int ParseBufferSize = 1024;
+
+// Strict decimal integer: optional leading blanks, optional sign, digits, nothing
+// else. Throws ConversionError for anything else, including values beyond int32.
+int ParseInteger(std::string_view field);
+
+// Splits "a,b,c" into integers. An empty field (",,", a trailing comma, an empty
+// line), an over-long line or field, or more than ParseBufferSize fields throws.
+std::vector<int> ParseCommaList(std::string_view line);
+
+std::string FormatCommaList(const std::vector<int>& values);
+
+} // namespace zol

@@ -1,0 +1,110 @@
+#include "model/TangramModel.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace zol {
+
+namespace {
+
+int Trunc(double v) { return static_cast<int>(v); }
+
+int Sign(int v) { return v < 0 ? -1 : 1; }
+
+} // namespace
+
+int TangramModel::NormalizeAngle(int a)
+{
+    const int r = a % 720;
+    return r < 0 ? r + 720 : r;
+}
+
+Point TangramModel::RotateVector(int x, int y, int a) const
+{
+    a = NormalizeAngle(a);
+    const int64_t c = cosine_[a];
+    const int64_t s = cosine_[(a + 540) % 720];
+    // 64-bit products give the 32-bit results wherever those do not overflow.
+    return {static_cast<int>((x * c - y * s) / 512), static_cast<int>((x * s + y * c) / 512)};
+}
+
+void TangramModel::transform(int i, Point* out) const
+{
+    const PieceShape& shape = set_.shapes[i];
+    const int x = current_.x[i];
+    const int y = current_.y[i];
+    const int a = current_.angle[i];
+    const double f = current_.flip[i];
+    const Point p = RotateVector(Trunc(shape.pivotX * f), shape.pivotY, a);
+    for (int j = 0; j < shape.vertexCount; ++j) {
+        const Point q = RotateVector(Trunc(shape.x[j] * f), shape.y[j], a);
+        out[j] = {x + q.x - p.x, y + q.y - p.y};
+    }
+    if (a % set_.angleStep == 0)
+        straightenEdges(out, shape.vertexCount);
+}
+
+// At the set's snap angles, rounding leaves 45-degree edges a pixel off; slide
+// one end along its axis-parallel neighbour edge until the edge is exact.
+void TangramModel::straightenEdges(Point* pt, int n) const
+{
+    for (int k = 0; k < n; ++k) {
+        const int next = (k + 1) % n;
+        const int dx = pt[next].x - pt[k].x;
+        const int dy = pt[next].y - pt[k].y;
+        if (!(std::abs(dx) > 20 && std::abs(std::abs(dx) - std::abs(dy)) < 2))
+            continue;
+        const int nn = (next + 1) % n;
+        const int ex = pt[next].x - pt[nn].x;
+        const int ey = pt[next].y - pt[nn].y;
+        if (ex != 0 && ey != 0) {
+            const int prev = (k + n - 1) % n;
+            const int qx = pt[prev].x - pt[k].x;
+            const int qy = pt[prev].y - pt[k].y;
+            if (qx == 0)
+                pt[k].y = pt[next].y - Sign(dy) * std::abs(dx);
+            if (qy == 0)
+                pt[k].x = pt[next].x - Sign(dx) * std::abs(dy);
+        } else {
+            if (ex == 0)
+                pt[next].y = pt[k].y + Sign(dy) * std::abs(dx);
+            if (ey == 0)
+                pt[next].x = pt[k].x + Sign(dx) * std::abs(dy);
+        }
+    }
+}
+
+void TangramModel::UpdatePolygon(int i) { transform(i, polygons_[i].data()); }
+
+void TangramModel::UpdatePolygons()
+{
+    for (int i = 0; i < set_.pieceCount; ++i)
+        UpdatePolygon(i);
+}
+
+bool TangramModel::PointInRect(int x1, int y1, int x2, int y2, int px, int py)
+{
+    return std::min(x1, x2) <= px && px <= std::max(x1, x2) && std::min(y1, y2) <= py && py <= std::max(y1, y2);
+}
+
+Rect TangramModel::FigureBounds(double s)
+{
+    Rect r{127, 127, 0, 0};
+    const double c = 256 * s;
+    
+    for (int i = 0; i < set_.pieceCount; ++i) {
+        for (int j = 0; j < polygonSize(i); ++j) {
+            const int sx = Trunc(polygons_[i][j].x * s);
+            const int sy = Trunc(polygons_[i][j].y * s);
+            const int x = Trunc((sx - c) * zoomPercent_ * 0.01 + c);
+            const int y = Trunc((sy - c) * zoomPercent_ * 0.01 + c);
+            r.left = std::min(r.left, x);
+            r.right = std::max(r.right, x);
+            r.top = std::min(r.top, y);
+            r.bottom = std::max(r.bottom, y);
+        }
+    }
+    return r;
+}
+
+} // namespace zol

@@ -1,0 +1,125 @@
+#include "model/CommaList.h"
+#include "model/PlacementLine.h"
+#include "model/TangramModel.h"
+
+#include <cstdlib>
+
+namespace zol {
+
+namespace {
+
+void CheckBound(int value, const char* what)
+{
+    if (value < -CoordinateLimit || value > CoordinateLimit)
+        throw ConversionError(std::string(what) + " " + std::to_string(value) + " is out of range");
+}
+
+PieceShape ParsePieceLine(const std::string& line)
+{
+    const std::vector<int> v = ParseCommaList(line);
+    PieceShape shape;
+    shape.vertexCount = v[0];
+    if (shape.vertexCount < 1 || shape.vertexCount > MaxVertices)
+        throw ConversionError("a piece has " + std::to_string(v[0]) + " vertices; 1 to 63 are allowed");
+    if (v.size() < 3 + 2 * static_cast<size_t>(shape.vertexCount))
+        throw ConversionError("a piece line holds too few numbers for its vertices");
+    shape.pivotX = v[1];
+    shape.pivotY = v[2];
+    CheckBound(shape.pivotX, "a pivot coordinate");
+    CheckBound(shape.pivotY, "a pivot coordinate");
+    for (int j = 0; j < shape.vertexCount; ++j) {
+        shape.x[j] = v[3 + 2 * j];
+        shape.y[j] = v[4 + 2 * j];
+        CheckBound(shape.x[j], "a vertex coordinate");
+        CheckBound(shape.y[j], "a vertex coordinate");
+    }
+    return shape;
+}
+
+const std::string& LineAt(const std::vector<std::string>& lines, size_t i)
+{
+    if (i >= lines.size())
+        throw ConversionError("the piece set ends after " + std::to_string(lines.size()) + " lines");
+    return lines[i];
+}
+
+} // namespace
+
+Figure PlacementsFromValues(const std::vector<int>& values, int pieceCount, int offset)
+{
+    if (values.size() < 4 * static_cast<size_t>(pieceCount))
+        throw ConversionError("a placement line holds " + std::to_string(values.size()) + " numbers; " +
+                              std::to_string(4 * pieceCount) + " are needed");
+    Figure figure;
+    for (int i = 0; i < pieceCount; ++i) {
+        for (int k = 0; k < 3; ++k)
+            CheckBound(values[4 * i + k], "a placement value");
+        if (std::abs(values[4 * i + 3]) > 1)
+            throw ConversionError("a flip value must be 1 or -1");
+        figure.x[i] = values[4 * i] + offset;
+        figure.y[i] = values[4 * i + 1] + offset;
+        figure.angle[i] = values[4 * i + 2];
+        figure.flip[i] = values[4 * i + 3];
+    }
+    return figure;
+}
+
+void TangramModel::LoadBuiltInSet()
+{
+    static const std::vector<std::string> builtIn = {
+        "tan",
+        "7",
+        "3,28,28,0,0,0,80,80,0",
+        "3,40,14,0,0,40,40,80,0",
+        "4,40,40,40,0,0,40,40,80,80,40",
+        "3,14,40,0,0,0,80,40,40",
+        "4,20,60,0,40,0,120,40,80,40,0",
+        "3,56,80,0,80,80,160,80,0",
+        "3,80,56,80,0,0,80,160,80",
+        "28,28,0,1,120,14,0,1,80,40,0,1,54,80,0,1,20,100,0,1,132,80,0,1,80,132,0,1",
+        LiteralText(ModelText::BuiltInSetName, TextEncoding::Cp932),
+        "90",
+    };
+    InstallSetLines(builtIn, TextEncoding::Cp932);
+}
+
+void TangramModel::InstallSetLines(const std::vector<std::string>& lines, TextEncoding encoding)
+{
+    PieceSet set;
+    set.name = LineAt(lines, 0);
+    set.pieceCount = ParseInteger(LineAt(lines, 1));
+    const int n = set.pieceCount;
+    if (n < 1 || n > MaxPieces)
+        throw ConversionError("a piece set has " + std::to_string(n) + " pieces; 1 to 32 are allowed");
+    for (int i = 0; i < n; ++i)
+        set.shapes[i] = ParsePieceLine(LineAt(lines, 2 + i));
+    Figure start = PlacementsFromValues(ParseCommaList(LineAt(lines, n + 2)), n, StartOffset);
+    set.displayName = LineAt(lines, n + 3);
+    set.angleStep = ParseInteger(LineAt(lines, n + 4));
+    if (set.angleStep < 1 || set.angleStep > CoordinateLimit)
+        throw ConversionError("the angle step must be at least 1");
+
+    setLines_ = lines;
+    setEncoding_ = encoding;
+    InstallSet(set, start);
+}
+
+void TangramModel::InstallSet(const PieceSet& set, const Figure& start)
+{
+    set_ = set;
+    start_ = start;
+    start_.caption = LiteralText(ModelText::Untitled, documentEncoding_);
+    for (int i = 0; i < set_.pieceCount; ++i)
+        drawOrder_[i] = set_.pieceCount - 1 - i;
+    for (int i = set_.pieceCount; i < MaxPieces; ++i) {
+        drawOrder_[i] = i;
+        groupFlags_[i] = false;
+    }
+    // The board figure must stay drawable with the new shapes until the caller
+    // clears the list or loads a document.
+    current_ = start_;
+    ClearSelection();
+    UpdatePolygons();
+}
+
+} // namespace zol

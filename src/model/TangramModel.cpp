@@ -1,0 +1,163 @@
+#include "model/TangramModel.h"
+
+#include "model/PlacementLine.h"
+#include "model/Random.h"
+
+#include <cmath>
+#include <numbers>
+#include <stdexcept>
+
+namespace zol {
+
+TangramModel::TangramModel()
+{
+    for (int i = 0; i < 720; ++i)
+        cosine_[i] = static_cast<int>(std::cos(2.0 * std::numbers::pi * i / 720.0) * 512.5);
+    zoomPercent_ = 100;
+    SetGamma(1.0);
+    LoadBuiltInSet();
+    ClearFigureList();
+    SetPalette(0x000000, 255, 255, 255, 0, 0, 0);
+}
+
+void TangramModel::checkIndex(int i) const
+{
+    if (i < 0 || i >= figureCount_)
+        throw std::out_of_range("List index out of bounds (" + std::to_string(i) + ")");
+}
+
+void TangramModel::checkInsertIndex(int i) const
+{
+    if (i > figureCount_)
+        throw std::out_of_range("List index out of bounds (" + std::to_string(i) + ")");
+}
+
+bool TangramModel::hasDocumentFile() const
+{
+    return documentPath_ != LiteralText(ModelText::NewFile, TextEncoding::Utf8);
+}
+
+void TangramModel::ResetFigure()
+{
+    start_.caption = LiteralText(ModelText::Untitled, documentEncoding_);
+    current_ = start_;
+    for (int i = 0; i < set_.pieceCount; ++i) {
+        const int sx = start_.x[i];
+        const int sy = start_.y[i];
+        current_.x[i] = sx + NextRandom() % 16 + (sx - 256) / 4 - 8;
+        current_.y[i] = sy + NextRandom() % 16 + (sy - 256) / 4 - 8;
+    }
+    ClearSelection();
+    UpdatePolygons();
+    for (int i = 0; i < set_.pieceCount; ++i)
+        groupFlags_[i] = true;
+}
+
+Figure TangramModel::ParseFigure(int i) const
+{
+    if (i < 0)
+        return current_;
+    checkIndex(i);
+    Figure figure = PlacementsFromValues(ParseCommaList(lines_[2 * i + 2]), set_.pieceCount, 0);
+    figure.caption = lines_[2 * i + 1];
+    return figure;
+}
+
+void TangramModel::LoadFigure(int i)
+{
+    current_ = ParseFigure(i);
+    ClearSelection();
+    UpdatePolygons();
+}
+
+void TangramModel::SetCurrentFigure(const Figure& figure)
+{
+    current_ = figure;
+    ClearSelection();
+    UpdatePolygons();
+}
+
+void TangramModel::SetFigureCaption(int i, const std::string& text)
+{
+    if (i < 0) {
+        current_.caption = text;
+        return;
+    }
+    checkIndex(i);
+    lines_[2 * i + 1] = text;
+}
+
+std::string TangramModel::GetFigureCaption(int i) const
+{
+    if (i < 0)
+        return current_.caption;
+    checkIndex(i);
+    return lines_[2 * i + 1];
+}
+
+std::string TangramModel::FormatPlacementLine() const
+{
+    std::vector<int> values;
+    values.reserve(4 * set_.pieceCount);
+    for (int i = 0; i < set_.pieceCount; ++i) {
+        values.push_back(current_.x[i]);
+        values.push_back(current_.y[i]);
+        values.push_back(current_.angle[i]);
+        values.push_back(static_cast<int>(current_.flip[i]));
+    }
+    return FormatCommaList(values);
+}
+
+void TangramModel::StoreFigure(int i)
+{
+    checkInsertIndex(i);
+    const std::string placement = FormatPlacementLine();
+    if (i >= 0) {
+        lines_.insert(lines_.begin() + 2 * i + 1, {current_.caption, placement});
+    } else {
+        lines_.push_back(current_.caption);
+        lines_.push_back(placement);
+    }
+    ++figureCount_;
+    modified_ = true;
+}
+
+void TangramModel::RemoveFigure(int i)
+{
+    checkIndex(i);
+    lines_.erase(lines_.begin() + 2 * i + 1, lines_.begin() + 2 * i + 3);
+    --figureCount_;
+    modified_ = true;
+}
+
+void TangramModel::SwapFigures(int i, int j)
+{
+    checkIndex(i);
+    checkIndex(j);
+    std::swap(lines_[2 * i + 1], lines_[2 * j + 1]);
+    std::swap(lines_[2 * i + 2], lines_[2 * j + 2]);
+    modified_ = true;
+}
+
+void TangramModel::ClearFigureList()
+{
+    lines_.assign(1, set_.name);
+    figureCount_ = 0;
+    documentPath_ = LiteralText(ModelText::NewFile, TextEncoding::Utf8);
+    documentEncoding_ = TextEncoding::Cp932;
+    modified_ = false;
+    ResetFigure();
+}
+
+void TangramModel::SetFigureLines(std::vector<std::string> lines, TextEncoding encoding)
+{
+    if (lines.empty())
+        lines.push_back(set_.name);
+    lines_ = std::move(lines);
+    documentEncoding_ = encoding;
+    figureCount_ = static_cast<int>((lines_.size() - 1) / 2);
+    // An odd trailing caption without its placement line is not a figure.
+    lines_.resize(1 + 2 * static_cast<size_t>(figureCount_));
+}
+
+} // namespace zol
