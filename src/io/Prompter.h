@@ -1,0 +1,18 @@
+#pragma once
+// What loaders ask or tell the user. The editor answers with real dialogs;
+// tests and zoltool answer without windows.
+
+#include <string>
+
+namespace zol {
+
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    // An information box with an OK button. Text is UTF-8; "\n" breaks lines.
+    virtual void Inform(const std::string& text) = 0;
+    // A confirmation box with Yes and No; true for Yes.
+    virtual bool Confirm(const std::string& text) = 0;
+};
+
+} // namespace zol
