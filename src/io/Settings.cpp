@@ -7,6 +7,7 @@
 
 // Text is decoded to UTF-8 before parsing, so the library converts nothing.
 #define SI_NO_CONVERSION
+#define SI_IMPLEMENTATION // the template bodies, compiled in this one file
 #include <SimpleIni.h>
 
 #include <charconv>
@@ -84,7 +85,11 @@ std::string ReadIniText(const QString& path)
 std::string IniFileBytes(const std::string& utf8)
 {
     QString text = QString::fromStdString(utf8);
-    text.replace("\r\n", "\n").replace('\n', "\r\n");
+    text.replace("\r\n", "\n");
+    // The library separates sections by two empty lines; one is enough.
+    while (text.contains("\n\n\n"))
+        text.replace("\n\n\n", "\n\n");
+    text.replace('\n', "\r\n");
     if (auto cp932 = EncodeText(text, TextEncoding::Cp932))
         return *cp932;
     return "\xEF\xBB\xBF" + text.toStdString();
