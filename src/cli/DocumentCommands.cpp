@@ -80,7 +80,13 @@ int InfoCommand(const std::vector<std::string>& args, std::ostream& out, std::os
         return 2;
     // The file's own line numbers: the version line, if any, comes first. The
     // load answered No to adding it, so the file is as it was.
-    const int header = StartsWithVersion(ReadLineFile(path).lines) ? 2 : 1;
+    int header = 0;
+    try {
+        header = StartsWithVersion(ReadLineFile(path).lines) ? 2 : 1;
+    } catch (const FileError& e) {
+        err << e.what() << '\n';
+        return 2;
+    }
     const TextEncoding encoding = model.documentEncoding();
     out << "set: " << DecodeText(model.figureLines().front(), encoding).toStdString() << '\n'
         << "figures: " << model.figureCount() << '\n'

@@ -56,13 +56,12 @@ MergeOutcome MergeDocument(TangramModel& model, const QString& path, Prompter& p
     const int pairs = static_cast<int>(file.lines.size() / 2);
     if (pairs == 0)
         return {MergeOutcome::NothingToMerge};
-    file.lines.resize(2 * static_cast<size_t>(pairs));
 
     const std::vector<std::string> merged = InDocumentEncoding(model, file.lines, file.encoding);
     const int first = model.figureCount();
     std::vector<std::string> lines = model.figureLines();
     lines.insert(lines.end(), merged.begin(), merged.end());
-    model.SetFigureLines(std::move(lines), model.documentEncoding());
+    model.SetFigureLines(std::move(lines), model.documentEncoding()); // drops an unpaired last line
     model.setModified(true);
     return {MergeOutcome::Merged, first, pairs};
 }
