@@ -1,9 +1,9 @@
 #include "io/LineFile.h"
 
+#include "io/AppPaths.h"
 #include "io/FileError.h"
 #include "io/TextCodec.h"
 
-#include <QDir>
 #include <QFile>
 #include <QSaveFile>
 
@@ -15,7 +15,7 @@ constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
 
 [[noreturn]] void Fail(const char* what, const QString& path, const QString& reason)
 {
-    const QString text = QString::fromUtf8(what) + '\n' + QDir::toNativeSeparators(path) + '\n' + reason;
+    const QString text = QString::fromUtf8(what) + '\n' + DisplayPath(path) + '\n' + reason;
     throw FileError(text.toStdString());
 }
 

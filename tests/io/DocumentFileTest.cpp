@@ -128,6 +128,17 @@ TEST_F(DocumentFile, AMissingFileChangesNothing)
     EXPECT_EQ(model.documentPath(), "新しいファイル");
 }
 
+TEST_F(DocumentFile, AFileThatCannotBeReadIsAFileErrorAndChangesNothing)
+{
+    QDir().mkpath(Path("folder.zol"));
+    model.StoreFigure(-1);
+    const Lines lines = model.figureLines();
+    ScriptedPrompter prompter;
+    EXPECT_THROW(Load("folder.zol", prompter), FileError);
+    EXPECT_EQ(model.figureLines(), lines);
+    EXPECT_EQ(model.documentPath(), "新しいファイル");
+}
+
 TEST_F(DocumentFile, LoadsTheSetTheDocumentNames)
 {
     WriteFixture("square.plt", "pltes/square.plt");
