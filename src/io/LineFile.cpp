@@ -73,8 +73,10 @@ void WriteFileAtomically(const QString& path, const std::string& bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         Fail("ファイルを保存できませんでした。", path, file.errorString());
+    // commit() does not notice a failure of the final flush of its buffer (a
+    // full disk), so the flush is checked here before the rename.
     const qint64 size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size) {
+    if (file.write(bytes.data(), size) != size || !file.flush()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         Fail("ファイルを保存できませんでした。", path, reason);

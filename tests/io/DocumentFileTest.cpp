@@ -231,11 +231,18 @@ TEST_F(DocumentFile, WritesOnlyAModifiedDocument)
 
 TEST_F(DocumentFile, AFailedSaveKeepsTheOldFileAndTheModifiedMark)
 {
-    Write("not-a-folder", "old");
     WriteFixture("cp932.zol", "doc.zol");
+    Write("not-a-folder", "old");
     ScriptedPrompter prompter;
     ASSERT_TRUE(Load("doc.zol", prompter));
     model.RemoveFigure(0);
+    {
+        test::FileSizeLimit fullDisk;
+        EXPECT_THROW(SaveDocument(model, Path("doc.zol")), FileError);
+    }
+    EXPECT_EQ(Read("doc.zol"), test::Fixture("cp932.zol"));
+    EXPECT_TRUE(model.modified());
+
     EXPECT_THROW(SaveDocument(model, Path("not-a-folder/doc.zol")), FileError);
     EXPECT_TRUE(model.modified());
     EXPECT_EQ(model.documentPath(), Path("doc.zol").toStdString());

@@ -12,6 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 #include <deque>
 #include <string>
 #include <vector>
@@ -51,6 +55,30 @@ inline std::string Fixture(const char* name)
         ADD_FAILURE() << "missing fixture " << name;
     return file.readAll().toStdString();
 }
+
+// Stands in for a full disk while it lives: writing a file beyond a few bytes
+// fails part way through, as root too.
+class FileSizeLimit {
+public:
+    FileSizeLimit() : handler_(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        struct rlimit small = saved_;
+        small.rlim_cur = 64;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, handler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    struct rlimit saved_ {};
+    void (*handler_)(int);
+};
 
 // A fresh folder used as the program folder for the length of a test.
 class ProgramFolderTest : public ::testing::Test {

@@ -3,10 +3,6 @@
 
 #include "IoTestSupport.h"
 
-#include <sys/resource.h>
-
-#include <csignal>
-
 using namespace zol;
 using Lines = std::vector<std::string>;
 using namespace std::string_literals;
@@ -62,20 +58,13 @@ TEST_F(AtomicWrite, ReportsAFolderThatCannotHoldTheFile)
     EXPECT_EQ(Read("plain-file"), "x");
 }
 
-// A full disk: writing beyond the file size limit fails part way through.
 TEST_F(AtomicWrite, AFailedWriteLeavesTheOldFileWhole)
 {
     const QString path = Write("doc.zol", "old contents\r\n");
-    struct rlimit saved {};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = saved;
-    small.rlim_cur = 64;
-    setrlimit(RLIMIT_FSIZE, &small);
-    EXPECT_THROW(WriteFileAtomically(path, std::string(100000, 'x')), FileError);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
-
+    {
+        test::FileSizeLimit fullDisk;
+        EXPECT_THROW(WriteFileAtomically(path, std::string(100000, 'x')), FileError);
+    }
     EXPECT_EQ(Read("doc.zol"), "old contents\r\n");
     EXPECT_EQ(QDir(Path("")).entryList(QDir::Files), QStringList{"doc.zol"}) << "temporary file left behind";
 }
