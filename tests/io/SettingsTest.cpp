@@ -175,8 +175,3 @@ TEST_F(SettingsFile, ReportsAFileThatCannotBeWritten)
     Write("file", "x");
     EXPECT_THROW(WriteSettings(Path("file/Zol.ini"), Settings{}, true), FileError);
 }
-
-TEST_F(SettingsFile, LivesBesideTheProgramWhenThatFolderIsWritable)
-{
-    EXPECT_EQ(SettingsFilePath(), Path("Zol.ini"));
-}
