@@ -14,9 +14,6 @@ namespace zol {
 
 class TangramModel;
 
-// The version line of current piece-set and document files.
-inline constexpr const char* FormatVersion = "2.13";
-
 // name.plt in folder, or else in the piece-set folder beside the program. A
 // file whose name differs only in case is found too (names in documents from
 // case-blind file systems).

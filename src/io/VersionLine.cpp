@@ -1,7 +1,6 @@
 #include "io/VersionLine.h"
 
 #include "io/FileError.h"
-#include "io/PieceSetFile.h"
 #include "io/TextCodec.h"
 
 namespace zol {

@@ -8,6 +8,9 @@
 
 namespace zol {
 
+// The version line of current piece-set and document files.
+inline constexpr const char* FormatVersion = "2.13";
+
 bool StartsWithVersion(const std::vector<std::string>& lines);
 
 // Asks question; on Yes rewrites the file at path with the version line in
