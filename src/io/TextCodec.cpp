@@ -30,7 +30,17 @@ std::optional<std::string> Convert(const char* to, const char* from, const std::
     return output;
 }
 
+const char* IconvName(TextEncoding encoding)
+{
+    return encoding == TextEncoding::Utf8 ? "UTF-8" : "CP932";
+}
+
 } // namespace
+
+std::optional<std::string> Recode(const std::string& bytes, TextEncoding from, TextEncoding to)
+{
+    return Convert(IconvName(to), IconvName(from), bytes);
+}
 
 bool IsValidUtf8(const std::string& bytes)
 {

@@ -23,4 +23,8 @@ TextEncoding DetectEncoding(const std::string& fileBytes);
 
 bool IsValidUtf8(const std::string& bytes);
 
+// Converts bytes between the two encodings; nullopt when the bytes are not
+// valid in `from` or `to` cannot hold a character. Never replaces anything.
+std::optional<std::string> Recode(const std::string& bytes, TextEncoding from, TextEncoding to);
+
 } // namespace zol

@@ -145,6 +145,7 @@ void TangramModel::ClearFigureList()
     figureCount_ = 0;
     documentPath_ = LiteralText(ModelText::NewFile, TextEncoding::Utf8);
     documentEncoding_ = TextEncoding::Cp932;
+    documentBom_ = false;
     modified_ = false;
     ResetFigure();
 }

@@ -57,6 +57,9 @@ public:
     int figureCount() const { return figureCount_; }
     TextEncoding documentEncoding() const { return documentEncoding_; }
     void setDocumentEncoding(TextEncoding e) { documentEncoding_ = e; }
+    // A UTF-8 document file that began with a byte order mark gets it back.
+    bool documentBom() const { return documentBom_; }
+    void setDocumentBom(bool bom) { documentBom_ = bom; }
     const std::string& documentPath() const { return documentPath_; } // UTF-8
     void setDocumentPath(const std::string& path) { documentPath_ = path; }
     bool hasDocumentFile() const;
@@ -132,6 +135,7 @@ private:
     std::vector<std::string> setLines_;
     TextEncoding setEncoding_ = TextEncoding::Cp932;
     TextEncoding documentEncoding_ = TextEncoding::Cp932;
+    bool documentBom_ = false;
     PieceSet set_;
     Figure current_;
     int figureCount_ = 0;

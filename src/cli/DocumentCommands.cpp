@@ -1,0 +1,153 @@
+#include "cli/DocumentCommands.h"
+
+#include "io/DocumentFile.h"
+#include "io/FileError.h"
+#include "io/LineFile.h"
+#include "io/Prompter.h"
+#include "io/TextCodec.h"
+#include "io/VersionLine.h"
+#include "model/CommaList.h"
+#include "model/TangramModel.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <charconv>
+#include <climits>
+#include <ostream>
+#include <stdexcept>
+
+namespace zol {
+
+namespace {
+
+// Without a user to ask: messages go to err, questions are answered No.
+class StreamPrompter : public Prompter {
+public:
+    explicit StreamPrompter(std::ostream& err) : err_(err) {}
+    void Inform(const std::string& text) override { err_ << text << '\n'; }
+    bool Confirm(const std::string& text) override
+    {
+        err_ << text << " -> No\n";
+        return false;
+    }
+
+private:
+    std::ostream& err_;
+};
+
+QString PathArgument(const std::string& arg)
+{
+    return QFile::decodeName(QByteArray::fromStdString(arg));
+}
+
+// Opens the document as the editor does after the user chose it in the open
+// dialog, whose folder then is the one searched first for piece sets.
+bool OpenDocument(TangramModel& model, const QString& path, std::ostream& err)
+{
+    StreamPrompter prompter(err);
+    try {
+        return LoadDocument(model, path, QFileInfo(path).absolutePath(), prompter);
+    } catch (const std::runtime_error& e) { // ConversionError, FileError
+        err << e.what() << '\n';
+        return false;
+    }
+}
+
+int Usage(std::ostream& err)
+{
+    err << "usage:\n" << DocumentCommandsUsage();
+    return 2;
+}
+
+} // namespace
+
+const char* DocumentCommandsUsage()
+{
+    return "    zoltool info DOC.zol\n"
+           "    zoltool save-as IN.zol OUT.zol\n"
+           "FIGURE may also be DOC.zol:K, figure K of a document counted from 0.\n";
+}
+
+int InfoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.size() != 1)
+        return Usage(err);
+    const QString path = PathArgument(args[0]);
+    TangramModel model;
+    if (!OpenDocument(model, path, err))
+        return 2;
+    // The file's own line numbers: the version line, if any, comes first. The
+    // load answered No to adding it, so the file is as it was.
+    int header = 0;
+    try {
+        header = StartsWithVersion(ReadLineFile(path).lines) ? 2 : 1;
+    } catch (const FileError& e) {
+        err << e.what() << '\n';
+        return 2;
+    }
+    const TextEncoding encoding = model.documentEncoding();
+    out << "set: " << DecodeText(model.figureLines().front(), encoding).toStdString() << '\n'
+        << "figures: " << model.figureCount() << '\n'
+        << "encoding: " << (encoding == TextEncoding::Utf8 ? "UTF-8" : "CP932") << '\n';
+    for (int k = 0; k < model.figureCount(); ++k) {
+        try {
+            model.ParseFigure(k);
+        } catch (const ConversionError& e) {
+            out << "line " << header + 2 * k + 2 << ": " << e.what() << '\n';
+        }
+    }
+    return 0;
+}
+
+int SaveAsCommand(const std::vector<std::string>& args, std::ostream&, std::ostream& err)
+{
+    if (args.size() != 2)
+        return Usage(err);
+    TangramModel model;
+    if (!OpenDocument(model, PathArgument(args[0]), err))
+        return 2;
+    model.setModified(true);
+    try {
+        SaveDocument(model, PathArgument(args[1]));
+    } catch (const FileError& e) {
+        err << e.what() << '\n';
+        return 2;
+    }
+    return 0;
+}
+
+std::optional<DocumentFigure> ParseDocumentFigure(const std::string& argument)
+{
+    const size_t colon = argument.rfind(':');
+    if (colon == std::string::npos || colon == 0 || colon + 1 == argument.size())
+        return std::nullopt;
+    const std::string digits = argument.substr(colon + 1);
+    if (!std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    DocumentFigure figure{argument.substr(0, colon), 0};
+    if (std::from_chars(digits.data(), digits.data() + digits.size(), figure.index).ec != std::errc())
+        figure.index = INT_MAX; // beyond any list: reported when loaded
+    return figure;
+}
+
+bool LoadDocumentFigure(const DocumentFigure& figure, TangramModel& model, std::ostream& err)
+{
+    if (!OpenDocument(model, PathArgument(figure.path), err))
+        return false;
+    if (figure.index >= model.figureCount()) {
+        err << figure.path << " has no figure " << figure.index << " (it holds " << model.figureCount()
+            << ", counted from 0)\n";
+        return false;
+    }
+    try {
+        model.LoadFigure(figure.index);
+    } catch (const ConversionError& e) {
+        err << figure.path << ':' << figure.index << ": " << e.what() << '\n';
+        return false;
+    }
+    return true;
+}
+
+} // namespace zol

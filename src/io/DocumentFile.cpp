@@ -1,0 +1,87 @@
+#include "io/DocumentFile.h"
+
+#include "io/AppPaths.h"
+#include "io/LineFile.h"
+#include "io/PieceSetFile.h"
+#include "io/TextCodec.h"
+#include "io/VersionLine.h"
+#include "model/CommaList.h"
+#include "model/TangramModel.h"
+
+#include <QFileInfo>
+
+namespace zol {
+
+namespace {
+
+constexpr const char* NotFoundMessage = "指定されたファイルが見つかりませんでした。";
+constexpr const char* OldNoSetMessage =
+    "未対応のバージョンのzolファイルか、またはpltファイルが見つかりませんでした。";
+constexpr const char* OldFileQuestion =
+    "Zol2.13よりも前に作られたzolファイルのようです。\n\n"
+    "ファイルを新しいバージョンの形式に書き換えますか？";
+
+// Brings the file's lines to the in-memory form, whose line 0 is the set name.
+// A document of the old format needs its piece-set file beside it or among the
+// program's sets; false when there is none.
+bool DropVersionLine(const QString& path, TextLines& file, Prompter& prompter)
+{
+    if (StartsWithVersion(file.lines)) {
+        file.lines.erase(file.lines.begin());
+        return true;
+    }
+    const std::string setName = file.lines.empty() ? std::string() : file.lines.front();
+    if (!FindPieceSetFile(DecodeText(setName, file.encoding), QFileInfo(path).absolutePath()))
+        return false;
+    OfferVersionLine(path, file, OldFileQuestion, prompter);
+    return true;
+}
+
+} // namespace
+
+bool LoadDocument(TangramModel& model, const QString& path, const QString& currentFolder, Prompter& prompter)
+{
+    model.setSetChanged(false);
+    model.setLoadFailed(false);
+    if (!QFileInfo::exists(path)) {
+        prompter.Inform(NotFoundMessage);
+        model.setLoadFailed(true);
+        return false;
+    }
+    TextLines file = ReadLineFile(path);
+    if (!DropVersionLine(path, file, prompter)) {
+        prompter.Inform(OldNoSetMessage);
+        model.setLoadFailed(true);
+        model.LoadBuiltInSet();
+        model.ClearFigureList();
+        return false;
+    }
+    if (file.lines.empty())
+        throw ConversionError("the document names no piece set");
+    const PieceSet& set = model.pieceSet();
+    if (!SameText(file.lines.front(), file.encoding, set.name, model.setEncoding())) {
+        if (!LoadPieceSet(model, DecodeText(file.lines.front(), file.encoding), currentFolder, prompter))
+            return false;
+        model.setSetChanged(true);
+    }
+    model.SetFigureLines(std::move(file.lines), file.encoding);
+    model.setDocumentBom(file.bom);
+    model.setDocumentPath(QFileInfo(path).absoluteFilePath().toStdString());
+    model.ResetFigure();
+    model.setModified(false);
+    return true;
+}
+
+bool SaveDocument(TangramModel& model, const QString& path)
+{
+    if (!model.modified())
+        return false;
+    TextLines file{model.figureLines(), model.documentEncoding(), model.documentBom()};
+    file.lines.insert(file.lines.begin(), FormatVersion);
+    WriteLineFile(path, file);
+    model.setDocumentPath(QFileInfo(path).absoluteFilePath().toStdString());
+    model.setModified(false);
+    return true;
+}
+
+} // namespace zol

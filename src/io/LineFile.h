@@ -1,0 +1,36 @@
+#pragma once
+// Text files as lists of lines: documents, piece sets and the like. The lines
+// keep the bytes of the file; the encoding says how to read them.
+
+#include "model/TextEncoding.h"
+
+#include <QString>
+
+#include <string>
+#include <vector>
+
+namespace zol {
+
+struct TextLines {
+    std::vector<std::string> lines;
+    TextEncoding encoding = TextEncoding::Cp932;
+    bool bom = false; // a UTF-8 byte order mark preceded the first line
+};
+
+// CR LF, CR alone or LF alone end a line; a NUL byte ends the text; a leading
+// UTF-8 byte order mark is kept out of the lines.
+TextLines SplitLines(const std::string& bytes);
+
+// The file form: the mark if remembered, then every line followed by CR LF.
+std::string JoinLines(const TextLines& text);
+
+// Both throw FileError with a message for the user.
+std::string ReadFileBytes(const QString& path);
+// Writes a temporary file beside path and renames it over path, so a failed
+// write leaves the old file whole.
+void WriteFileAtomically(const QString& path, const std::string& bytes);
+
+TextLines ReadLineFile(const QString& path);
+void WriteLineFile(const QString& path, const TextLines& text);
+
+} // namespace zol

@@ -1,0 +1,264 @@
+#include "io/DocumentFile.h"
+#include "io/FileError.h"
+#include "io/LineFile.h"
+#include "io/TextCodec.h"
+#include "model/CommaList.h"
+#include "model/TangramModel.h"
+
+#include "IoTestSupport.h"
+
+#include <QRegularExpression>
+
+using namespace zol;
+using test::ScriptedPrompter;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+constexpr const char* NotFound = "指定されたファイルが見つかりませんでした。";
+constexpr const char* OldWithoutSet = "未対応のバージョンのzolファイルか、またはpltファイルが見つかりませんでした。";
+constexpr const char* OldQuestion =
+    "Zol2.13よりも前に作られたzolファイルのようです。\n\nファイルを新しいバージョンの形式に書き換えますか？";
+constexpr const char* SetNotFound = "あう～\n\n.pltファイルが見つからへんかったのん、\n\n堪忍したってな。";
+
+std::string Cp932(const char* utf8)
+{
+    return EncodeText(QString::fromUtf8(utf8), TextEncoding::Cp932).value();
+}
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to)
+{
+    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+class DocumentFile : public test::ProgramFolderTest {
+protected:
+    bool Load(const QString& relative, ScriptedPrompter& prompter)
+    {
+        const QString path = Path(relative);
+        return LoadDocument(model, path, QFileInfo(path).absolutePath(), prompter);
+    }
+
+    // Load, then Save As: the modified flag is raised so that it writes.
+    std::string LoadAndSaveAs(const QString& relative)
+    {
+        ScriptedPrompter prompter;
+        EXPECT_TRUE(Load(relative, prompter));
+        model.setModified(true);
+        EXPECT_TRUE(SaveDocument(model, Path("saved.zol")));
+        return Read("saved.zol");
+    }
+
+    TangramModel model;
+};
+
+} // namespace
+
+TEST_F(DocumentFile, SavesAnUnchangedDocumentBackByteForByte)
+{
+    struct Case {
+        const char* fixture;
+        TextEncoding encoding;
+    } cases[] = {
+        {"cp932.zol", TextEncoding::Cp932},
+        {"utf8.zol", TextEncoding::Utf8},
+        {"utf8-bom.zol", TextEncoding::Utf8},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fixture);
+        WriteFixture(c.fixture, "doc.zol");
+        EXPECT_EQ(LoadAndSaveAs("doc.zol"), test::Fixture(c.fixture));
+        EXPECT_EQ(model.documentEncoding(), c.encoding);
+    }
+}
+
+TEST_F(DocumentFile, KeepsCaptionsAsTheFileHoldsThem)
+{
+    WriteFixture("cp932.zol", "doc.zol");
+    ScriptedPrompter prompter;
+    ASSERT_TRUE(Load("doc.zol", prompter));
+    EXPECT_EQ(model.figureCount(), 2);
+    EXPECT_EQ(model.GetFigureCaption(0), Cp932("三角, 四角の家（ソ表）"));
+    EXPECT_EQ(model.GetFigureCaption(1), Cp932("鶴"));
+    EXPECT_EQ(model.ParseFigure(1).flip[0], -1.0);
+    EXPECT_EQ(model.documentPath(), Path("doc.zol").toStdString());
+    EXPECT_FALSE(model.modified());
+    EXPECT_FALSE(model.setChanged());
+    EXPECT_EQ(model.GetFigureCaption(-1), Cp932("名称未設定")) << "a fresh board after a load";
+}
+
+TEST_F(DocumentFile, ReadsAnyLineEndUpToANulAndWritesCrLf)
+{
+    const std::string crlf = test::Fixture("cp932.zol");
+    for (const std::string& variant :
+         {Replaced(crlf, "\r\n", "\r"), Replaced(crlf, "\r\n", "\n"), crlf + std::string("\0trailing junk\r\n", 16)}) {
+        Write("doc.zol", variant);
+        EXPECT_EQ(LoadAndSaveAs("doc.zol"), crlf);
+    }
+}
+
+TEST_F(DocumentFile, DropsAnUnpairedLastCaption)
+{
+    Write("doc.zol", test::Fixture("cp932.zol") + "unpaired\r\n");
+    EXPECT_EQ(LoadAndSaveAs("doc.zol"), test::Fixture("cp932.zol"));
+    EXPECT_EQ(model.figureCount(), 2);
+}
+
+TEST_F(DocumentFile, AFileOfTheVersionAndSetNameAloneIsAnEmptyDocument)
+{
+    Write("doc.zol", "2.13\r\ntan\r\n");
+    ScriptedPrompter prompter;
+    EXPECT_TRUE(Load("doc.zol", prompter));
+    EXPECT_EQ(model.figureLines(), Lines{"tan"});
+    EXPECT_EQ(model.figureCount(), 0);
+}
+
+TEST_F(DocumentFile, AMissingFileChangesNothing)
+{
+    model.StoreFigure(-1);
+    const Lines lines = model.figureLines();
+    ScriptedPrompter prompter;
+    EXPECT_FALSE(Load("nothing.zol", prompter));
+    EXPECT_EQ(prompter.informed, Lines{NotFound});
+    EXPECT_TRUE(model.loadFailed());
+    EXPECT_EQ(model.figureLines(), lines);
+    EXPECT_TRUE(model.modified());
+    EXPECT_EQ(model.documentPath(), "新しいファイル");
+}
+
+TEST_F(DocumentFile, AFileThatCannotBeReadIsAFileErrorAndChangesNothing)
+{
+    QDir().mkpath(Path("folder.zol"));
+    model.StoreFigure(-1);
+    const Lines lines = model.figureLines();
+    ScriptedPrompter prompter;
+    EXPECT_THROW(Load("folder.zol", prompter), FileError);
+    EXPECT_EQ(model.figureLines(), lines);
+    EXPECT_EQ(model.documentPath(), "新しいファイル");
+}
+
+TEST_F(DocumentFile, LoadsTheSetTheDocumentNames)
+{
+    WriteFixture("square.plt", "pltes/square.plt");
+    WriteFixture("square.zol", "doc.zol");
+    ScriptedPrompter prompter;
+    ASSERT_TRUE(Load("doc.zol", prompter));
+    EXPECT_TRUE(model.setChanged());
+    EXPECT_EQ(model.pieceSet().name, "square");
+    EXPECT_EQ(model.figureCount(), 1);
+    EXPECT_EQ(model.ParseFigure(0).x[0], 0);
+
+    ASSERT_TRUE(Load("doc.zol", prompter));
+    EXPECT_FALSE(model.setChanged()) << "the set was already installed";
+}
+
+TEST_F(DocumentFile, GivesUpWhenItsSetCannotBeFound)
+{
+    struct Case {
+        std::string text;
+        const char* message;
+    } cases[] = {
+        {test::Fixture("square.zol"), SetNotFound},
+        // An old document needs its set file beside it or among the program's sets.
+        {test::Fixture("old.zol"), OldWithoutSet},
+        // "2.12" is no version this program knows: it is taken for a set name.
+        {"2.12\r\ntan\r\n", OldWithoutSet},
+        {"", OldWithoutSet},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 20));
+        model.StoreFigure(-1);
+        Write("doc.zol", c.text);
+        ScriptedPrompter prompter;
+        EXPECT_FALSE(Load("doc.zol", prompter));
+        EXPECT_EQ(prompter.informed, Lines{c.message});
+        EXPECT_TRUE(model.loadFailed());
+        EXPECT_EQ(model.pieceSet().name, "tan");
+        EXPECT_EQ(model.figureLines(), Lines{"tan"});
+        EXPECT_EQ(model.documentPath(), "新しいファイル");
+        EXPECT_EQ(Read("doc.zol"), c.text);
+    }
+}
+
+TEST_F(DocumentFile, OffersToAddTheVersionLineToAnOldDocument)
+{
+    const std::string old = test::Fixture("old.zol");
+    for (bool yes : {true, false}) {
+        SCOPED_TRACE(yes ? "Yes" : "No");
+        Write("docs/tan.plt", Replaced(test::Fixture("square.plt"), "square", "tan"));
+        WriteFixture("old.zol", "docs/old.zol");
+        ScriptedPrompter prompter({yes});
+        ASSERT_TRUE(Load("docs/old.zol", prompter));
+        EXPECT_EQ(prompter.asked, Lines{OldQuestion});
+        EXPECT_EQ(Read("docs/old.zol"), yes ? "2.13\r\n" + old : old);
+        EXPECT_EQ(model.figureCount(), 1);
+        EXPECT_EQ(model.GetFigureCaption(0), Cp932("古い図形"));
+        EXPECT_FALSE(model.setChanged()) << "the document's set tan is the one installed";
+    }
+}
+
+TEST_F(DocumentFile, ASetThatDoesNotParseLeavesTheDocumentAsItWas)
+{
+    Write("pltes/square.plt", Replaced(test::Fixture("square.plt"), "60,60,0,1", "60,60"));
+    WriteFixture("square.zol", "doc.zol");
+    model.StoreFigure(-1);
+    const Lines lines = model.figureLines();
+    ScriptedPrompter prompter;
+    EXPECT_THROW(Load("doc.zol", prompter), ConversionError);
+    EXPECT_EQ(model.pieceSet().name, "tan");
+    EXPECT_EQ(model.figureLines(), lines);
+    EXPECT_EQ(model.documentPath(), "新しいファイル");
+}
+
+TEST_F(DocumentFile, WritesOnlyAModifiedDocument)
+{
+    WriteFixture("cp932.zol", "doc.zol");
+    ScriptedPrompter prompter;
+    ASSERT_TRUE(Load("doc.zol", prompter));
+    EXPECT_FALSE(SaveDocument(model, Path("copy.zol")));
+    EXPECT_FALSE(Exists("copy.zol"));
+
+    model.RemoveFigure(0);
+    EXPECT_TRUE(SaveDocument(model, Path("copy.zol")));
+    EXPECT_FALSE(model.modified());
+    EXPECT_EQ(model.documentPath(), Path("copy.zol").toStdString());
+    QFile::remove(Path("copy.zol"));
+    EXPECT_FALSE(SaveDocument(model, Path("copy.zol"))) << "saving twice writes once";
+    EXPECT_FALSE(Exists("copy.zol"));
+}
+
+TEST_F(DocumentFile, AFailedSaveKeepsTheOldFileAndTheModifiedMark)
+{
+    WriteFixture("cp932.zol", "doc.zol");
+    Write("not-a-folder", "old");
+    ScriptedPrompter prompter;
+    ASSERT_TRUE(Load("doc.zol", prompter));
+    model.RemoveFigure(0);
+    {
+        test::FileSizeLimit fullDisk;
+        EXPECT_THROW(SaveDocument(model, Path("doc.zol")), FileError);
+    }
+    EXPECT_EQ(Read("doc.zol"), test::Fixture("cp932.zol"));
+    EXPECT_TRUE(model.modified());
+
+    EXPECT_THROW(SaveDocument(model, Path("not-a-folder/doc.zol")), FileError);
+    EXPECT_TRUE(model.modified());
+    EXPECT_EQ(model.documentPath(), Path("doc.zol").toStdString());
+    EXPECT_EQ(Read("not-a-folder"), "old");
+}
+
+TEST_F(DocumentFile, ANewDocumentIsWrittenInCp932WithTheSetName)
+{
+    model.SetFigureCaption(-1, Cp932("表"));
+    model.StoreFigure(-1);
+    ASSERT_TRUE(SaveDocument(model, Path("new.zol")));
+    const TextLines file = SplitLines(Read("new.zol"));
+    ASSERT_EQ(file.lines.size(), 4u);
+    EXPECT_EQ(file.lines[0], "2.13");
+    EXPECT_EQ(file.lines[1], "tan");
+    EXPECT_EQ(file.lines[2], "\x95\x5c");
+    EXPECT_TRUE(QRegularExpression("^(-?\\d+,){27}-?\\d+$").match(QString::fromStdString(file.lines[3])).hasMatch());
+    EXPECT_FALSE(file.bom);
+}

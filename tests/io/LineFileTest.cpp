@@ -1,0 +1,75 @@
+#include "io/FileError.h"
+#include "io/LineFile.h"
+
+#include "IoTestSupport.h"
+
+using namespace zol;
+using Lines = std::vector<std::string>;
+using namespace std::string_literals;
+
+TEST(LineFile, SplitsAtEveryKindOfLineEnd)
+{
+    struct Case {
+        std::string bytes;
+        Lines lines;
+    } cases[] = {
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\rb\r", {"a", "b"}},
+        {"a\nb\n", {"a", "b"}},
+        {"a\r\n\r\nb", {"a", "", "b"}},
+        {"a\n\rb", {"a", "", "b"}}, // LF then CR are two line ends
+        {"a\r\nb\0c\r\nd"s, {"a", "b"}},
+        {"a\r\n\0b\r\n"s, {"a"}},
+        {"", {}},
+        {"\r\n", {""}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(SplitLines(c.bytes).lines, c.lines) << testing::PrintToString(c.bytes);
+}
+
+TEST(LineFile, KeepsTheByteOrderMarkOutOfTheLinesAndRestoresIt)
+{
+    const std::string bytes = "\xEF\xBB\xBF" "2.13\r\n\xE5\x90\x8D\r\n";
+    const TextLines text = SplitLines(bytes);
+    EXPECT_EQ(text.lines, (Lines{"2.13", "\xE5\x90\x8D"}));
+    EXPECT_TRUE(text.bom);
+    EXPECT_EQ(text.encoding, TextEncoding::Utf8);
+    EXPECT_EQ(JoinLines(text), bytes);
+
+    const TextLines plain = SplitLines("2.13\nabc");
+    EXPECT_FALSE(plain.bom);
+    EXPECT_EQ(JoinLines(plain), "2.13\r\nabc\r\n");
+}
+
+class AtomicWrite : public test::ProgramFolderTest {};
+
+TEST_F(AtomicWrite, ReportsAFolderThatCannotHoldTheFile)
+{
+    Write("plain-file", "x");
+    for (const QString& target : {Path("plain-file/doc.zol"), Path("missing/doc.zol")}) {
+        try {
+            WriteLineFile(target, {{"2.13"}});
+            ADD_FAILURE() << "no error for " << target.toStdString();
+        } catch (const FileError& e) {
+            EXPECT_TRUE(std::string(e.what()).starts_with("ファイルを保存できませんでした。\n")) << e.what();
+            EXPECT_NE(std::string(e.what()).find("doc.zol"), std::string::npos);
+        }
+    }
+    EXPECT_EQ(Read("plain-file"), "x");
+}
+
+TEST_F(AtomicWrite, AFailedWriteLeavesTheOldFileWhole)
+{
+    const QString path = Write("doc.zol", "old contents\r\n");
+    {
+        test::FileSizeLimit fullDisk;
+        EXPECT_THROW(WriteFileAtomically(path, std::string(100000, 'x')), FileError);
+    }
+    EXPECT_EQ(Read("doc.zol"), "old contents\r\n");
+    EXPECT_EQ(QDir(Path("")).entryList(QDir::Files), QStringList{"doc.zol"}) << "temporary file left behind";
+}
+
+TEST_F(AtomicWrite, ReadingAMissingFileIsAFileError)
+{
+    EXPECT_THROW(ReadLineFile(Path("nothing.zol")), FileError);
+}
