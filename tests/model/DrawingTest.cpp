@@ -4,7 +4,11 @@
 #include "model/Palette.h"
 #include "model/Random.h"
 
+#include <QPainter>
+
 #include <gtest/gtest.h>
+
+#include <random>
 
 using namespace zol;
 using namespace zol::test;
@@ -275,6 +279,104 @@ TEST(Gamma, TableEntries)
     model.SetGamma(1.0);
     for (int i = 0; i < 256; ++i)
         ASSERT_EQ(model.gammaTable()[i], i) << "1.0 restores the identity";
+}
+
+// Random figures of the built-in set in random colours, at the scales and
+// zooms the editor uses, against the plainest rendering: one QPainter polygon
+// per piece, as drawn points computed here. Any faster way of painting must
+// keep every pixel.
+class RandomFigures : public ::testing::Test {
+protected:
+    void scatter(std::mt19937& rng)
+    {
+        Figure figure = model.currentFigure();
+        for (int i = 0; i < 7; ++i)
+            figure.setPlacement(i, {int(rng() % 700) - 90, int(rng() % 700) - 90, int(rng() % 720),
+                                    rng() % 2 ? 1.0 : -1.0});
+        model.SetCurrentFigure(figure);
+        model.SetPalette(0x000000, 0, 128, 128, 256, 128, 128);
+    }
+    QImage reference(double s)
+    {
+        QImage image(int(512 * s), int(512 * s), QImage::Format_RGB32);
+        image.fill(ToRgb(model.backgroundColor()));
+        QPainter painter(&image);
+        const double c = 256 * s;
+        for (int k = 0; k < model.pieceCount(); ++k) {
+            const int p = model.drawOrder()[k];
+            const QColor colour = QColor::fromRgb(ToRgb(model.pieceColor(p)));
+            painter.setPen(QPen(colour, model.zoomPercent() * s > 100 ? 2 : 1));
+            painter.setBrush(model.isSelected(p) ? QBrush(Qt::NoBrush) : QBrush(colour));
+            QPolygon polygon;
+            for (const Point& v : Polygon(model, p))
+                polygon << QPoint(int((int(v.x * s) - c) * model.zoomPercent() * 0.01 + c),
+                                  int((int(v.y * s) - c) * model.zoomPercent() * 0.01 + c));
+            painter.drawPolygon(polygon, Qt::OddEvenFill);
+        }
+        return image;
+    }
+    TangramModel model;
+};
+
+TEST_F(RandomFigures, DrawFigurePaintsWhatPlainPolygonCallsPaint)
+{
+    std::mt19937 rng(2024);
+    const std::pair<double, int> views[] = {{1.0, 100}, {1.0, 115}, {0.125, 100}, {0.25, 200}, {1.5, 60}};
+    for (int round = 0; round < 40; ++round) {
+        scatter(rng);
+        if (round % 3 == 0)
+            model.SelectInRect(0, 0, 300, 300);
+        const auto [s, zoom] = views[round % 5];
+        model.setZoomPercent(zoom);
+        QImage drawn = Bitmap(int(512 * s));
+        model.DrawFigure(-1, s, drawn, false);
+        ASSERT_EQ(drawn, reference(s)) << "round " << round;
+    }
+}
+
+TEST_F(RandomFigures, GuideIsTheMeanOfEach4x4BlockThroughTheTable)
+{
+    std::mt19937 rng(7);
+    model.SetGamma(2.2);
+    for (int round = 0; round < 10; ++round) {
+        scatter(rng);
+        QImage board = Bitmap(BoardSize);
+        QImage guide = Bitmap(GuideSize);
+        model.RenderBoard(-1, board, guide, true);
+        for (int gy = 0; gy < GuideSize; ++gy) {
+            for (int gx = 0; gx < GuideSize; ++gx) {
+                int sum[3] = {0, 0, 0};
+                for (int y = 4 * gy; y < 4 * gy + 4; ++y) {
+                    for (int x = 4 * gx; x < 4 * gx + 4; ++x) {
+                        sum[0] += qRed(board.pixel(x, y));
+                        sum[1] += qGreen(board.pixel(x, y));
+                        sum[2] += qBlue(board.pixel(x, y));
+                    }
+                }
+                const auto& t = model.gammaTable();
+                ASSERT_EQ(guide.pixel(gx, gy), qRgb(t[sum[0] / 16], t[sum[1] / 16], t[sum[2] / 16]))
+                    << gx << "," << gy << " round " << round;
+            }
+        }
+    }
+}
+
+TEST(RenderBoard, OtherPixelFormatsGiveTheSamePicture)
+{
+    TangramModel model;
+    PlaceStartFigure(model);
+    QImage board = Bitmap(BoardSize), guide = Bitmap(GuideSize);
+    model.RenderBoard(-1, board, guide, true);
+    QImage board24(BoardSize, BoardSize, QImage::Format_RGB888);
+    QImage guide24(GuideSize, GuideSize, QImage::Format_RGB888);
+    model.RenderBoard(-1, board24, guide24, true);
+    EXPECT_EQ(board24.convertToFormat(QImage::Format_RGB32), board);
+    EXPECT_EQ(guide24.format(), QImage::Format_RGB888);
+    EXPECT_EQ(guide24.convertToFormat(QImage::Format_RGB32), guide);
+    QImage empty;
+    model.RenderBoard(-1, board, empty, true); // nothing to reduce into
+    model.RenderBoard(-1, empty, guide, false);
+    EXPECT_TRUE(empty.isNull());
 }
 
 // Pictures of the built-in set; a changed pixel anywhere shows up here.
