@@ -9,9 +9,9 @@ namespace zol::cli {
 
 namespace {
 
-const OptionSpec* FindOption(const CommandSpec& command, const std::string& name)
+const Option* FindOption(const Command& command, const std::string& name)
 {
-    for (const OptionSpec& option : command.options)
+    for (const Option& option : command.options)
         if (option.name == name)
             return &option;
     return nullptr;
@@ -19,7 +19,7 @@ const OptionSpec* FindOption(const CommandSpec& command, const std::string& name
 
 } // namespace
 
-Arguments::Arguments(const CommandSpec& command, const std::vector<std::string>& words)
+Arguments::Arguments(const Command& command, const std::vector<std::string>& words)
 {
     for (size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
@@ -27,7 +27,7 @@ Arguments::Arguments(const CommandSpec& command, const std::vector<std::string>&
             operands_.push_back(word);
             continue;
         }
-        const OptionSpec* option = FindOption(command, word);
+        const Option* option = FindOption(command, word);
         if (!option)
             throw UsageError(command.name + " has no option " + word);
         if (has(word))

@@ -1,5 +1,5 @@
 #pragma once
-// The operands and options of one sub-command, checked against its spec.
+// The operands and options of one sub-command, checked against its table row.
 
 #include "cli/Command.h"
 
@@ -16,7 +16,7 @@ public:
     // Words starting with "--" are options, all others operands (so a FIGURE
     // may start with a minus sign). Unknown or repeated options, a missing
     // option value and a wrong operand count throw UsageError.
-    Arguments(const CommandSpec& command, const std::vector<std::string>& words);
+    Arguments(const Command& command, const std::vector<std::string>& words);
 
     const std::string& operand(size_t i) const { return operands_.at(i); }
     bool has(const std::string& option) const { return values_.count(option) != 0; }

@@ -23,23 +23,23 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-struct OptionSpec {
+struct Option {
     std::string name;      // with its dashes: "--scale"
     std::string valueName; // empty for a flag: "S" in "--scale S"
 };
 
-struct CommandSpec {
+struct Command {
     std::string name;
     std::vector<std::string> operands; // names for the usage line: FIGURE, OUT.png
-    std::vector<OptionSpec> options;
+    std::vector<Option> options;
     std::string summary;
     // Writes the command's result to out; throws UsageError or CommandFailure.
     void (*run)(const Arguments& arguments, std::ostream& out);
 };
 
 // "render FIGURE OUT.png [--scale S] [--guide]"
-std::string UsageOf(const CommandSpec& command);
+std::string UsageOf(const Command& command);
 
-const std::vector<CommandSpec>& Commands();
+const std::vector<Command>& Commands();
 
 } // namespace zol::cli

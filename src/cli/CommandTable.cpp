@@ -6,9 +6,9 @@
 
 namespace zol::cli {
 
-const std::vector<CommandSpec>& Commands()
+const std::vector<Command>& Commands()
 {
-    static const std::vector<CommandSpec> commands = {
+    static const std::vector<Command> commands = {
         {"polygons", {"FIGURE"}, {}, "print the seven board polygons, one line of x0,y0,x1,y1,... per piece",
          RunPolygons},
         {"palette", {"TAG"}, {{"--seed", "N"}},
@@ -28,12 +28,12 @@ const std::vector<CommandSpec>& Commands()
     return commands;
 }
 
-std::string UsageOf(const CommandSpec& command)
+std::string UsageOf(const Command& command)
 {
     std::string usage = command.name;
     for (const std::string& operand : command.operands)
         usage += " " + operand;
-    for (const OptionSpec& option : command.options)
+    for (const Option& option : command.options)
         usage += " [" + option.name + (option.valueName.empty() ? "" : " " + option.valueName) + "]";
     return usage;
 }

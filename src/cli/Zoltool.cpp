@@ -12,15 +12,15 @@ namespace {
 void PrintUsage(std::ostream& out)
 {
     out << "usage: zoltool COMMAND ARGUMENTS...\n";
-    for (const CommandSpec& command : Commands())
+    for (const Command& command : Commands())
         out << "  zoltool " << UsageOf(command) << "\n      " << command.summary << '\n';
     out << "FIGURE is a placement line of the built-in set: 28 comma-separated integers, x, y, angle, flip per "
            "piece.\n";
 }
 
-const CommandSpec& FindCommand(const std::string& name)
+const Command& FindCommand(const std::string& name)
 {
-    for (const CommandSpec& command : Commands())
+    for (const Command& command : Commands())
         if (command.name == name)
             return command;
     throw UsageError("unknown command '" + name + "' (zoltool --help lists them)");
@@ -39,7 +39,7 @@ int RunZoltool(const std::vector<std::string>& words, std::ostream& out, std::os
         return 0;
     }
     try {
-        const CommandSpec& command = FindCommand(words[0]);
+        const Command& command = FindCommand(words[0]);
         const std::vector<std::string> rest(words.begin() + 1, words.end());
         if (rest.size() == 1 && rest[0] == "--help") {
             out << "usage: zoltool " << UsageOf(command) << '\n';
