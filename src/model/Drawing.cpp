@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QPen>
 
+#include <array>
 #include <cmath>
-#include <vector>
 
 namespace zol {
 
@@ -26,6 +26,44 @@ void Stretch(const QImage& source, QImage& target)
     }
 }
 
+// Each guide pixel takes the mean of its 4 x 4 board pixels, byte by byte,
+// through the gamma table. A sum of 16 bytes (at most 4080) fits in 16 bits,
+// so red and blue are summed side by side in one word.
+void Antialias(const QImage& board, QImage& guide, const std::array<int, 256>& gamma)
+{
+    for (int gy = 0; gy < GuideSize; ++gy) {
+        std::array<uint32_t, GuideSize> redBlue{};
+        std::array<uint32_t, GuideSize> green{}; // still shifted by 8 bits
+        for (int k = 0; k < 4; ++k) {
+            const auto* row = reinterpret_cast<const QRgb*>(board.constScanLine(4 * gy + k));
+            for (int gx = 0; gx < GuideSize; ++gx) {
+                const QRgb* p = row + 4 * gx;
+                redBlue[gx] +=
+                    (p[0] & 0x00FF00FF) + (p[1] & 0x00FF00FF) + (p[2] & 0x00FF00FF) + (p[3] & 0x00FF00FF);
+                green[gx] += (p[0] & 0xFF00) + (p[1] & 0xFF00) + (p[2] & 0xFF00) + (p[3] & 0xFF00);
+            }
+        }
+        auto* out = reinterpret_cast<QRgb*>(guide.scanLine(gy));
+        for (int gx = 0; gx < GuideSize; ++gx) {
+            const uint32_t red = gamma[(redBlue[gx] >> 16) / 16] & 0xFF;
+            const uint32_t greenByte = gamma[(green[gx] >> 8) / 16] & 0xFF;
+            const uint32_t blue = gamma[(redBlue[gx] & 0xFFFF) / 16] & 0xFF;
+            out[gx] = 0xFF000000u | red << 16 | greenByte << 8 | blue;
+        }
+    }
+}
+
+// The antialiasing reduction needs exactly a 512 board and a 128 guide; any
+// other sizes are stretched.
+void Reduce(const QImage& board, QImage& guide, bool antialias, const std::array<int, 256>& gamma)
+{
+    if (antialias && guide.width() == GuideSize && guide.height() == GuideSize && board.width() == BoardSize &&
+        board.height() == BoardSize)
+        Antialias(board, guide, gamma);
+    else
+        Stretch(board, guide);
+}
+
 } // namespace
 
 uint32_t TangramModel::resolve(ColorRef c) const { return c == WorkspaceColor ? workspaceRgb_ : c; }
@@ -42,28 +80,32 @@ void TangramModel::DrawFigure(int index, double s, QImage& bitmap, bool keepBack
         parked = current_;
         LoadFigure(index);
     }
-    {
+    // Filling the image directly is a plain memory fill, cheaper than a
+    // painter's rectangle.
+    if (!keepBackground)
+        bitmap.fill(ToQColor(resolve(background_)));
+    if (!bitmap.isNull()) {
         QPainter painter(&bitmap);
         painter.setRenderHint(QPainter::Antialiasing, false);
-        if (!keepBackground)
-            painter.fillRect(bitmap.rect(), ToQColor(resolve(background_)));
-        const int penWidth = zoomPercent_ * s > 100 ? 2 : 1;
-        const double c = 256 * s;
+        // A clip of exactly the bitmap changes no pixel, but lets the raster
+        // engine write outline pixels directly instead of one span call per
+        // pixel (several times faster on diagonal edges).
+        painter.setClipRect(bitmap.rect());
+        QPen pen(Qt::black, zoomPercent_ * s > 100 ? 2 : 1);
         QPoint points[PolygonCapacity];
         for (int k = 0; k < set_.pieceCount; ++k) {
             const int p = drawOrder_[k];
             const QColor colour = ToQColor(pieceColors_[p]);
-            painter.setPen(QPen(colour, penWidth));
+            pen.setColor(colour);
+            painter.setPen(pen);
             if (isSelected(p))
                 painter.setBrush(Qt::NoBrush);
             else
                 painter.setBrush(colour);
             const int n = polygonSize(p);
             for (int j = 0; j < n; ++j) {
-                const int sx = static_cast<int>(polygons_[p][j].x * s);
-                const int sy = static_cast<int>(polygons_[p][j].y * s);
-                points[j] = QPoint(static_cast<int>((sx - c) * zoomPercent_ * 0.01 + c),
-                                   static_cast<int>((sy - c) * zoomPercent_ * 0.01 + c));
+                const Point d = drawnPoint(polygons_[p][j], s);
+                points[j] = QPoint(d.x, d.y);
             }
             painter.drawPolygon(points, n, Qt::OddEvenFill);
         }
@@ -75,41 +117,18 @@ void TangramModel::DrawFigure(int index, double s, QImage& bitmap, bool keepBack
 void TangramModel::RenderBoard(int index, QImage& board, QImage& guide, bool antialias)
 {
     DrawFigure(index, 1.0, board, false);
-    if (!antialias || guide.width() != GuideSize || guide.height() != GuideSize || board.width() != BoardSize ||
-        board.height() != BoardSize) {
-        Stretch(board, guide);
+    if (board.isNull() || guide.isNull())
+        return;
+    if (board.depth() == 32 && guide.depth() == 32) {
+        Reduce(board, guide, antialias, gammaTable_);
         return;
     }
-    // Sums of 4 x 4 board pixels per guide pixel, one plane per colour byte.
-    std::vector<int> sums(3 * GuideSize * GuideSize, 0);
-    for (int y = 0; y < BoardSize; ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(board.constScanLine(y));
-        int* cell = &sums[3 * (y / 4) * GuideSize];
-        for (int x = 0; x < BoardSize; x += 4) {
-            int b = 0, g = 0, r = 0;
-            for (int k = 0; k < 4; ++k) {
-                const QRgb px = row[x + k];
-                b += px & 0xFF;
-                g += (px >> 8) & 0xFF;
-                r += (px >> 16) & 0xFF;
-            }
-            cell[0] += b;
-            cell[1] += g;
-            cell[2] += r;
-            cell += 3;
-        }
-    }
-    const int* cell = sums.data();
-    for (int y = 0; y < GuideSize; ++y) {
-        auto* out = reinterpret_cast<QRgb*>(guide.scanLine(y));
-        for (int x = 0; x < GuideSize; ++x, cell += 3) {
-            const uint32_t b = gammaTable_[cell[0] / 16] & 0xFF;
-            const uint32_t g = gammaTable_[cell[1] / 16] & 0xFF;
-            const uint32_t r = gammaTable_[cell[2] / 16] & 0xFF;
-            out[x] = 0xFF000000u | (r << 16) | (g << 8) | b;
-        }
-    }
+    // The reductions work on whole 32-bit pixels; other formats go through copies.
+    QImage guide32(guide.size(), QImage::Format_RGB32);
+    Reduce(board.convertToFormat(QImage::Format_RGB32), guide32, antialias, gammaTable_);
+    guide = guide32.convertToFormat(guide.format());
 }
+
 
 void TangramModel::SetGamma(double g)
 {

@@ -87,21 +87,25 @@ bool TangramModel::PointInRect(int x1, int y1, int x2, int y2, int px, int py)
     return std::min(x1, x2) <= px && px <= std::max(x1, x2) && std::min(y1, y2) <= py && py <= std::max(y1, y2);
 }
 
+// Scaling by s, then the zoom about the centre of the drawn area (256 s).
+Point TangramModel::drawnPoint(const Point& p, double s) const
+{
+    const double c = 256 * s;
+    const int sx = Trunc(p.x * s);
+    const int sy = Trunc(p.y * s);
+    return {Trunc((sx - c) * zoomPercent_ * 0.01 + c), Trunc((sy - c) * zoomPercent_ * 0.01 + c)};
+}
+
 Rect TangramModel::FigureBounds(double s)
 {
     Rect r{127, 127, 0, 0};
-    const double c = 256 * s;
-    
     for (int i = 0; i < set_.pieceCount; ++i) {
         for (int j = 0; j < polygonSize(i); ++j) {
-            const int sx = Trunc(polygons_[i][j].x * s);
-            const int sy = Trunc(polygons_[i][j].y * s);
-            const int x = Trunc((sx - c) * zoomPercent_ * 0.01 + c);
-            const int y = Trunc((sy - c) * zoomPercent_ * 0.01 + c);
-            r.left = std::min(r.left, x);
-            r.right = std::max(r.right, x);
-            r.top = std::min(r.top, y);
-            r.bottom = std::max(r.bottom, y);
+            const Point p = drawnPoint(polygons_[i][j], s);
+            r.left = std::min(r.left, p.x);
+            r.right = std::max(r.right, p.x);
+            r.top = std::min(r.top, p.y);
+            r.bottom = std::max(r.bottom, p.y);
         }
     }
     return r;

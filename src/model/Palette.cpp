@@ -39,8 +39,17 @@ const std::array<FixedPalette, 7>& FixedPalettes()
 
 namespace {
 
-// A spread of 0 draws no random number; a negative one acts as its magnitude.
-int Spread(int spread) { return spread != 0 ? NextRandom() % std::abs(spread) : 0; }
+// A spread of 0 draws no random number. The remainder takes the sign of the
+// non-negative random number, so a negative spread acts as its magnitude (and
+// the most negative int needs no negation that would overflow).
+int Spread(int spread) { return spread != 0 ? NextRandom() % spread : 0; }
+
+// Only the low eight bits of offset + spread count; unsigned addition gives
+// them for any offset a settings file may hold, without overflow.
+uint8_t LowByte(int offset, int spread)
+{
+    return static_cast<uint8_t>(static_cast<uint32_t>(offset) + static_cast<uint32_t>(spread));
+}
 
 } // namespace
 
@@ -51,7 +60,7 @@ void TangramModel::SetPalette(ColorRef bgcolor, int ho, int so, int vo, int hr, 
         const int v = Spread(vr);
         const int s = Spread(sr);
         const int h = Spread(hr);
-        const Rgb c = HsvToRgb(static_cast<uint8_t>(ho + h), static_cast<uint8_t>(so + s), static_cast<uint8_t>(vo + v));
+        const Rgb c = HsvToRgb(LowByte(ho, h), LowByte(so, s), LowByte(vo, v));
         pieceColors_[i] = c.r + 256u * c.g + 65536u * c.b;
     }
 }

@@ -2,8 +2,6 @@
 #include "model/PlacementLine.h"
 #include "model/TangramModel.h"
 
-#include <cstdlib>
-
 namespace zol {
 
 namespace {
@@ -54,7 +52,8 @@ Figure PlacementsFromValues(const std::vector<int>& values, int pieceCount, int 
     for (int i = 0; i < pieceCount; ++i) {
         for (int k = 0; k < 3; ++k)
             CheckBound(values[4 * i + k], "a placement value");
-        if (std::abs(values[4 * i + 3]) > 1)
+        // Any other flip would squash or stretch the piece instead of mirroring it.
+        if (values[4 * i + 3] != 1 && values[4 * i + 3] != -1)
             throw ConversionError("a flip value must be 1 or -1");
         figure.x[i] = values[4 * i] + offset;
         figure.y[i] = values[4 * i + 1] + offset;

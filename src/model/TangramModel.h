@@ -118,6 +118,7 @@ private:
     void InstallSet(const PieceSet& set, const Figure& start);
     void transform(int i, Point* out) const;
     void straightenEdges(Point* p, int n) const;
+    Point drawnPoint(const Point& p, double s) const;
     void beginGroupTurn();
     void placeGroupFromSnapshot();
     void moveToTop(int piece);

@@ -1,0 +1,41 @@
+// The one table of zoltool's sub-commands: a new command is one more row here
+// (and its Run function declared in Commands.h).
+
+#include "cli/Command.h"
+#include "cli/Commands.h"
+
+namespace zol::cli {
+
+const std::vector<Command>& Commands()
+{
+    static const std::vector<Command> commands = {
+        {"polygons", {"FIGURE"}, {}, "print the seven board polygons, one line of x0,y0,x1,y1,... per piece",
+         RunPolygons},
+        {"palette", {"TAG"}, {{"--seed", "N"}},
+         "print the background and the 32 piece colours of fixed palette TAG (0-6) as R,G,B", RunPalette},
+        {"render",
+         {"FIGURE", "OUT.png"},
+         {{"--scale", "S"},
+          {"--zoom", "P"},
+          {"--palette", "TAG"},
+          {"--seed", "N"},
+          {"--guide", ""},
+          {"--no-aa", ""},
+          {"--gamma", "G"}},
+         "draw the figure into a PNG of side 512 x S, or its 128 x 128 guide image",
+         RunRender},
+    };
+    return commands;
+}
+
+std::string UsageOf(const Command& command)
+{
+    std::string usage = command.name;
+    for (const std::string& operand : command.operands)
+        usage += " " + operand;
+    for (const Option& option : command.options)
+        usage += " [" + option.name + (option.valueName.empty() ? "" : " " + option.valueName) + "]";
+    return usage;
+}
+
+} // namespace zol::cli

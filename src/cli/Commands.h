@@ -1,0 +1,14 @@
+#pragma once
+// The sub-commands of zoltool; CommandTable.cpp lists them.
+
+#include <iosfwd>
+
+namespace zol::cli {
+
+class Arguments;
+
+void RunPolygons(const Arguments& arguments, std::ostream& out);
+void RunPalette(const Arguments& arguments, std::ostream& out);
+void RunRender(const Arguments& arguments, std::ostream& out);
+
+} // namespace zol::cli

@@ -1,0 +1,60 @@
+#include "cli/Zoltool.h"
+
+#include "cli/Arguments.h"
+#include "cli/Command.h"
+
+#include <ostream>
+
+namespace zol::cli {
+
+namespace {
+
+void PrintUsage(std::ostream& out)
+{
+    out << "usage: zoltool COMMAND ARGUMENTS...\n";
+    for (const Command& command : Commands())
+        out << "  zoltool " << UsageOf(command) << "\n      " << command.summary << '\n';
+    out << "FIGURE is a placement line of the built-in set: 28 comma-separated integers, x, y, angle, flip per "
+           "piece.\n";
+}
+
+const Command& FindCommand(const std::string& name)
+{
+    for (const Command& command : Commands())
+        if (command.name == name)
+            return command;
+    throw UsageError("unknown command '" + name + "' (zoltool --help lists them)");
+}
+
+} // namespace
+
+int RunZoltool(const std::vector<std::string>& words, std::ostream& out, std::ostream& err)
+{
+    if (words.empty()) {
+        PrintUsage(err);
+        return 2;
+    }
+    if (words[0] == "--help" || words[0] == "-h") {
+        PrintUsage(out);
+        return 0;
+    }
+    try {
+        const Command& command = FindCommand(words[0]);
+        const std::vector<std::string> rest(words.begin() + 1, words.end());
+        if (rest.size() == 1 && rest[0] == "--help") {
+            out << "usage: zoltool " << UsageOf(command) << '\n';
+            return 0;
+        }
+        command.run(Arguments(command, rest), out);
+        out.flush();
+        return 0;
+    } catch (const UsageError& error) {
+        err << "zoltool: " << error.what() << '\n';
+        return 2;
+    } catch (const std::exception& error) {
+        err << "zoltool: " << error.what() << '\n';
+        return 1;
+    }
+}
+
+} // namespace zol::cli
