@@ -35,6 +35,9 @@ struct Command {
     std::string summary;
     // Writes the command's result to out; throws UsageError or CommandFailure.
     void (*run)(const Arguments& arguments, std::ostream& out);
+    // A command that reads its own arguments, writes messages to err and
+    // returns the exit status; used instead of run when set.
+    int (*runWithStatus)(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) = nullptr;
 };
 
 // "render FIGURE OUT.png [--scale S] [--guide]"

@@ -3,6 +3,7 @@
 
 #include "cli/Command.h"
 #include "cli/Commands.h"
+#include "cli/DocumentCommands.h"
 
 namespace zol::cli {
 
@@ -24,6 +25,10 @@ const std::vector<Command>& Commands()
           {"--gamma", "G"}},
          "draw the figure into a PNG of side 512 x S, or its 128 x 128 guide image",
          RunRender},
+        {"info", {"DOC.zol"}, {}, "print the set name, figure count, encoding and the placement lines that do not parse",
+         nullptr, InfoCommand},
+        {"save-as", {"IN.zol", "OUT.zol"}, {}, "load IN as the editor opens it and write it to OUT as Save As does",
+         nullptr, SaveAsCommand},
     };
     return commands;
 }

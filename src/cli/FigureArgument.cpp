@@ -1,14 +1,38 @@
 #include "cli/FigureArgument.h"
 
 #include "cli/Command.h"
+#include "cli/DocumentCommands.h"
 #include "model/CommaList.h"
 #include "model/PlacementLine.h"
 #include "model/TangramModel.h"
 
+#include <sstream>
+
 namespace zol::cli {
+
+namespace {
+
+// The loader's messages, on one line.
+std::string OneLine(const std::string& text)
+{
+    std::string line;
+    for (char c : text)
+        line += c == '\n' ? ' ' : c;
+    while (!line.empty() && line.back() == ' ')
+        line.pop_back();
+    return line;
+}
+
+} // namespace
 
 void LoadFigureArgument(std::string_view argument, TangramModel& model)
 {
+    if (const auto figure = ParseDocumentFigure(std::string(argument))) {
+        std::ostringstream messages;
+        if (!LoadDocumentFigure(*figure, model, messages))
+            throw UsageError("bad FIGURE: " + OneLine(messages.str()));
+        return;
+    }
     model.LoadBuiltInSet();
     const int needed = 4 * model.pieceCount();
     try {

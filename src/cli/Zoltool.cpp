@@ -15,7 +15,8 @@ void PrintUsage(std::ostream& out)
     for (const Command& command : Commands())
         out << "  zoltool " << UsageOf(command) << "\n      " << command.summary << '\n';
     out << "FIGURE is a placement line of the built-in set: 28 comma-separated integers, x, y, angle, flip per "
-           "piece.\n";
+           "piece.\n"
+           "It may also be DOC.zol:K, figure K (counted from 0) of a document.\n";
 }
 
 const Command& FindCommand(const std::string& name)
@@ -45,6 +46,8 @@ int RunZoltool(const std::vector<std::string>& words, std::ostream& out, std::os
             out << "usage: zoltool " << UsageOf(command) << '\n';
             return 0;
         }
+        if (command.runWithStatus)
+            return command.runWithStatus(rest, out, err);
         command.run(Arguments(command, rest), out);
         out.flush();
         return 0;

@@ -2,6 +2,7 @@
 #include "model/Random.h"
 #include "model/TangramModel.h"
 
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -268,3 +269,29 @@ TEST(Zoltool, NegativeNumbersAreOperandsNotOptions)
 }
 
 } // namespace
+
+// The document commands reach the binary through the same table as the others.
+TEST(Zoltool, DocumentCommandsAndDocumentFigures)
+{
+    const std::string document = std::string(FIXTURES_DIR) + "/square.zol";
+    const Outcome info = Zoltool({"info", document});
+    EXPECT_EQ(info.status, 0);
+    EXPECT_EQ(Lines(info.out), (std::vector<std::string>{"set: square", "figures: 1", "encoding: CP932"}));
+
+    const Outcome polygons = Zoltool({"polygons", document + ":0"});
+    EXPECT_EQ(polygons.status, 0) << polygons.err;
+    EXPECT_EQ(Lines(polygons.out), (std::vector<std::string>{"-20,-20,20,-20,20,20,-20,20"}));
+
+    const Outcome missing = Zoltool({"polygons", document + ":1"});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(Lines(missing.err).size(), 1u);
+
+    QTemporaryDir folder;
+    const std::string copy = folder.filePath("copy.zol").toStdString();
+    EXPECT_EQ(Zoltool({"save-as", document, copy}).status, 0);
+    QFile original(QString::fromStdString(document)), written(QString::fromStdString(copy));
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly) && written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(original.readAll(), written.readAll());
+
+    EXPECT_EQ(Zoltool({"save-as", document + ".missing", copy}).status, 2);
+}
