@@ -11,7 +11,8 @@ SingleInstance::SingleInstance()
     if (folder.isEmpty())
         return;
     lock_ = std::make_unique<QLockFile>(QDir(folder).filePath(QStringLiteral("Zol")));
-    // A lock left by a copy that crashed is taken over at once.
+    // Only a lock whose process is gone is stale: by age alone (30 seconds
+    // by default) a second copy would get in once the first ran a while.
     lock_->setStaleLockTime(0);
     if (!lock_->tryLock(0))
         anotherCopy_ = lock_->error() == QLockFile::LockFailedError;

@@ -225,7 +225,8 @@ void TZolForm::CreateToolBars()
     ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
     ProgressBar->setFixedWidth(120);
     ProgressBar->setTextVisible(false);
-    ToolBar->addWidget(ProgressBar)->setVisible(false);
+    ProgressBarItem = ToolBar->addWidget(ProgressBar);
+    ProgressBarItem->setVisible(false);
 
     OptToolBar = addToolBar(QStringLiteral("OptToolBar"));
     OptToolBar->setObjectName(QStringLiteral("OptToolBar"));
@@ -244,6 +245,8 @@ void TZolForm::CreateToolBars()
     Copy1PercentageComboBox = new QComboBox;
     Copy1PercentageComboBox->setObjectName(QStringLiteral("Copy1PercentageComboBox"));
     Copy1PercentageComboBox->setEditable(true);
+    // Every typed character counts as typed: no completion from the items.
+    Copy1PercentageComboBox->setCompleter(nullptr);
     Copy1PercentageComboBox->setInsertPolicy(QComboBox::NoInsert);
     Copy1PercentageComboBox->addItems({"25", "33", "40", "50", "66", "70", "75", "81", "86", "100", "115", "125",
                                        "133", "141", "150", "166", "175", "200"});
@@ -261,6 +264,7 @@ void TZolForm::CreateToolBars()
     flipsensComboBox = new QComboBox;
     flipsensComboBox->setObjectName(QStringLiteral("flipsensComboBox"));
     flipsensComboBox->setEditable(true);
+    flipsensComboBox->setCompleter(nullptr);
     flipsensComboBox->setInsertPolicy(QComboBox::NoInsert);
     for (int i = 1; i <= 15; ++i)
         flipsensComboBox->addItem(QString::number(i));

@@ -176,6 +176,7 @@ public:
     QToolButton* ToolButtonCSet = nullptr;
     QToolButton* ToolButtonAdd = nullptr;
     QProgressBar* ProgressBar = nullptr;
+    QAction* ProgressBarItem = nullptr; // shows or hides the gauge in its tool bar
     QComboBox* Copy1PercentageComboBox = nullptr;
     QComboBox* flipsensComboBox = nullptr;
     QMenu* PopupMenuHis = nullptr;

@@ -66,6 +66,21 @@ TEST_F(EditorFixture, MagnificationRedrawsBoardAndGuideAndRefusesNonNumbers)
     EXPECT_TRUE(dialogs.records().empty());
 }
 
+TEST_F(EditorFixture, TypingAPercentageTakesEachNumberOnTheWay)
+{
+    QLineEdit* edit = form->Copy1PercentageComboBox->lineEdit();
+    edit->selectAll();
+    const struct {
+        const char* key;
+        int zoom;
+    } steps[] = {{"1", 1}, {"5", 15}, {"0", 150}};
+    for (const auto& step : steps) {
+        QTest::keyClicks(edit, QString::fromLatin1(step.key));
+        EXPECT_EQ(form->model.zoomPercent(), step.zoom) << step.key;
+    }
+    EXPECT_EQ(form->boardBitmap, DrawnBoard());
+}
+
 // The guide keeps showing the guide figure whatever is on the board.
 TEST_F(EditorFixture, AntialiasToggleRedrawsTheGuideFigureAndTicksTheMenu)
 {
