@@ -17,16 +17,21 @@ void TZolForm::RefreshListRows(int first, int count)
         List->setRowText(i, CaptionText(model, i));
 }
 
+void TZolForm::ShowListFigureInGuide(int i)
+{
+    model.RenderBoard(i, boardBitmap, guideBitmap, antialias());
+    scratchB = model.GetCurrentFigure();
+    model.LoadFigure(i);
+    TakeGuideSnapshot();
+    model.SetCurrentFigure(scratchB);
+}
+
 void TZolForm::ListClick()
 {
     const int s = List->selectedRow();
     if (s < 0)
         return;
-    model.RenderBoard(s, boardBitmap, guideBitmap, antialias());
-    scratchB = model.GetCurrentFigure();
-    model.LoadFigure(s);
-    TakeGuideSnapshot();
-    model.SetCurrentFigure(scratchB);
+    ShowListFigureInGuide(s);
     RepaintBoxes(false, true);
     RedrawBoard();
     UpdateCommandState();
@@ -129,11 +134,7 @@ void TZolForm::EditDeleteExecute()
     } else {
         const int t = s > m - 1 ? s - 1 : s;
         List->selectRow(t);
-        model.RenderBoard(t, boardBitmap, guideBitmap, antialias());
-        scratchB = model.GetCurrentFigure();
-        model.LoadFigure(t);
-        TakeGuideSnapshot();
-        model.SetCurrentFigure(scratchB);
+        ShowListFigureInGuide(t);
         RedrawBoard();
     }
     RepaintBoxes(false, true);

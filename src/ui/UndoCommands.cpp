@@ -22,22 +22,23 @@ void TZolForm::ShowReplacedBoardFigure()
     ReleaseShowTable();
 }
 
-void TZolForm::EditUndoExecute()
+void TZolForm::ShowHistoryEntry(const Figure& entry)
 {
-    if (undo_->undoCount() < 1)
-        return;
-    model.SetCurrentFigure(undo_->Undo());
+    model.SetCurrentFigure(entry);
     ShowReplacedBoardFigure();
     UpdateCommandState();
 }
 
+void TZolForm::EditUndoExecute()
+{
+    if (undo_->undoCount() >= 1)
+        ShowHistoryEntry(undo_->Undo());
+}
+
 void TZolForm::EditRedoExecute()
 {
-    if (undo_->redoCount() < 1)
-        return;
-    model.SetCurrentFigure(undo_->Redo());
-    ShowReplacedBoardFigure();
-    UpdateCommandState();
+    if (undo_->redoCount() >= 1)
+        ShowHistoryEntry(undo_->Redo());
 }
 
 void TZolForm::EditBreakExecute()

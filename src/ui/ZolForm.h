@@ -250,6 +250,9 @@ private:
     void SetAddModeImage(int image);
     // After the board got another figure: board, guide, caption, table view off.
     void ShowReplacedBoardFigure();
+    void ShowHistoryEntry(const Figure& entry);
+    // The guide shows list figure i; the board figure stays.
+    void ShowListFigureInGuide(int i);
     void DrawBand(QPoint corner);
     void PickUp(QPoint at);
     void CarryStep();
