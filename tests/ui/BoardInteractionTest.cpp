@@ -76,6 +76,11 @@ struct BandCase {
     int selection; // after the release; -1 nothing picked
 };
 
+void PrintTo(const BandCase& c, std::ostream* os)
+{
+    *os << "from" << c.press.x() << "_" << c.press.y() << "_to" << c.release.x() << "_" << c.release.y();
+}
+
 class Band : public Board, public ::testing::WithParamInterface<BandCase> {};
 
 // Within 20 pixels of the press no band shows and the release picks by

@@ -36,6 +36,8 @@ struct DragCase {
     int selected;
 };
 
+void PrintTo(const DragCase& c, std::ostream* os) { *os << "row" << c.from << "_onto" << c.onto; }
+
 class DragReorder : public ListDrag, public ::testing::WithParamInterface<DragCase> {};
 
 // The dragged figure lands before the row it is dropped on.

@@ -14,9 +14,11 @@
 namespace zol::test {
 namespace {
 
+class Options : public EditorFixture {};
+
 using Kind = ScriptedDialogs::Kind;
 
-TEST_F(EditorFixture, FlipSensitivityTakesOnlyPlainDecimalNumbersSilently)
+TEST_F(Options, FlipSensitivityTakesOnlyPlainDecimalNumbersSilently)
 {
     const struct {
         const char* text;
@@ -33,7 +35,7 @@ TEST_F(EditorFixture, FlipSensitivityTakesOnlyPlainDecimalNumbersSilently)
     EXPECT_TRUE(dialogs.records().empty());
 }
 
-TEST_F(EditorFixture, MagnificationRedrawsBoardAndGuideAndRefusesNonNumbers)
+TEST_F(Options, MagnificationRedrawsBoardAndGuideAndRefusesNonNumbers)
 {
     const auto guideAt = [&](int percent) {
         form->model.setZoomPercent(percent);
@@ -66,7 +68,7 @@ TEST_F(EditorFixture, MagnificationRedrawsBoardAndGuideAndRefusesNonNumbers)
     EXPECT_TRUE(dialogs.records().empty());
 }
 
-TEST_F(EditorFixture, TypingAPercentageTakesEachNumberOnTheWay)
+TEST_F(Options, TypingAPercentageTakesEachNumberOnTheWay)
 {
     QLineEdit* edit = form->Copy1PercentageComboBox->lineEdit();
     edit->selectAll();
@@ -82,7 +84,7 @@ TEST_F(EditorFixture, TypingAPercentageTakesEachNumberOnTheWay)
 }
 
 // The guide keeps showing the guide figure whatever is on the board.
-TEST_F(EditorFixture, AntialiasToggleRedrawsTheGuideFigureAndTicksTheMenu)
+TEST_F(Options, AntialiasToggleRedrawsTheGuideFigureAndTicksTheMenu)
 {
     const Figure guide = form->guideFigure;
     form->model.SetCurrentFigure(Spread());
@@ -109,7 +111,7 @@ TEST_F(EditorFixture, AntialiasToggleRedrawsTheGuideFigureAndTicksTheMenu)
     EXPECT_EQ(form->guideBitmap, render(true));
 }
 
-TEST_F(EditorFixture, EyeTogglesTheOptionToolBar)
+TEST_F(Options, EyeTogglesTheOptionToolBar)
 {
     ASSERT_FALSE(form->OptToolBar->isHidden());
     form->OptEye->trigger();
@@ -118,7 +120,7 @@ TEST_F(EditorFixture, EyeTogglesTheOptionToolBar)
     EXPECT_FALSE(form->OptToolBar->isHidden());
 }
 
-TEST_F(EditorFixture, TypingACaptionChangesTheBoardFigureOnly)
+TEST_F(Options, TypingACaptionChangesTheBoardFigureOnly)
 {
     const int entries = form->undoRing().undoCount();
     form->CaptionInput->setFocus();
@@ -131,7 +133,7 @@ TEST_F(EditorFixture, TypingACaptionChangesTheBoardFigureOnly)
 
 // A CP932 document cannot hold every character: such input is refused with
 // a note, never stored mangled. A UTF-8 document takes it.
-TEST_F(EditorFixture, CaptionFieldRefusesCharactersTheDocumentCannotHold)
+TEST_F(Options, CaptionFieldRefusesCharactersTheDocumentCannotHold)
 {
     form->CaptionInput->setFocus();
     form->CaptionInput->selectAll();
@@ -147,7 +149,7 @@ TEST_F(EditorFixture, CaptionFieldRefusesCharactersTheDocumentCannotHold)
 
 // Bytes the document's encoding cannot show come back unchanged when the
 // figure is shown in the caption field, so saving keeps them.
-TEST_F(EditorFixture, ShowingACaptionKeepsItsBytes)
+TEST_F(Options, ShowingACaptionKeepsItsBytes)
 {
     const std::string odd = "x\x81\xff"; // no valid CP932
     Figure f = form->model.GetCurrentFigure();

@@ -83,6 +83,11 @@ struct ClickCase {
     int figure; // -1: nothing happens
 };
 
+void PrintTo(const ClickCase& c, std::ostream* os)
+{
+    *os << "selected" << c.selected << "_at" << c.at.x() << "_" << c.at.y();
+}
+
 class TableClick : public TableView, public ::testing::WithParamInterface<ClickCase> {};
 
 // The board is cut into five bands of 106 pixels each way, the centre band

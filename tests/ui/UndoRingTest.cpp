@@ -23,6 +23,8 @@ struct RingCase {
     int undoSteps; // how many steps back are possible afterwards
 };
 
+void PrintTo(const RingCase& c, std::ostream* os) { *os << "size" << c.size << "_pushes" << c.pushes; }
+
 class UndoRingLimits : public ::testing::TestWithParam<RingCase> {};
 
 // After the start state and `pushes` entries, Undo walks back through the

@@ -18,9 +18,11 @@
 namespace zol::test {
 namespace {
 
+class Window : public EditorFixture {};
+
 using Kind = ScriptedDialogs::Kind;
 
-TEST_F(EditorFixture, StartsWithAnEmptyNewDocumentAndTheBuiltInSet)
+TEST_F(Window, StartsWithAnEmptyNewDocumentAndTheBuiltInSet)
 {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Zol editor"));
     EXPECT_EQ(form->StatusPanels[0]->text(), QStringLiteral("新しいファイル"));
@@ -41,6 +43,8 @@ struct PlaceCase {
     int dx;
     int dy;
 };
+
+void PrintTo(const PlaceCase& c, std::ostream* os) { *os << c.window.width() << "x" << c.window.height(); }
 
 class Layout : public EditorFixture, public ::testing::WithParamInterface<PlaceCase> {};
 
@@ -80,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(Windows, Layout,
                                            PlaceCase{{640, 480}, 0, 0}, PlaceCase{{698, 800}, 4, 67},
                                            PlaceCase{{1000, 900}, 155, 117}));
 
-TEST_F(EditorFixture, ControlsUseTheFormsTypefacesAndSizes)
+TEST_F(Window, ControlsUseTheFormsTypefacesAndSizes)
 {
     EXPECT_EQ(form->font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
     EXPECT_EQ(form->font().pixelSize(), 12);
@@ -102,7 +106,7 @@ QStringList MenuTexts(const QMenu* menu)
     return texts;
 }
 
-TEST_F(EditorFixture, MenusHoldTheCommandsInTheirOrder)
+TEST_F(Window, MenusHoldTheCommandsInTheirOrder)
 {
     QStringList titles;
     QList<QMenu*> menus;
@@ -136,7 +140,7 @@ struct KeyCase {
     const char* hint;
 };
 
-TEST_F(EditorFixture, CommandsCarryTheirShortcutsAndHints)
+TEST_F(Window, CommandsCarryTheirShortcutsAndHints)
 {
     const KeyCase cases[] = {
         {"FileSave", {"Ctrl+S"}, "上書き保存"},
@@ -166,7 +170,7 @@ TEST_F(EditorFixture, CommandsCarryTheirShortcutsAndHints)
     }
 }
 
-TEST_F(EditorFixture, EnabledCommandsFollowTheListAndTheSelection)
+TEST_F(Window, EnabledCommandsFollowTheListAndTheSelection)
 {
     const auto enabled = [&](std::initializer_list<QAction*> actions) {
         QList<bool> states;
@@ -257,7 +261,7 @@ TEST_F(Shortcuts, OfDisabledCommandsDoNothing)
 
 // A figure whose placement line is broken (as a merged file may bring)
 // makes the command stop with the conversion error; the program goes on.
-TEST_F(EditorFixture, AFailingCommandShowsItsErrorAndChangesNothing)
+TEST_F(Window, AFailingCommandShowsItsErrorAndChangesNothing)
 {
     AddFigures({"A"});
     std::vector<std::string> lines = form->model.figureLines();
