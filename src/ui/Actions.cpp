@@ -19,7 +19,7 @@ namespace zol {
 
 namespace {
 
-struct ActionSpec {
+struct CommandEntry {
     QAction* TZolForm::* member;
     const char* name;
     const char* caption;
@@ -30,7 +30,7 @@ struct ActionSpec {
     void (*run)(TZolForm&);
 };
 
-const ActionSpec Commands[] = {
+const CommandEntry Commands[] = {
     {&TZolForm::FileNew, "FileNew", "新規作成(&N)", "新規作成", "", Image::New,
      [](TZolForm& f) { f.FileNewExecute(); }},
     {&TZolForm::FileOpen, "FileOpen", "開く(&O)", "開く", "", Image::Open, [](TZolForm& f) { f.FileOpenExecute(); }},
@@ -144,15 +144,15 @@ QToolButton* DropDownButton(QAction* action, QMenu* menu, const char* name)
 
 void TZolForm::CreateActions()
 {
-    for (const ActionSpec& spec : Commands) {
-        QAction* action = MakeAction(this, spec.name, spec.caption, spec.hint, spec.image);
+    for (const CommandEntry& entry : Commands) {
+        QAction* action = MakeAction(this, entry.name, entry.caption, entry.hint, entry.image);
         QList<QKeySequence> keys;
-        for (const QString& key : Text(spec.shortcuts).split(QStringLiteral("; "), Qt::SkipEmptyParts))
+        for (const QString& key : Text(entry.shortcuts).split(QStringLiteral("; "), Qt::SkipEmptyParts))
             keys << QKeySequence(key, QKeySequence::PortableText);
         action->setShortcuts(keys);
-        const auto run = spec.run;
+        const auto run = entry.run;
         connect(action, &QAction::triggered, this, [this, run] { Guarded([&] { run(*this); }); });
-        this->*spec.member = action;
+        this->*entry.member = action;
     }
     OptAA->setCheckable(true);
 
