@@ -104,6 +104,15 @@ void EditorFixture::AddFigures(const QStringList& captions)
     }
 }
 
+void EditorFixture::AddBrokenFigure(const QString& caption)
+{
+    std::vector<std::string> lines = form->model.figureLines();
+    lines.push_back(*CaptionBytes(form->model, caption));
+    lines.push_back("1,2,x");
+    form->model.SetFigureLines(lines, form->model.documentEncoding());
+    form->RefreshListRows(0, form->model.figureCount());
+}
+
 void EditorFixture::ClickRow(int row)
 {
     const QPoint at = form->List->rowRect(row).center();

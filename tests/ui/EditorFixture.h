@@ -60,6 +60,9 @@ protected:
     Figure Shifted(int shift, const QString& caption) const;
     // Adds figures with these captions, each a different arrangement.
     void AddFigures(const QStringList& captions);
+    // Appends a figure whose placement line cannot be read, as a merged
+    // file may bring one.
+    void AddBrokenFigure(const QString& caption);
     void ClickRow(int row);
     void DoubleClickRow(int row);
     QStringList Rows() const;

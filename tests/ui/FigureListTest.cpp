@@ -109,6 +109,41 @@ TEST_F(FigureList, ReplaceModeReplacesTheSelectedFigureAndUndoBringsItBack)
     EXPECT_EQ(form->model.GetCurrentFigure(), first);
 }
 
+// Replacing a figure that cannot be read would leave the rows out of step
+// with the list: the add stops before anything changes.
+TEST_F(FigureList, ReplacingAnUnreadableFigureChangesNothing)
+{
+    AddFigures({"A"});
+    AddBrokenFigure(QStringLiteral("B"));
+    form->model.setModified(false);
+    form->List->selectRow(1);
+    RightClickAddButton();
+    Edit(20, "N");
+    form->EditAdd->trigger();
+    EXPECT_EQ(dialogs.texts(ScriptedDialogs::Kind::Error).size(), 1u);
+    EXPECT_EQ(Rows(), QStringList({"A", "B"}));
+    EXPECT_EQ(ModelCaptions(), Rows());
+    EXPECT_FALSE(form->model.modified());
+}
+
+// A figure that cannot be read can still be deleted; Undo then finds the
+// board figure itself in its place.
+TEST_F(FigureList, AnUnreadableFigureCanBeDeleted)
+{
+    AddFigures({"A"});
+    AddBrokenFigure(QStringLiteral("B"));
+    const Figure board = Edit(20, "board");
+    PlaceOnBoard(board);
+    form->List->selectRow(1);
+    form->UpdateCommandState();
+    form->EditDelete->trigger();
+    EXPECT_TRUE(dialogs.records().empty());
+    EXPECT_EQ(Rows(), QStringList({"A"}));
+    EXPECT_EQ(ModelCaptions(), Rows());
+    form->EditUndo->trigger();
+    EXPECT_EQ(form->model.GetCurrentFigure(), board);
+}
+
 TEST_F(FigureList, DeleteKeepsTheBoardAndUndoShowsTheDeletedFigure)
 {
     AddFigures({"A", "B", "C"});

@@ -264,11 +264,7 @@ TEST_F(Shortcuts, OfDisabledCommandsDoNothing)
 TEST_F(Window, AFailingCommandShowsItsErrorAndChangesNothing)
 {
     AddFigures({"A"});
-    std::vector<std::string> lines = form->model.figureLines();
-    lines.push_back("B");
-    lines.push_back("1,2,x");
-    form->model.SetFigureLines(lines, form->model.documentEncoding());
-    form->RefreshListRows(0, 2);
+    AddBrokenFigure(QStringLiteral("B"));
     const Figure board = form->model.GetCurrentFigure();
     const Figure guide = form->guideFigure;
 
