@@ -9,7 +9,6 @@ PaintBox::PaintBox(const QImage& bitmap, QSize size, QWidget* parent) : QWidget(
 {
     setFixedSize(size);
     setMouseTracking(true);
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
 void PaintBox::paintEvent(QPaintEvent*)

@@ -30,7 +30,7 @@ void ShapeWidget::paintEvent(QPaintEvent*)
     painter.setBrush(brush_);
     const QRect r = rect().adjusted(0, 0, -1, -1);
     if (rounded_) {
-        // Corners of a quarter of the shorter side, as a rounded box usually has.
+        // Corner ellipses a quarter of the shorter side across.
         const qreal corner = std::min(width(), height()) / 8.0;
         painter.setRenderHint(QPainter::Antialiasing, true);
         painter.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, 0.5, 0.5), corner, corner);
