@@ -1,23 +1,42 @@
-// Placeholder entry: shows the board as the model draws it.
-#include "model/Random.h"
-#include "model/TangramModel.h"
+// The editor's entry: one copy at a time, the application object, the main
+// window and its message loop.
+#include "SingleInstance.h"
+
+#include "ui/AppTitle.h"
+#include "ui/BoardPointer.h"
+#include "ui/Fonts.h"
+#include "ui/MessageDialogs.h"
+#include "ui/ZolForm.h"
 
 #include <QApplication>
-#include <QImage>
-#include <QLabel>
-#include <QPixmap>
+#include <QMessageBox>
+
+#include <exception>
 
 int main(int argc, char** argv)
 {
+    // Checked before the application connects to the display: a second copy
+    // ends at once and shows nothing.
+    const zol::SingleInstance instance;
+    if (instance.anotherCopyRuns())
+        return -1;
+
     QApplication app(argc, argv);
-    zol::SeedRandomFromClock();
-    zol::TangramModel model;
-    model.SetPalette(0x000000, 0, 0, 255, 0, 0, 0);
-    QImage board(zol::BoardSize, zol::BoardSize, QImage::Format_RGB32);
-    model.DrawFigure(-1, 1.0, board, false);
-    QLabel label;
-    label.setPixmap(QPixmap::fromImage(board));
-    label.setWindowTitle("Zol editor");
-    label.show();
-    return app.exec();
+    QApplication::setApplicationName(zol::AppTitle());
+    zol::RegisterFontSubstitutions();
+    QApplication::setFont(zol::PixelFont(zol::GothicP, 12));
+
+    try {
+        zol::MessageDialogs dialogs;
+        zol::ScreenPointer pointer;
+        zol::TZolForm form(dialogs, pointer);
+        if (form.startupFailed())
+            return 0;
+        dialogs.setParentWidget(&form);
+        form.show();
+        return QApplication::exec();
+    } catch (const std::exception& e) {
+        QMessageBox::critical(nullptr, zol::AppTitle(), QString::fromUtf8(e.what()));
+        return 1;
+    }
 }

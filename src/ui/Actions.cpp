@@ -1,0 +1,304 @@
+// The command table of the main window: one action per command with its
+// caption, hint, shortcuts and picture, and the menus and tool bars built
+// from the actions.
+#include "ui/ZolForm.h"
+
+#include "ui/ImageList.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace zol {
+
+namespace {
+
+struct CommandEntry {
+    QAction* TZolForm::* member;
+    const char* name;
+    const char* caption;
+    const char* hint;
+    // Portable key texts separated by "; ". All of them work; menus show the first.
+    const char* shortcuts;
+    int image; // -1: no picture
+    void (*run)(TZolForm&);
+};
+
+const CommandEntry Commands[] = {
+    {&TZolForm::FileNew, "FileNew", "新規作成(&N)", "新規作成", "", Image::New,
+     [](TZolForm& f) { f.FileNewExecute(); }},
+    {&TZolForm::FileOpen, "FileOpen", "開く(&O)", "開く", "", Image::Open, [](TZolForm& f) { f.FileOpenExecute(); }},
+    {&TZolForm::FileMarge, "FileMarge", "追加読み込み(&M)", "別ファイルのシルエットをリストに追加", "", -1,
+     [](TZolForm& f) { f.FileMargeExecute(); }},
+    {&TZolForm::FileSaveAs, "FileSaveAs", "名前を付けて保存(&A)", "", "", -1,
+     [](TZolForm& f) { f.FileSaveAsExecute(); }},
+    {&TZolForm::FileSave, "FileSave", "上書き保存(&S)", "上書き保存", "Ctrl+S", Image::Save,
+     [](TZolForm& f) { f.FileSaveExecute(); }},
+    {&TZolForm::FileExit, "FileExit", "終了(&X)", "アプリケーションの終了", "", -1,
+     [](TZolForm& f) { f.FileExitExecute(); }},
+    {&TZolForm::FileDirOpen, "FileDirOpen", "フォルダを開く", "", "F2", -1,
+     [](TZolForm& f) { f.FileDirOpenExecute(); }},
+    {&TZolForm::EditAdd, "EditAdd", "リストに追加(&A)", "編集中の形をリストに追加", "Ctrl+A", Image::AddInsert,
+     [](TZolForm& f) { f.EditAddExecute(); }},
+    {&TZolForm::EditBreak, "EditBreak", "破棄(&B)", "最初からやり直す", "Ctrl+B", Image::Break,
+     [](TZolForm& f) { f.EditBreakExecute(); }},
+    {&TZolForm::EditUndo, "EditUndo", "アンドゥ(&U)", "１ステップ戻す", "Ctrl+U; Ctrl+Z", Image::Undo,
+     [](TZolForm& f) { f.EditUndoExecute(); }},
+    {&TZolForm::EditRedo, "EditRedo", "リドゥ(&R)", "１ステップ進める", "Ctrl+R; Ctrl+Alt+Z", Image::Redo,
+     [](TZolForm& f) { f.EditRedoExecute(); }},
+    {&TZolForm::EditDelete, "EditDelete", "削除(&D)", "削除", "Ctrl+D", Image::Delete,
+     [](TZolForm& f) { f.EditDeleteExecute(); }},
+    {&TZolForm::EditGoEdit, "EditGoEdit", "エディット(&E)", "形の編集", "Ctrl+E", Image::GoEdit,
+     [](TZolForm& f) { f.EditGoEditExecute(); }},
+    {&TZolForm::EditDown, "EditDown", "下に移動", "１つ下に移動", "", Image::Down,
+     [](TZolForm& f) { f.EditDownExecute(); }},
+    {&TZolForm::EditUp, "EditUp", "上に移動", "１つ上に移動", "", Image::Up, [](TZolForm& f) { f.EditUpExecute(); }},
+    {&TZolForm::OptSSort, "OptSSort", "文字列でソート(&S)", "", "", -1, [](TZolForm& f) { f.OptSSortExecute(); }},
+    {&TZolForm::OptNSortLevel3, "OptNSortLevel3", "大雑把(&R)", "", "", -1,
+     [](TZolForm& f) { f.OptNSortExecute(4); }},
+    {&TZolForm::OptNSortLevel2, "OptNSortLevel2", "ほどほど(&M)", "", "", -1,
+     [](TZolForm& f) { f.OptNSortExecute(2); }},
+    {&TZolForm::OptNSortLevel1, "OptNSortLevel1", "神経質(&D)", "", "", -1,
+     [](TZolForm& f) { f.OptNSortExecute(0); }},
+    {&TZolForm::EditChange, "EditChange", "ピースセットの変更", "ピースセットの変更", "", Image::Change,
+     [](TZolForm& f) { f.EditChangeExecute(); }},
+    {&TZolForm::PaletteCSetWB, "PaletteCSetWB", "白‐黒", "", "", Image::PaletteWB,
+     [](TZolForm& f) { f.PaletteCSetExecute(0); }},
+    {&TZolForm::PaletteCSetBW, "PaletteCSetBW", "黒‐白", "", "", Image::PaletteBW,
+     [](TZolForm& f) { f.PaletteCSetExecute(1); }},
+    {&TZolForm::PaletteCSetBrl2, "PaletteCSetBrl2", "黒‐乱枯葉", "", "", Image::PaletteBrl2,
+     [](TZolForm& f) { f.PaletteCSetExecute(2); }},
+    {&TZolForm::PaletteCSetBrl, "PaletteCSetBrl", "黒‐乱新緑", "", "", Image::PaletteBrl,
+     [](TZolForm& f) { f.PaletteCSetExecute(3); }},
+    {&TZolForm::PaletteCSetBrg, "PaletteCSetBrg", "黒‐乱葡萄", "", "", Image::PaletteBrg,
+     [](TZolForm& f) { f.PaletteCSetExecute(4); }},
+    {&TZolForm::PaletteCSetBrR, "PaletteCSetBrR", "黒‐乱朱", "", "", Image::PaletteBrR,
+     [](TZolForm& f) { f.PaletteCSetExecute(5); }},
+    {&TZolForm::PaletteCSetTB, "PaletteCSetTB", "透明‐黒", "", "", Image::PaletteTB,
+     [](TZolForm& f) { f.PaletteCSetExecute(6); }},
+    {&TZolForm::PaletteColorCustamize, "PaletteColorCustamize", "カスタマイズ", "パレットのカスタマイズ", "",
+     Image::PaletteCustomize, [](TZolForm& f) { f.PaletteColorCustamizeExecute(); }},
+    {&TZolForm::OptAA, "OptAA", "ガイド画像アンチエイリアスの入切(&A)", "ガイド画像のアンチエイリアス切り換え", "",
+     Image::OptAA, [](TZolForm& f) { f.OptAAExecute(); }},
+    {&TZolForm::ClipCopy2, "ClipCopy2", "ガイド画像をクリップボードへ(&G)", "ガイド画像をクリップボードへ", "Ctrl+G",
+     Image::ClipCopy2, [](TZolForm& f) { f.ClipCopy2Execute(); }},
+    {&TZolForm::ClipCopy1, "ClipCopy1", "画像をクリップボードへ(&M)", "画像をクリップボードへ", "Ctrl+M",
+     Image::ClipCopy1, [](TZolForm& f) { f.ClipCopy1Execute(); }},
+    {&TZolForm::OptEye, "OptEye", "オプションツールバーの入切(&O)", "オプションツールバーの表示切り換え", "Ctrl+O",
+     Image::OptEye, [](TZolForm& f) { f.OptEyeExecute(); }},
+    {&TZolForm::OptActiveViewer, "OptActiveViewer", "アクティブ・ビューワ(&V)", "", "", -1,
+     [](TZolForm& f) { f.OptActiveViewerExecute(); }},
+    {&TZolForm::OptmkHTML, "OptmkHTML", "HTMLカタログの作成(&H)", "", "", -1,
+     [](TZolForm& f) { f.OptmkHTMLExecute(); }},
+    {&TZolForm::OptRpcal, "OptRpcal", "円弧上の座標計算機", "", "Ctrl+P", -1,
+     [](TZolForm& f) { f.OptRpcalExecute(); }},
+    {&TZolForm::HelpAbout, "HelpAbout", "バージョン情報(&I)", "", "", -1, [](TZolForm& f) { f.HelpAboutExecute(); }},
+    {&TZolForm::HelpQRefference, "HelpQRefference", "ヘルプの目次(&Q)", "", "F1", Image::Help,
+     [](TZolForm& f) { f.HelpQRefferenceExecute(); }},
+};
+
+QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+QAction* MakeAction(QWidget* owner, const char* name, const char* caption, const char* hint, int image)
+{
+    auto* action = new QAction(Text(caption), owner);
+    action->setObjectName(QLatin1String(name));
+    action->setStatusTip(Text(hint));
+    action->setToolTip(*hint ? Text(hint) : QString(Text(caption)).remove(QLatin1Char('&')));
+    if (image >= 0)
+        action->setIcon(ImageListIcon(image));
+    // The window's actions are reached through its own menus and keys.
+    owner->addAction(action);
+    return action;
+}
+
+// A menu entry that stands for `action` but carries its own hint and shows
+// the key it is known by in the menu; it follows the action's enabled state.
+QAction* MenuItem(QAction* action, const char* hint, const char* shownKey)
+{
+    auto* item = new QAction(action->icon(), action->text() + QLatin1Char('\t') + Text(shownKey), action->parent());
+    item->setStatusTip(Text(hint));
+    item->setEnabled(action->isEnabled());
+    QObject::connect(action, &QAction::changed, item, [item, action] { item->setEnabled(action->isEnabled()); });
+    QObject::connect(item, &QAction::triggered, action, &QAction::trigger);
+    return item;
+}
+
+QToolButton* DropDownButton(QAction* action, QMenu* menu, const char* name)
+{
+    auto* button = new QToolButton;
+    button->setObjectName(QLatin1String(name));
+    button->setDefaultAction(action);
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::MenuButtonPopup);
+    return button;
+}
+
+} // namespace
+
+void TZolForm::CreateActions()
+{
+    for (const CommandEntry& entry : Commands) {
+        QAction* action = MakeAction(this, entry.name, entry.caption, entry.hint, entry.image);
+        QList<QKeySequence> keys;
+        for (const QString& key : Text(entry.shortcuts).split(QStringLiteral("; "), Qt::SkipEmptyParts))
+            keys << QKeySequence(key, QKeySequence::PortableText);
+        action->setShortcuts(keys);
+        const auto run = entry.run;
+        connect(action, &QAction::triggered, this, [this, run] { Guarded([&] { run(*this); }); });
+        this->*entry.member = action;
+    }
+    OptAA->setCheckable(true);
+
+    AA = MakeAction(this, "AA", "ガイド画像アンチエイリアスの入切(&A)", "ガイド画像のアンチエイリアス切り換え", -1);
+    AA->setCheckable(true);
+    connect(AA, &QAction::triggered, this, [this] { Guarded([&] { AAClick(); }); });
+
+    ToolButtonShowTable = MakeAction(this, "ToolButtonShowTable", "テーブル表示", "テーブル表示", Image::ShowTable);
+    ToolButtonShowTable->setCheckable(true);
+    connect(ToolButtonShowTable, &QAction::triggered, this, [this] { Guarded([&] { ToolButtonShowTableClick(); }); });
+
+    defaultPlt = MakeAction(this, "defaultPlt", "タングラム", "", -1);
+    connect(defaultPlt, &QAction::triggered, this, [this] { Guarded([&] { PltSLoadExecute(-1); }); });
+}
+
+void TZolForm::CreateMenus()
+{
+    QMenuBar* bar = menuBar();
+    QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
+    file->addActions({FileNew, FileOpen, FileMarge, FileSaveAs, FileSave});
+    file->addSeparator();
+    file->addAction(FileExit);
+    // FileDirOpen has no visible item: it is reached by its key only.
+
+    QMenu* edit = bar->addMenu(QStringLiteral("編集(&E)"));
+    edit->addAction(EditAdd);
+    edit->addAction(MenuItem(EditBreak, "やり直し", "Ctrl+B"));
+    edit->addAction(MenuItem(EditUndo, "アンドゥ", "Ctrl+Z"));
+    edit->addAction(MenuItem(EditRedo, "リドゥ", "Ctrl+Alt+Z"));
+    edit->addSeparator();
+    edit->addActions({EditDelete, EditGoEdit, EditDown, EditUp, OptSSort});
+    QMenu* nuance = edit->addMenu(QStringLiteral("ニュアンスでソート(&N)"));
+    nuance->setObjectName(QStringLiteral("NSortMenu"));
+    nuance->addActions({OptNSortLevel3, OptNSortLevel2, OptNSortLevel1});
+    edit->addSeparator();
+    edit->addAction(EditChange);
+
+    const QList<QAction*> palettes = {PaletteCSetWB, PaletteCSetBW,  PaletteCSetBrl2, PaletteCSetBrl,
+                                      PaletteCSetBrg, PaletteCSetBrR, PaletteCSetTB,  PaletteColorCustamize};
+    QMenu* options = bar->addMenu(QStringLiteral("オプション(&O)"));
+    options->addMenu(QStringLiteral("パレット変更(&P)"))->addActions(palettes);
+    options->addActions({AA, ClipCopy2, ClipCopy1, OptEye, OptActiveViewer, OptmkHTML});
+    // OptRpcal has no visible item either.
+
+    QMenu* help = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
+    help->addActions({HelpAbout, HelpQRefference});
+
+    PopupMenuHis = new QMenu(this);
+    PopupMenuHis->setObjectName(QStringLiteral("PopupMenuHis"));
+    PopupMenuPlt = new QMenu(this);
+    PopupMenuPlt->setObjectName(QStringLiteral("PopupMenuPlt"));
+    PopupMenuPlt->addAction(defaultPlt);
+    PopupMenuPlt->addSeparator();
+    PopupMenuCSet = new QMenu(this);
+    PopupMenuCSet->setObjectName(QStringLiteral("PopupMenuCSet"));
+    PopupMenuCSet->addActions(palettes);
+}
+
+void TZolForm::CreateToolBars()
+{
+    ToolBar = addToolBar(QStringLiteral("ToolBar"));
+    ToolBar->setObjectName(QStringLiteral("ToolBar"));
+    ToolBar->addAction(FileNew);
+    ToolButtonOpen = DropDownButton(FileOpen, PopupMenuHis, "ToolButtonOpen");
+    ToolBar->addWidget(ToolButtonOpen);
+    ToolBar->addAction(FileSave);
+    ToolButtonChange = DropDownButton(EditChange, PopupMenuPlt, "ToolButtonChange");
+    ToolBar->addWidget(ToolButtonChange);
+    ProgressBar = new QProgressBar;
+    ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
+    ProgressBar->setFixedWidth(120);
+    ProgressBar->setTextVisible(false);
+    ProgressBarItem = ToolBar->addWidget(ProgressBar);
+    ProgressBarItem->setVisible(false);
+
+    OptToolBar = addToolBar(QStringLiteral("OptToolBar"));
+    OptToolBar->setObjectName(QStringLiteral("OptToolBar"));
+    ToolButtonCSet = new QToolButton;
+    ToolButtonCSet->setObjectName(QStringLiteral("ToolButtonCSet"));
+    ToolButtonCSet->setIcon(ImageListIcon(Image::CSet));
+    ToolButtonCSet->setText(QStringLiteral("パレットの設定と更新"));
+    ToolButtonCSet->setToolTip(QStringLiteral("パレットの変更"));
+    ToolButtonCSet->setStatusTip(QStringLiteral("パレットの変更"));
+    ToolButtonCSet->setMenu(PopupMenuCSet);
+    ToolButtonCSet->setPopupMode(QToolButton::MenuButtonPopup);
+    connect(ToolButtonCSet, &QToolButton::clicked, this, [this] { Guarded([&] { ToolButtonCSetClick(); }); });
+    OptToolBar->addWidget(ToolButtonCSet);
+    OptToolBar->addActions({OptAA, ClipCopy2, ClipCopy1});
+
+    Copy1PercentageComboBox = new QComboBox;
+    Copy1PercentageComboBox->setObjectName(QStringLiteral("Copy1PercentageComboBox"));
+    Copy1PercentageComboBox->setEditable(true);
+    // Every typed character counts as typed: no completion from the items.
+    Copy1PercentageComboBox->setCompleter(nullptr);
+    Copy1PercentageComboBox->setInsertPolicy(QComboBox::NoInsert);
+    Copy1PercentageComboBox->addItems({"25", "33", "40", "50", "66", "70", "75", "81", "86", "100", "115", "125",
+                                       "133", "141", "150", "166", "175", "200"});
+    Copy1PercentageComboBox->setEditText(QStringLiteral("100"));
+    Copy1PercentageComboBox->setToolTip(QStringLiteral("画像のコピー倍率"));
+    Copy1PercentageComboBox->setStatusTip(QStringLiteral("画像のコピー倍率"));
+    Copy1PercentageComboBox->setFixedWidth(56);
+    OptToolBar->addWidget(Copy1PercentageComboBox);
+    OptToolBar->addWidget(new QLabel(QStringLiteral("% ")));
+
+    auto* flipLabel = new QLabel(QStringLiteral(" flip sens."));
+    flipLabel->setToolTip(QStringLiteral("ピースの反転感度"));
+    flipLabel->setStatusTip(QStringLiteral("ピースの反転感度"));
+    OptToolBar->addWidget(flipLabel);
+    flipsensComboBox = new QComboBox;
+    flipsensComboBox->setObjectName(QStringLiteral("flipsensComboBox"));
+    flipsensComboBox->setEditable(true);
+    flipsensComboBox->setCompleter(nullptr);
+    flipsensComboBox->setInsertPolicy(QComboBox::NoInsert);
+    for (int i = 1; i <= 15; ++i)
+        flipsensComboBox->addItem(QString::number(i));
+    flipsensComboBox->addItems({"20", "25"});
+    flipsensComboBox->setEditText(QStringLiteral("8"));
+    flipsensComboBox->setFixedWidth(48);
+    OptToolBar->addWidget(flipsensComboBox);
+    OptToolBar->addAction(OptEye);
+
+    ToolBarList->addActions({EditDelete, EditUp, EditDown, EditGoEdit});
+    ToolBarList->addSeparator();
+    ToolBarList->addAction(ToolButtonShowTable);
+
+    ToolBarEdit->addActions({EditAdd, EditUndo, EditRedo});
+    ToolBarEdit->addSeparator();
+    ToolBarEdit->addAction(EditBreak);
+    // The two bars inside the window sit between fixed controls: buttons of
+    // 23 x 22 pixels side by side, as the layout was designed for.
+    for (QToolBar* bar : {ToolBarList, ToolBarEdit}) {
+        bar->setContentsMargins(0, 0, 0, 0);
+        bar->layout()->setContentsMargins(0, 0, 0, 0);
+        bar->layout()->setSpacing(0);
+        for (QAction* action : bar->actions())
+            if (QWidget* button = bar->widgetForAction(action); button && !action->isSeparator())
+                button->setFixedSize(23, 22);
+    }
+    ToolButtonAdd = qobject_cast<QToolButton*>(ToolBarEdit->widgetForAction(EditAdd));
+    ToolButtonAdd->setObjectName(QStringLiteral("ToolButtonAdd"));
+    addModeImage_ = Image::AddInsert;
+
+    for (QToolBar* bar : {ToolBar, OptToolBar}) {
+        bar->setIconSize(QSize(16, 16));
+        bar->setFloatable(false);
+    }
+}
+
+} // namespace zol

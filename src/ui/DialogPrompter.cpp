@@ -1,0 +1,12 @@
+#include "ui/DialogPrompter.h"
+
+namespace zol {
+
+void DialogPrompter::Inform(const std::string& text) { dialogs_.Information(QString::fromStdString(text)); }
+
+bool DialogPrompter::Confirm(const std::string& text)
+{
+    return dialogs_.Confirmation(QString::fromStdString(text)) == Dialogs::Answer::Yes;
+}
+
+} // namespace zol

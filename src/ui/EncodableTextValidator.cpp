@@ -1,0 +1,17 @@
+#include "ui/EncodableTextValidator.h"
+
+#include "io/TextCodec.h"
+
+namespace zol {
+
+EncodableTextValidator::EncodableTextValidator(std::function<TextEncoding()> encoding, QObject* parent)
+    : QValidator(parent), encoding_(std::move(encoding))
+{
+}
+
+QValidator::State EncodableTextValidator::validate(QString& input, int&) const
+{
+    return EncodeText(input, encoding_()) ? Acceptable : Invalid;
+}
+
+} // namespace zol

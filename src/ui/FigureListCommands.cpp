@@ -1,0 +1,171 @@
+// The figure list: rows, showing a figure in the guide, taking it onto the
+// board, adding (insert or replace), deleting and moving figures.
+#include "ui/ZolForm.h"
+
+#include "model/CommaList.h"
+#include "ui/DisplayText.h"
+#include "ui/FigureListBox.h"
+#include "ui/ImageList.h"
+
+#include <QAction>
+
+namespace zol {
+
+void TZolForm::RefreshListRows(int first, int count)
+{
+    for (int i = first; i < first + count; ++i)
+        List->setRowText(i, CaptionText(model, i));
+}
+
+void TZolForm::ShowListFigureInGuide(int i)
+{
+    model.RenderBoard(i, boardBitmap, guideBitmap, antialias());
+    scratchB = model.GetCurrentFigure();
+    model.LoadFigure(i);
+    TakeGuideSnapshot();
+    model.SetCurrentFigure(scratchB);
+}
+
+void TZolForm::ListClick()
+{
+    const int s = List->selectedRow();
+    if (s < 0)
+        return;
+    ShowListFigureInGuide(s);
+    RepaintBoxes(false, true);
+    RedrawBoard();
+    UpdateCommandState();
+}
+
+void TZolForm::EditGoEditExecute()
+{
+    const int s = List->selectedRow();
+    if (model.figureCount() < 1 || s < 0)
+        return;
+    ReleaseShowTable();
+    model.LoadFigure(s);
+    model.DrawFigure(-1, 1.0, boardBitmap, false);
+    ShowCaption();
+    RepaintBoxes(true, false);
+    PushUndo();
+    UpdateCommandState();
+}
+
+void TZolForm::SetAddModeImage(int image)
+{
+    addModeImage_ = image;
+    EditAdd->setIcon(ImageListIcon(image)); // the tool button and the menu item alike
+}
+
+void TZolForm::ToolButtonAddMouseDown(Qt::MouseButton button)
+{
+    if (button == Qt::RightButton)
+        SetAddModeImage(addModeImage_ == Image::AddInsert ? Image::AddReplace : Image::AddInsert);
+}
+
+void TZolForm::EditAddExecute()
+{
+    const int n = model.figureCount();
+    const int s = List->selectedRow();
+    const bool replace = s >= 0 && addModeImage_ == Image::AddReplace;
+    // The figure to be replaced must be readable before anything changes,
+    // or the rows would no longer match the list.
+    if (replace)
+        model.ParseFigure(s);
+    model.StoreFigure(s);
+    if (s == -1) {
+        List->setRowText(n, CaptionText(model, -1));
+        RefreshListRows(0, n + 1);
+        List->selectRow(0);
+    } else if (!replace) {
+        List->insertRowText(s, CaptionText(model, -1));
+        RefreshListRows(s, n + 1 - s);
+        List->selectRow(s);
+    } else {
+        // The replaced figure goes into the undo history in place of the
+        // newest entry, so one Undo brings its arrangement back.
+        scratchA = model.GetCurrentFigure();
+        model.LoadFigure(s + 1);
+        model.RemoveFigure(s + 1);
+        ReplaceUndoTop();
+        model.SetCurrentFigure(scratchA);
+        PushUndo();
+        List->setRowText(s, CaptionText(model, -1));
+        RefreshListRows(s, 1);
+        UpdateCommandState();
+    }
+    UpdateStatusBar();
+    model.RenderBoard(-1, boardBitmap, guideBitmap, antialias());
+    if (tableShown())
+        DrawTableView();
+    RepaintBoxes(!tableShown(), true);
+    TakeGuideSnapshot();
+    UpdateCommandState();
+}
+
+void TZolForm::EditDeleteExecute()
+{
+    const int s = List->selectedRow();
+    if (model.figureCount() < 1 || s < 0)
+        return;
+    scratchA = model.GetCurrentFigure();
+    // The deleted figure becomes the newest undo entry, so one Undo puts it
+    // back on the board. A figure whose placements cannot be read can still
+    // be deleted; its entry is then the board figure itself.
+    Figure deleted = scratchA;
+    try {
+        deleted = model.ParseFigure(s);
+    } catch (const ConversionError&) {
+    }
+    model.RemoveFigure(s);
+    List->removeRowAt(s);
+    undo_->ReplaceTop(deleted);
+    const int m = model.figureCount();
+    RefreshListRows(s, m - s);
+    UpdateStatusBar();
+    model.SetCurrentFigure(scratchA);
+    if (m < 1) {
+        model.RenderBoard(-1, boardBitmap, guideBitmap, antialias());
+        TakeGuideSnapshot();
+        if (tableShown()) {
+            ReleaseShowTable();
+            RepaintBoxes(true, false);
+        }
+    } else {
+        const int t = s > m - 1 ? s - 1 : s;
+        List->selectRow(t);
+        ShowListFigureInGuide(t);
+        RedrawBoard();
+    }
+    RepaintBoxes(false, true);
+    PushUndo();
+    UpdateCommandState();
+}
+
+void TZolForm::EditDownExecute()
+{
+    const int s = List->selectedRow();
+    if (s < 0 || s + 1 >= model.figureCount())
+        return;
+    model.SwapFigures(s, s + 1);
+    RefreshListRows(s, 2);
+    List->selectRow(s + 1);
+    if (tableShown())
+        DrawTableView();
+    UpdateCommandState();
+}
+
+void TZolForm::EditUpExecute()
+{
+    const int s = List->selectedRow();
+    if (s < 1 || s >= model.figureCount())
+        return;
+    model.SwapFigures(s, s - 1);
+    RefreshListRows(s - 1, 2);
+    List->selectRow(s - 1);
+    if (tableShown())
+        DrawTableView();
+    UpdateCommandState();
+}
+
+} // namespace zol

@@ -1,0 +1,69 @@
+// Reordering the figure list by dragging a row: the drop mark follows the
+// pointer, the list scrolls at its edges, and the drop puts the dragged
+// figure before the marked row.
+#include "ui/ZolForm.h"
+
+#include "ui/FigureListBox.h"
+
+namespace zol {
+
+namespace {
+
+// Rows the fixed-height list shows in full, less one: a target this far below
+// the top row scrolls the list.
+constexpr int ScrollDownDistance = 28;
+
+} // namespace
+
+void TZolForm::ListMouseDown() { dragSourceRow_ = List->selectedRow(); }
+
+void TZolForm::ListDragOver(QPoint point)
+{
+    int target = List->rowAt(point);
+    if (List->topRow() == target && target > 0) {
+        List->setTopRow(List->topRow() - 1);
+        --target;
+    }
+    if (target - List->topRow() >= ScrollDownDistance && model.figureCount() > target) {
+        List->setTopRow(List->topRow() + 1);
+        target = List->topRow() + ScrollDownDistance;
+    }
+    if (target == dragSourceRow_ || target == -1)
+        return;
+    // The selected row (the dragged one) never carries the mark.
+    const int selected = List->selectedRow();
+    if (dragSourceRow_ != selected)
+        List->toggleDropMark(dragSourceRow_);
+    if (target != selected)
+        List->toggleDropMark(target);
+    dragSourceRow_ = target;
+}
+
+void TZolForm::ListDragDrop(QPoint)
+{
+    const int f = List->selectedRow();
+    const int m = dragSourceRow_;
+    if (f < 0 || m < 0)
+        return;
+    const int d = f < m ? m - 1 : m;
+    if (d == f)
+        return;
+    scratchB = model.GetCurrentFigure();
+    model.LoadFigure(f);
+    scratchA = model.GetCurrentFigure();
+    model.RemoveFigure(f);
+    model.StoreFigure(d);
+    if (f >= d)
+        RefreshListRows(d, f - d + 1);
+    else
+        RefreshListRows(f, d - f + 1);
+    List->selectRow(d);
+    if (tableShown())
+        DrawTableView();
+    model.SetCurrentFigure(scratchB);
+    UpdateCommandState();
+}
+
+void TZolForm::ListEndDrag() { List->clearDropMarks(); }
+
+} // namespace zol

@@ -1,0 +1,66 @@
+// The caption field and the option tool bar: antialiasing, the tool bar's
+// visibility, the flip sensitivity and the drawing magnification.
+#include "ui/ZolForm.h"
+
+#include "model/CommaList.h"
+#include "ui/DisplayText.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QToolBar>
+
+namespace zol {
+
+void TZolForm::CaptionInputChange()
+{
+    if (assigningCaption_)
+        return;
+    // The validator lets in only text the document's encoding can hold.
+    if (const auto bytes = CaptionBytes(model, CaptionInput->text()))
+        model.SetFigureCaption(-1, *bytes);
+}
+
+void TZolForm::OptEyeExecute() { OptToolBar->setVisible(OptToolBar->isHidden()); }
+
+void TZolForm::OptAAExecute()
+{
+    AA->setChecked(OptAA->isChecked());
+    RedrawGuide();
+    RedrawBoard();
+}
+
+void TZolForm::AAClick()
+{
+    OptAA->setChecked(!OptAA->isChecked());
+    OptAAExecute();
+}
+
+void TZolForm::flipsensComboBoxChange()
+{
+    // Only a plain decimal number counts; anything else, half-typed text
+    // included, leaves the sensitivity as it is, silently.
+    static const QRegularExpression decimal(QStringLiteral("^-?[0-9]+$"));
+    const QString text = flipsensComboBox->currentText();
+    if (!decimal.match(text).hasMatch())
+        return;
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    if (ok)
+        settings.flipsens = value;
+}
+
+void TZolForm::Copy1PercentageComboBoxChange()
+{
+    // Text that is no integer raises the conversion error: the user sees it
+    // and the magnification stays.
+    const int percent = ParseInteger(Copy1PercentageComboBox->currentText().toStdString());
+    if (percent == 0)
+        return;
+    model.setZoomPercent(percent);
+    RedrawGuide();
+    RedrawBoard();
+}
+
+} // namespace zol

@@ -1,0 +1,65 @@
+#include "ui/ScriptedDialogs.h"
+
+namespace zol {
+
+std::vector<QString> ScriptedDialogs::texts(Kind kind) const
+{
+    std::vector<QString> out;
+    for (const Record& r : records_)
+        if (r.kind == kind)
+            out.push_back(r.text);
+    return out;
+}
+
+Dialogs::Answer ScriptedDialogs::next(Answer fallback)
+{
+    if (answers_.empty())
+        return fallback;
+    const Answer a = answers_.front();
+    answers_.pop_front();
+    return a;
+}
+
+std::optional<QString> ScriptedDialogs::nextPath()
+{
+    if (paths_.empty())
+        return std::nullopt;
+    std::optional<QString> p;
+    p.swap(paths_.front());
+    paths_.pop_front();
+    return p;
+}
+
+Dialogs::Answer ScriptedDialogs::Information(const QString& text, bool withCancel)
+{
+    records_.push_back({Kind::Information, text, withCancel, {}});
+    return next(withCancel ? Answer::Cancel : Answer::Ok);
+}
+
+Dialogs::Answer ScriptedDialogs::Confirmation(const QString& text, bool withCancel)
+{
+    records_.push_back({Kind::Confirmation, text, withCancel, {}});
+    return next(withCancel ? Answer::Cancel : Answer::No);
+}
+
+Dialogs::Answer ScriptedDialogs::Warning(const QString& text)
+{
+    records_.push_back({Kind::Warning, text, false, {}});
+    return next(Answer::No);
+}
+
+void ScriptedDialogs::Error(const QString& text) { records_.push_back({Kind::Error, text, false, {}}); }
+
+std::optional<QString> ScriptedDialogs::OpenFile(const FileRequest& request)
+{
+    records_.push_back({Kind::OpenFile, request.title, false, request});
+    return nextPath();
+}
+
+std::optional<QString> ScriptedDialogs::SaveFile(const FileRequest& request)
+{
+    records_.push_back({Kind::SaveFile, request.title, false, request});
+    return nextPath();
+}
+
+} // namespace zol

@@ -1,0 +1,49 @@
+#pragma once
+// Dialogs without windows, for tests: every text shown is recorded, and the
+// answers and chosen paths come from queues the test fills beforehand.
+
+#include "ui/Dialogs.h"
+
+#include <deque>
+#include <vector>
+
+namespace zol {
+
+class ScriptedDialogs : public Dialogs {
+public:
+    enum class Kind { Information, Confirmation, Warning, Error, OpenFile, SaveFile };
+
+    struct Record {
+        Kind kind;
+        QString text;        // the message, or the file dialog's title
+        bool withCancel = false;
+        FileRequest request; // file dialogs only
+    };
+
+    void QueueAnswer(Answer answer) { answers_.push_back(answer); }
+    void QueuePath(std::optional<QString> path) { paths_.push_back(std::move(path)); }
+
+    const std::vector<Record>& records() const { return records_; }
+    void clearRecords() { records_.clear(); }
+    // The texts shown with `kind`, oldest first.
+    std::vector<QString> texts(Kind kind) const;
+
+    // Without a queued answer: Cancel where offered, else No, else OK.
+    Answer Information(const QString& text, bool withCancel = false) override;
+    Answer Confirmation(const QString& text, bool withCancel = false) override;
+    Answer Warning(const QString& text) override;
+    void Error(const QString& text) override;
+    // Without a queued path: cancelled.
+    std::optional<QString> OpenFile(const FileRequest& request) override;
+    std::optional<QString> SaveFile(const FileRequest& request) override;
+
+private:
+    Answer next(Answer fallback);
+    std::optional<QString> nextPath();
+
+    std::vector<Record> records_;
+    std::deque<Answer> answers_;
+    std::deque<std::optional<QString>> paths_;
+};
+
+} // namespace zol

@@ -1,0 +1,258 @@
+// Construction of the main window: its controls, their places, and the
+// start-up sequence.
+#include "ui/ZolForm.h"
+
+#include "model/Random.h"
+#include "ui/AppTitle.h"
+#include "ui/Dialogs.h"
+#include "ui/EncodableTextValidator.h"
+#include "ui/FigureListBox.h"
+#include "ui/Fonts.h"
+#include "ui/PaintBox.h"
+#include "ui/ShapeWidget.h"
+#include "ui/ShortcutKeeper.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace zol {
+
+namespace {
+
+// Reports presses of one mouse button on a widget, which keeps them otherwise.
+class PressFilter : public QObject {
+public:
+    PressFilter(QObject* parent, Qt::MouseButton button, std::function<void()> onPress)
+        : QObject(parent), button_(button), onPress_(std::move(onPress))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == button_)
+            onPress_();
+        return false;
+    }
+
+private:
+    Qt::MouseButton button_;
+    std::function<void()> onPress_;
+};
+
+} // namespace
+
+TZolForm::TZolForm(Dialogs& dialogs, BoardPointer& pointer, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), pointer_(pointer)
+{
+    setObjectName(QStringLiteral("ZolForm"));
+    setWindowTitle(AppTitle());
+    setFont(PixelFont(GothicP, 12));
+    // Tool bars stay where they are; no menu to hide them behind the user's back.
+    setContextMenuPolicy(Qt::NoContextMenu);
+    CreateControls();
+    CreateActions();
+    CreateMenus();
+    CreateToolBars();
+    CreateStatusBar();
+    ConnectEvents();
+    new ShortcutKeeper(this);
+    FormCreate();
+}
+
+TZolForm::~TZolForm() = default;
+
+void TZolForm::CreateControls()
+{
+    ScrollBox1 = new QScrollArea(this);
+    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
+    ScrollBox1->setFrameShape(QFrame::NoFrame);
+    ScrollBox1->setBackgroundRole(QPalette::Window);
+    ScrollBox1->setWidgetResizable(false);
+    ScrollContent = new QWidget;
+    ScrollContent->setObjectName(QStringLiteral("ScrollContent"));
+    ScrollBox1->setWidget(ScrollContent);
+    setCentralWidget(ScrollBox1);
+
+    auto* bevel = new QFrame(ScrollContent);
+    bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    bevel->setFixedSize(521, 521);
+    Bevel1 = bevel;
+
+    Shape1 = new ShapeWidget(QSize(136, 136), false, ScrollContent);
+    Shape1->setBrushColor(palette().color(QPalette::Window));
+    Shape2 = new ShapeWidget(QSize(417, 22), true, ScrollContent);
+    Shape2->setBrushColor(palette().color(QPalette::Base));
+    Shape2->setPenColor(palette().color(QPalette::Dark));
+
+    pb1 = new PaintBox(boardBitmap, QSize(BoardSize, BoardSize), ScrollContent);
+    pb2 = new PaintBox(guideBitmap, QSize(GuideSize + 1, GuideSize + 1), ScrollContent);
+    boardBitmap.fill(Qt::white);
+    guideBitmap.fill(Qt::white);
+
+    GuideLock = new QCheckBox(QStringLiteral("Guide Lock"), ScrollContent);
+
+    ToolBarList = new QToolBar(ScrollContent);
+    ToolBarEdit = new QToolBar(ScrollContent);
+    for (QToolBar* bar : {ToolBarList, ToolBarEdit}) {
+        bar->setIconSize(QSize(16, 16));
+        bar->setMovable(false);
+        bar->setFloatable(false);
+    }
+
+    List = new FigureListBox(ScrollContent);
+    List->setFixedSize(137, 356);
+    List->setFont(PixelFont(MinchoP, 12));
+
+    CaptionInput = new QLineEdit(ScrollContent);
+    CaptionInput->setFrame(false);
+    CaptionInput->setFixedSize(401, 18);
+    CaptionInput->setFont(PixelFont(GothicP, 16));
+    CaptionInput->setMaxLength(254);
+    CaptionInput->setValidator(
+        new EncodableTextValidator([this] { return model.documentEncoding(); }, CaptionInput));
+
+    const std::pair<QWidget*, const char*> names[] = {
+        {Bevel1, "Bevel1"},         {Shape1, "Shape1"},   {Shape2, "Shape2"},
+        {pb1, "pb1"},               {pb2, "pb2"},         {GuideLock, "GuideLock"},
+        {ToolBarList, "ToolBarList"}, {List, "List"},     {ToolBarEdit, "ToolBarEdit"},
+        {CaptionInput, "CaptionInput"},
+    };
+    for (const auto& [widget, name] : names)
+        widget->setObjectName(QLatin1String(name));
+    // Stacking: frames behind what they frame.
+    Shape1->lower();
+    Bevel1->lower();
+    Shape2->stackUnder(CaptionInput);
+}
+
+void TZolForm::CreateStatusBar()
+{
+    const int widths[3] = {420, 128, 64};
+    for (int i = 0; i < 3; ++i) {
+        auto* panel = new QLabel(this);
+        panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setFixedWidth(widths[i]);
+        panel->setTextFormat(Qt::PlainText);
+        statusBar()->addWidget(panel);
+        StatusPanels[i] = panel;
+    }
+}
+
+void TZolForm::ConnectEvents()
+{
+    connect(pb1, &PaintBox::mousePressed, this,
+            [this](Qt::MouseButton b, QPoint at) { Guarded([&] { pb1MouseDown(b, at); }); });
+    connect(pb1, &PaintBox::mouseMoved, this, [this](QPoint at) { Guarded([&] { pb1MouseMove(at); }); });
+    connect(pb1, &PaintBox::mouseReleased, this,
+            [this](Qt::MouseButton b, QPoint at) { Guarded([&] { pb1MouseUp(b, at); }); });
+
+    connect(List, &FigureListBox::rowClicked, this, [this] { Guarded([&] { ListClick(); }); });
+    connect(List, &FigureListBox::rowPressed, this, [this] { Guarded([&] { ListMouseDown(); }); });
+    connect(List, &FigureListBox::rowDoubleClicked, EditGoEdit, &QAction::trigger);
+    connect(List, &FigureListBox::dragMoved, this, [this](QPoint p) { Guarded([&] { ListDragOver(p); }); });
+    connect(List, &FigureListBox::dropped, this, [this](QPoint p) { Guarded([&] { ListDragDrop(p); }); });
+    connect(List, &FigureListBox::dragFinished, this, [this] { Guarded([&] { ListEndDrag(); }); });
+
+    connect(CaptionInput, &QLineEdit::textChanged, this, [this] { Guarded([&] { CaptionInputChange(); }); });
+    connect(CaptionInput, &QLineEdit::inputRejected, this, [this] {
+        statusBar()->showMessage(QStringLiteral("文書の文字コードで表せない文字は入力できません。"), 4000);
+    });
+    connect(flipsensComboBox, &QComboBox::editTextChanged, this,
+            [this] { Guarded([&] { flipsensComboBoxChange(); }); });
+    connect(Copy1PercentageComboBox, &QComboBox::editTextChanged, this,
+            [this] { Guarded([&] { Copy1PercentageComboBoxChange(); }); });
+
+    ToolButtonAdd->installEventFilter(new PressFilter(ToolButtonAdd, Qt::RightButton, [this] {
+        Guarded([&] { ToolButtonAddMouseDown(Qt::RightButton); });
+    }));
+}
+
+void TZolForm::FormCreate()
+{
+    SeedRandomFromClock();
+    // The settings file, once read here, replaces the defaults in `settings`.
+    try {
+        undo_ = std::make_unique<UndoRing>(settings.maxundo);
+    } catch (const std::bad_alloc&) {
+        dialogs_.Error(QStringLiteral("メモリが確保できません。\nアプリケーションは終了します。"));
+        startupFailed_ = true;
+        return;
+    }
+    flipsensComboBox->setEditText(QString::number(settings.flipsens));
+    OptAA->setChecked(settings.aadown != 0);
+    AA->setChecked(settings.aadown != 0);
+    OptToolBar->setVisible(settings.opttbv != 0);
+
+    const QColor workspace = palette().color(QPalette::Window);
+    model.setWorkspaceRgb(static_cast<ColorRef>(workspace.red() | workspace.green() << 8 | workspace.blue() << 16));
+    // White pieces on black until the palette commands choose otherwise.
+    model.SetGamma(settings.gamma);
+    model.SetPalette(0x000000, 255, 0, 255, 0, 0, 0);
+    Shape1->setPenColor(Qt::black);
+
+    model.LoadBuiltInSet();
+    model.ClearFigureList();
+    model.RenderBoard(-1, boardBitmap, guideBitmap, antialias());
+    ShowCaption();
+    RepaintBoxes(true, true);
+    TakeGuideSnapshot();
+    ResetUndo();
+    board_.mode = BoardMode::Idle;
+    UpdateStatusBar();
+
+    resize(698, 664);
+    const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
+    move(desktop.left() + (desktop.width() - 689) / 2, desktop.top() + (desktop.height() - 657) / 2);
+    FormResize();
+}
+
+void TZolForm::FormResize()
+{
+    if (!undo_)
+        return;
+    const QSize outer = frameGeometry().size();
+    const int dy = outer.height() > 666 ? (outer.height() - 666) / 2 : 0;
+    const int dx = outer.width() > 689 ? (outer.width() - 689) / 2 : 0;
+    // Design places of the content controls, before centring.
+    const std::pair<QWidget*, QPoint> places[] = {
+        {Bevel1, {150, 31}},     {Shape1, {6, 5}},   {Shape2, {254, 7}},      {pb1, {154, 35}},
+        {pb2, {10, 9}},          {GuideLock, {6, 143}}, {ToolBarList, {8, 173}}, {List, {6, 197}},
+        {ToolBarEdit, {150, 6}}, {CaptionInput, {262, 10}},
+    };
+    QRect used;
+    for (const auto& [control, at] : places) {
+        control->adjustSize();
+        control->move(at + QPoint(dx, dy));
+        used |= control->geometry();
+    }
+    // The scroll box scrolls once the window is smaller than its content.
+    ScrollContent->resize(used.right() + 5, used.bottom() + 5);
+}
+
+void TZolForm::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TZolForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    FormResize();
+}
+
+} // namespace zol

@@ -1,0 +1,275 @@
+#pragma once
+// The editor's main window. It owns everything the user works on: the model
+// with its piece set, board figure and figure list, the board and guide
+// bitmaps, the figure the guide shows, the undo history and the state of the
+// board's mouse handling. Its members are the controls and commands of the
+// window; the handlers are spread over files by subject (see CMakeLists.txt).
+
+#include "model/FlipGesture.h"
+#include "model/TangramModel.h"
+#include "ui/EditorSettings.h"
+#include "ui/UndoRing.h"
+
+#include <QImage>
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QScrollArea;
+class QToolBar;
+class QToolButton;
+
+namespace zol {
+
+class BoardPointer;
+class Dialogs;
+class FigureListBox;
+class PaintBox;
+class ShapeWidget;
+
+enum class BoardMode {
+    Idle = 0,     // nothing in hand
+    Pressing = 1, // left button held on the board; a selection band may show
+    Carrying = 2, // pieces picked up follow the mouse
+    Turning = 3,  // carrying with the right button held: the mouse turns them
+};
+
+// The board's mouse handling between two events.
+struct BoardInteraction {
+    BoardMode mode = BoardMode::Idle;
+    QPoint press;         // board pixels where the left button went down
+    QPoint bandCorner;    // the band's other corner as last drawn
+    bool bandShown = false;
+    bool carriedByClick = false; // picked by a click rather than by the band
+    QPoint pointerPoint;  // screen: the pointer at pick-up
+    QPoint boardOrigin;   // screen position of board pixel (0, 0)
+    QPoint measureFrom;   // screen: where the next carry step is measured from
+    FlipGesture shake;    // shake to flip
+};
+
+class TZolForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // `dialogs` and `pointer` are lent by the caller and outlive the window.
+    TZolForm(Dialogs& dialogs, BoardPointer& pointer, QWidget* parent = nullptr);
+    ~TZolForm() override;
+
+    // True when start-up could not finish (no memory for the undo history);
+    // the window must not be shown then.
+    bool startupFailed() const { return startupFailed_; }
+
+    // --- window operations -------------------------------------------------
+    void RepaintBoxes(bool board, bool guide);
+    void UpdateStatusBar();
+    void UpdateCommandState();
+    void TakeGuideSnapshot();
+    // Shows the guide figure in the guide image; the board bitmap then holds
+    // the guide figure until the caller redraws it.
+    void RedrawGuide();
+    // Centres the content once the window is larger than its design size.
+    void FormResize();
+    // Board and guide of the board's figure, or only the board while the
+    // guide is locked; the guide snapshot follows.
+    void RedrawBoardFollowingGuide();
+    // The table view when it is on, else the board's figure.
+    void RedrawBoard();
+    // The caption field shows the board figure's caption.
+    void ShowCaption();
+
+    // --- undo history ----------------------------------------------------------
+    void PushUndo();
+    void ResetUndo();
+    void ReplaceUndoTop();
+
+    // --- figure list -------------------------------------------------------------
+    void RefreshListRows(int first, int count);
+    void DrawTableView();
+    int addModeImage() const { return addModeImage_; }
+
+    // --- command handlers (run through the actions) -----------------------
+    void FileNewExecute();
+    void FileOpenExecute();
+    void FileMargeExecute();
+    void FileSaveAsExecute();
+    void FileSaveExecute();
+    void FileExitExecute();
+    void FileDirOpenExecute();
+    void EditAddExecute();
+    void EditBreakExecute();
+    void EditUndoExecute();
+    void EditRedoExecute();
+    void EditDeleteExecute();
+    void EditGoEditExecute();
+    void EditDownExecute();
+    void EditUpExecute();
+    void EditChangeExecute();
+    void OptSSortExecute();
+    void OptNSortExecute(int level);
+    void PaletteCSetExecute(int tag);
+    void PaletteColorCustamizeExecute();
+    void OptAAExecute();
+    void ClipCopy1Execute();
+    void ClipCopy2Execute();
+    void OptEyeExecute();
+    void OptActiveViewerExecute();
+    void OptmkHTMLExecute();
+    void OptRpcalExecute();
+    void HelpAboutExecute();
+    void HelpQRefferenceExecute();
+    void PltSLoadExecute(int tag);
+
+    // --- event handlers ------------------------------------------------------------
+    void CaptionInputChange();
+    void flipsensComboBoxChange();
+    void Copy1PercentageComboBoxChange();
+    void AAClick();
+    void ToolButtonAddMouseDown(Qt::MouseButton button);
+    void ToolButtonShowTableClick();
+    void ToolButtonCSetClick();
+    void ListClick();
+    void ListMouseDown();
+    void ListDragOver(QPoint point);
+    void ListDragDrop(QPoint point);
+    void ListEndDrag();
+    void pb1MouseDown(Qt::MouseButton button, QPoint at);
+    void pb1MouseMove(QPoint at);
+    void pb1MouseUp(Qt::MouseButton button, QPoint at);
+    void TableViewClick(QPoint at);
+
+    // --- what the window owns ----------------------------------------------------
+    TangramModel model;
+    QImage boardBitmap{BoardSize, BoardSize, QImage::Format_RGB32};
+    QImage guideBitmap{GuideSize, GuideSize, QImage::Format_RGB32};
+    Figure guideFigure;
+    Figure scratchA;
+    Figure scratchB;
+    EditorSettings settings;
+    const UndoRing& undoRing() const { return *undo_; }
+    const BoardInteraction& board() const { return board_; }
+
+    // --- controls ------------------------------------------------------------------
+    QScrollArea* ScrollBox1 = nullptr;
+    QWidget* ScrollContent = nullptr;
+    QWidget* Bevel1 = nullptr;
+    ShapeWidget* Shape1 = nullptr;
+    ShapeWidget* Shape2 = nullptr;
+    PaintBox* pb1 = nullptr;
+    PaintBox* pb2 = nullptr;
+    QCheckBox* GuideLock = nullptr;
+    QToolBar* ToolBarList = nullptr;
+    FigureListBox* List = nullptr;
+    QToolBar* ToolBarEdit = nullptr;
+    QLineEdit* CaptionInput = nullptr;
+    QLabel* StatusPanels[3] = {};
+    QToolBar* ToolBar = nullptr;
+    QToolBar* OptToolBar = nullptr;
+    QToolButton* ToolButtonOpen = nullptr;
+    QToolButton* ToolButtonChange = nullptr;
+    QToolButton* ToolButtonCSet = nullptr;
+    QToolButton* ToolButtonAdd = nullptr;
+    QProgressBar* ProgressBar = nullptr;
+    QAction* ProgressBarItem = nullptr; // shows or hides the gauge in its tool bar
+    QComboBox* Copy1PercentageComboBox = nullptr;
+    QComboBox* flipsensComboBox = nullptr;
+    QMenu* PopupMenuHis = nullptr;
+    QMenu* PopupMenuPlt = nullptr;
+    QMenu* PopupMenuCSet = nullptr;
+
+    // --- commands ------------------------------------------------------------------
+    QAction* FileNew = nullptr;
+    QAction* FileOpen = nullptr;
+    QAction* FileMarge = nullptr;
+    QAction* FileSaveAs = nullptr;
+    QAction* FileSave = nullptr;
+    QAction* FileExit = nullptr;
+    QAction* FileDirOpen = nullptr;
+    QAction* EditAdd = nullptr;
+    QAction* EditBreak = nullptr;
+    QAction* EditUndo = nullptr;
+    QAction* EditRedo = nullptr;
+    QAction* EditDelete = nullptr;
+    QAction* EditGoEdit = nullptr;
+    QAction* EditDown = nullptr;
+    QAction* EditUp = nullptr;
+    QAction* OptSSort = nullptr;
+    QAction* OptNSortLevel3 = nullptr;
+    QAction* OptNSortLevel2 = nullptr;
+    QAction* OptNSortLevel1 = nullptr;
+    QAction* EditChange = nullptr;
+    QAction* PaletteCSetWB = nullptr;
+    QAction* PaletteCSetBW = nullptr;
+    QAction* PaletteCSetBrl2 = nullptr;
+    QAction* PaletteCSetBrl = nullptr;
+    QAction* PaletteCSetBrg = nullptr;
+    QAction* PaletteCSetBrR = nullptr;
+    QAction* PaletteCSetTB = nullptr;
+    QAction* PaletteColorCustamize = nullptr;
+    QAction* OptAA = nullptr; // checkable: the down state of ToolButtonOptAA
+    QAction* ClipCopy2 = nullptr;
+    QAction* ClipCopy1 = nullptr;
+    QAction* OptEye = nullptr;
+    QAction* OptActiveViewer = nullptr;
+    QAction* OptmkHTML = nullptr;
+    QAction* OptRpcal = nullptr;
+    QAction* HelpAbout = nullptr;
+    QAction* HelpQRefference = nullptr;
+    QAction* AA = nullptr;                  // the menu item of OptAA, with its check mark
+    QAction* ToolButtonShowTable = nullptr; // checkable: the table view is on
+    QAction* defaultPlt = nullptr;          // the built-in set in the piece-set menu
+
+    // Runs `handler` inside the window's exception guard.
+    void Guarded(const std::function<void()>& handler);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // Construction, by subject.
+    void CreateControls();
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBars();
+    void CreateStatusBar();
+    void ConnectEvents();
+    void FormCreate();
+
+    // Small steps shared by commands.
+    bool antialias() const;
+    bool tableShown() const;
+    void ReleaseShowTable();
+    void SetCaptionText(const QString& text);
+    void SetAddModeImage(int image);
+    // After the board got another figure: board, guide, caption, table view off.
+    void ShowReplacedBoardFigure();
+    void ShowHistoryEntry(const Figure& entry);
+    // The guide shows list figure i; the board figure stays.
+    void ShowListFigureInGuide(int i);
+    void DrawBand(QPoint corner);
+    void PickUp(QPoint at);
+    void CarryStep();
+    void TurnStep();
+    void Drop();
+    void SendToBack(QPoint at);
+    void CentrePointer();
+    QPoint BoardCentreOnScreen() const;
+
+    Dialogs& dialogs_;
+    BoardPointer& pointer_;
+    std::unique_ptr<UndoRing> undo_;
+    BoardInteraction board_;
+    int addModeImage_ = 0;
+    int dragSourceRow_ = -1;
+    bool assigningCaption_ = false;
+    bool startupFailed_ = false;
+};
+
+} // namespace zol

@@ -1,0 +1,243 @@
+// End to end: the real editor on a virtual X display, driven by the real
+// pointer and keyboard through xdotool, checked on screenshots.
+//
+//   e2e_carry <path of zol> <folder for screenshots>
+//
+// It picks up a piece with a click, carries it, drops it, undoes the drop,
+// adds the figure to the list with Ctrl+A while the caption field has the
+// focus, and checks that a second copy of the program ends at once.
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QProcess>
+#include <QRect>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <optional>
+
+namespace {
+
+QString g_shots;
+int g_shotCount = 0;
+
+[[noreturn]] void Fail(const QString& what)
+{
+    std::fprintf(stderr, "FAILED: %s\n", qPrintable(what));
+    std::exit(1);
+}
+
+void Check(bool ok, const QString& what)
+{
+    if (!ok)
+        Fail(what);
+    std::printf("ok: %s\n", qPrintable(what));
+}
+
+QString Run(const QString& program, const QStringList& args, int timeoutMs = 30000)
+{
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(timeoutMs) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        Fail(program + ' ' + args.join(' ') + ": " + QString::fromLocal8Bit(p.readAllStandardError()));
+    return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+}
+
+QString Xdo(const QStringList& args) { return Run(QStringLiteral("xdotool"), args); }
+
+void Pause(int ms) { QThread::msleep(static_cast<unsigned long>(ms)); }
+
+QImage Screenshot(const QString& name)
+{
+    const QString file = QDir(g_shots).filePath(QStringLiteral("%1-%2.png").arg(++g_shotCount, 2, 10, QLatin1Char('0')).arg(name));
+    Run(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), file});
+    QImage image(file);
+    if (image.isNull())
+        Fail(QStringLiteral("cannot read screenshot ") + file);
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// Takes screenshots until `done` holds for one, for at most `ms`.
+QImage WaitFor(const QString& name, const std::function<bool(const QImage&)>& done, int ms = 10000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    for (;;) {
+        QImage shot = Screenshot(name);
+        if (done(shot))
+            return shot;
+        if (timer.elapsed() > ms)
+            Fail(QStringLiteral("timed out waiting for: ") + name);
+        Pause(200);
+    }
+}
+
+QMap<QString, int> ShellValues(const QString& text)
+{
+    QMap<QString, int> values;
+    for (const QString& line : text.split('\n')) {
+        const QStringList kv = line.split('=');
+        if (kv.size() == 2)
+            values[kv[0].trimmed()] = kv[1].toInt();
+    }
+    return values;
+}
+
+QPoint PointerPosition()
+{
+    const auto v = ShellValues(Xdo({QStringLiteral("getmouselocation"), QStringLiteral("--shell")}));
+    return {v.value(QStringLiteral("X")), v.value(QStringLiteral("Y"))};
+}
+
+bool IsBlack(const QImage& image, QPoint p) { return image.pixel(p) == qRgb(0, 0, 0); }
+bool IsWhite(const QImage& image, QPoint p) { return image.pixel(p) == qRgb(255, 255, 255); }
+
+// The board: the first black run of 512 pixels inside the window, whose
+// square is black at its four corners (the pieces lie around its centre).
+std::optional<QRect> FindBoard(const QImage& shot, const QRect& window)
+{
+    const QRect area = window.intersected(shot.rect());
+    for (int y = area.top(); y <= area.bottom() - 511; ++y) {
+        int run = 0;
+        for (int x = area.left(); x <= area.right(); ++x) {
+            run = IsBlack(shot, {x, y}) ? run + 1 : 0;
+            if (run == 512) {
+                const QRect board(x - 511, y, 512, 512);
+                if (IsBlack(shot, board.bottomLeft()) && IsBlack(shot, board.bottomRight()))
+                    return board;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// A point well inside a piece: white with a white neighbourhood, nearest the centre.
+QPoint FindPieceInterior(const QImage& shot, const QRect& board)
+{
+    const QPoint centre = board.center();
+    for (int r = 0; r < 200; ++r) {
+        for (int dy = -r; dy <= r; ++dy) {
+            for (int dx = -r; dx <= r; ++dx) {
+                if (std::max(std::abs(dx), std::abs(dy)) != r)
+                    continue;
+                const QPoint p = centre + QPoint(dx, dy);
+                bool inside = true;
+                for (int ny = -4; ny <= 4 && inside; ++ny)
+                    for (int nx = -4; nx <= 4 && inside; ++nx)
+                        inside = IsWhite(shot, p + QPoint(nx, ny));
+                if (inside)
+                    return p;
+            }
+        }
+    }
+    Fail(QStringLiteral("no piece found on the board"));
+}
+
+void MoveTo(QPoint p) { Xdo({QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y())}); }
+
+void Click() { Xdo({QStringLiteral("click"), QStringLiteral("1")}); }
+
+void Key(const QString& keys) { Xdo({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys}); }
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc != 3)
+        Fail(QStringLiteral("usage: e2e_carry <zol> <screenshot folder>"));
+    const QString zol = QString::fromLocal8Bit(argv[1]);
+    g_shots = QString::fromLocal8Bit(argv[2]);
+    QDir().mkpath(g_shots);
+
+    // A runtime folder of our own: the single-copy lock of this run only.
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+
+    QProcess editor;
+    editor.setProcessChannelMode(QProcess::ForwardedChannels);
+    editor.start(zol, {});
+    if (!editor.waitForStarted(10000))
+        Fail(QStringLiteral("zol did not start"));
+
+    const QString window = Run(QStringLiteral("xdotool"),
+                               {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
+                                QStringLiteral("--name"), QStringLiteral("^Zol editor$")},
+                               60000)
+                               .section('\n', 0, 0);
+    Xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+    const auto g = ShellValues(Xdo({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window}));
+    const QRect frame(g.value("X"), g.value("Y"), g.value("WIDTH"), g.value("HEIGHT"));
+    Check(frame.width() >= 600 && frame.height() >= 600, QStringLiteral("the window is open"));
+
+    // The board is where the layout puts it: 154 + dx pixels into the content.
+    QRect board;
+    const QImage start = WaitFor(QStringLiteral("start"), [&](const QImage& shot) {
+        const auto found = FindBoard(shot, frame);
+        if (found)
+            board = *found;
+        return found.has_value();
+    });
+    const QRect guide(board.left() - 144, board.top() - 26, 128, 128);
+    const QRect list(board.left() - 148, board.top() + 162, 137, 356);
+    Check(frame.contains(guide) && frame.contains(list), QStringLiteral("guide and list beside the board"));
+
+    // Pick up: the piece under the click is drawn as an outline (where it
+    // overlaps another piece, that one may still show beneath it).
+    const QPoint piece = FindPieceInterior(start, board);
+    MoveTo(piece);
+    Click();
+    WaitFor(QStringLiteral("picked"), [&](const QImage& shot) { return shot.copy(board) != start.copy(board); });
+    Check(PointerPosition() == board.topLeft() + QPoint(256, 256), QStringLiteral("the pointer waits at the board centre"));
+
+    // Carry: the piece follows the mouse; the pointer is held at the centre.
+    const QPoint carry(40, 30);
+    for (int i = 0; i < 2; ++i) {
+        Xdo({QStringLiteral("mousemove_relative"), QStringLiteral("--"), QString::number(carry.x() / 2),
+             QString::number(carry.y() / 2)});
+        Pause(150);
+    }
+    Pause(300);
+    Check(PointerPosition() == board.topLeft() + QPoint(256, 256), QStringLiteral("carrying keeps the pointer at the centre"));
+
+    // Drop: the piece is solid again at its new place, the guide follows.
+    Click();
+    const QImage dropped = WaitFor(QStringLiteral("dropped"), [&](const QImage& shot) {
+        return IsWhite(shot, piece + carry) && shot.copy(guide) != start.copy(guide);
+    });
+    Check(dropped.copy(board) != start.copy(board), QStringLiteral("the drop changed the board"));
+    // Every piece of the set turns about a point inside itself: the pointer
+    // put on the piece's pivot lies on the piece.
+    const QPoint after = PointerPosition();
+    Check(board.contains(after) && IsWhite(dropped, after), QStringLiteral("the pointer lands on the dropped piece"));
+
+    // Undo: board and guide as at the start, pixel for pixel.
+    Key(QStringLiteral("ctrl+z"));
+    WaitFor(QStringLiteral("undone"), [&](const QImage& shot) {
+        return shot.copy(board) == start.copy(board) && shot.copy(guide) == start.copy(guide);
+    });
+    Check(true, QStringLiteral("undo restored board and guide"));
+
+    // Add: the focus is in the caption field since the pick-up; Ctrl+A still
+    // adds the figure, and the list shows its first row.
+    Key(QStringLiteral("ctrl+a"));
+    const QRect firstRow(list.left() + 3, list.top() + 3, list.width() - 20, 10);
+    WaitFor(QStringLiteral("added"), [&](const QImage& shot) { return shot.copy(firstRow) != start.copy(firstRow); });
+    const QString title = Xdo({QStringLiteral("getwindowname"), window});
+    Check(title == QStringLiteral("Zol editor（変更）"), QStringLiteral("the caption marks the change: ") + title);
+
+    // A second copy ends at once with -1 and shows nothing.
+    QProcess second;
+    second.start(zol, {});
+    Check(second.waitForFinished(15000) && second.exitCode() == 255, QStringLiteral("a second copy exits with -1"));
+
+    editor.terminate();
+    if (!editor.waitForFinished(10000))
+        editor.kill();
+    std::printf("all checks passed\n");
+    return 0;
+}

@@ -1,0 +1,166 @@
+#include "EditorFixture.h"
+
+#include "ui/DisplayText.h"
+#include "ui/PaintBox.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace zol::test {
+
+namespace {
+
+void SendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button, QPoint at)
+{
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    QMouseEvent event(type, at, widget->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+} // namespace
+
+void EditorFixture::SetUp()
+{
+    form = std::make_unique<TZolForm>(dialogs, pointer);
+    ASSERT_FALSE(form->startupFailed());
+    form->show();
+}
+
+void EditorFixture::TearDown() { form.reset(); }
+
+void EditorFixture::PressBoard(Qt::MouseButton button, QPoint at)
+{
+    pointer.pos = Origin + at;
+    SendMouse(form->pb1, QEvent::MouseButtonPress, button, at);
+}
+
+void EditorFixture::ReleaseBoard(Qt::MouseButton button, QPoint at)
+{
+    // The pointer stays where the press (or the program) left it.
+    SendMouse(form->pb1, QEvent::MouseButtonRelease, button, at);
+}
+
+void EditorFixture::ClickBoard(QPoint at, Qt::MouseButton button)
+{
+    PressBoard(button, at);
+    ReleaseBoard(button, at);
+}
+
+void EditorFixture::MovePointer(QPoint delta)
+{
+    pointer.pos += delta;
+    SendMouse(form->pb1, QEvent::MouseMove, Qt::NoButton, pointer.pos - Origin);
+}
+
+QPoint EditorFixture::SpreadPivot(int piece) { return {60 + 130 * (piece % 4), 70 + 200 * (piece / 4)}; }
+
+Figure EditorFixture::Spread() const
+{
+    Figure f = form->model.GetCurrentFigure();
+    for (int i = 0; i < form->model.pieceCount(); ++i) {
+        f.x[i] = SpreadPivot(i).x();
+        f.y[i] = SpreadPivot(i).y();
+        f.angle[i] = 0;
+        f.flip[i] = 1.0;
+    }
+    return f;
+}
+
+void EditorFixture::PlaceOnBoard(const Figure& figure)
+{
+    form->model.SetCurrentFigure(figure);
+    form->RedrawBoardFollowingGuide();
+    form->ShowCaption();
+    form->PushUndo();
+    form->UpdateCommandState();
+}
+
+QImage EditorFixture::DrawnBoard()
+{
+    QImage image(BoardSize, BoardSize, QImage::Format_RGB32);
+    form->model.DrawFigure(-1, 1.0, image, false);
+    return image;
+}
+
+Figure EditorFixture::Shifted(int shift, const QString& caption) const
+{
+    Figure f = form->model.startFigure();
+    for (int i = 0; i < form->model.pieceCount(); ++i)
+        f.x[i] += shift;
+    f.caption = *CaptionBytes(form->model, caption);
+    return f;
+}
+
+void EditorFixture::AddFigures(const QStringList& captions)
+{
+    for (const QString& caption : captions) {
+        form->model.SetCurrentFigure(Shifted(10 * form->model.figureCount() + 10, caption));
+        form->ShowCaption();
+        form->List->selectRow(-1);
+        form->EditAdd->trigger();
+        // Appending selects row 0; keep adding at the end.
+    }
+}
+
+void EditorFixture::AddBrokenFigure(const QString& caption)
+{
+    std::vector<std::string> lines = form->model.figureLines();
+    lines.push_back(*CaptionBytes(form->model, caption));
+    lines.push_back("1,2,x");
+    form->model.SetFigureLines(lines, form->model.documentEncoding());
+    form->RefreshListRows(0, form->model.figureCount());
+}
+
+void EditorFixture::ClickRow(int row)
+{
+    const QPoint at = form->List->rowRect(row).center();
+    SendMouse(form->List->viewport(), QEvent::MouseButtonPress, Qt::LeftButton, at);
+    SendMouse(form->List->viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, at);
+}
+
+void EditorFixture::DoubleClickRow(int row)
+{
+    const QPoint at = form->List->rowRect(row).center();
+    ClickRow(row);
+    SendMouse(form->List->viewport(), QEvent::MouseButtonDblClick, Qt::LeftButton, at);
+    SendMouse(form->List->viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, at);
+}
+
+QStringList EditorFixture::Rows() const
+{
+    QStringList rows;
+    for (int i = 0; i < form->List->rowCount(); ++i)
+        rows << form->List->rowText(i);
+    return rows;
+}
+
+QStringList EditorFixture::ModelCaptions() const
+{
+    QStringList captions;
+    for (int i = 0; i < form->model.figureCount(); ++i)
+        captions << CaptionText(form->model, i);
+    return captions;
+}
+
+void EditorFixture::Type(QWidget* widget, const QString& text)
+{
+    for (const uint code : text.toUcs4()) {
+        const QString key = QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, key);
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, key);
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+QStringList EditorFixture::Shown(ScriptedDialogs::Kind kind) const
+{
+    QStringList out;
+    for (const QString& text : dialogs.texts(kind))
+        out << text;
+    return out;
+}
+
+} // namespace zol::test

@@ -1,0 +1,273 @@
+// Adding, deleting, moving and showing figures of the list.
+#include "EditorFixture.h"
+
+#include "ui/DisplayText.h"
+#include "ui/ImageList.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QToolButton>
+
+namespace zol::test {
+namespace {
+
+class FigureList : public EditorFixture {
+protected:
+    // Puts a new arrangement with `caption` on the board, as editing would.
+    Figure Edit(int shift, const char* caption)
+    {
+        const Figure f = Shifted(shift, QString::fromUtf8(caption));
+        form->model.SetCurrentFigure(f);
+        form->ShowCaption();
+        return f;
+    }
+    void RightClickAddButton()
+    {
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::RightButton, Qt::RightButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(form->ToolButtonAdd, &press);
+    }
+    QImage GuideOf(int index)
+    {
+        QImage board(BoardSize, BoardSize, QImage::Format_RGB32), guide(GuideSize, GuideSize, QImage::Format_RGB32);
+        form->model.RenderBoard(index, board, guide, true);
+        return guide;
+    }
+};
+
+TEST_F(FigureList, AddingToAnEmptyListAppendsAndSelectsTheRow)
+{
+    const Figure f = Edit(3, "山");
+    const int entries = form->undoRing().undoCount();
+    form->EditAdd->trigger();
+    EXPECT_EQ(Rows(), QStringList({"山"}));
+    EXPECT_EQ(form->List->selectedRow(), 0);
+    EXPECT_EQ(form->model.ParseFigure(0), f);
+    EXPECT_TRUE(form->model.modified());
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Zol editor（変更）"));
+    EXPECT_EQ(form->StatusPanels[2]->text(), QStringLiteral("1"));
+    EXPECT_EQ(form->guideFigure, f);
+    EXPECT_EQ(form->guideBitmap, GuideOf(-1));
+    EXPECT_EQ(form->undoRing().undoCount(), entries) << "adding is no undo entry";
+}
+
+TEST_F(FigureList, InsertModePutsTheNewFigureBeforeTheSelectedRow)
+{
+    AddFigures({"A", "B", "C"});
+    ClickRow(1);
+    const int entries = form->undoRing().undoCount();
+    const Figure n = Edit(50, "N");
+    form->EditAdd->trigger();
+    EXPECT_EQ(Rows(), QStringList({"A", "N", "B", "C"}));
+    EXPECT_EQ(ModelCaptions(), Rows());
+    EXPECT_EQ(form->List->selectedRow(), 1);
+    EXPECT_EQ(form->model.ParseFigure(1), n);
+    EXPECT_EQ(form->undoRing().undoCount(), entries);
+}
+
+TEST_F(FigureList, RightClickOnTheAddButtonSwitchesBetweenInsertAndReplace)
+{
+    const qint64 insertPicture = form->EditAdd->icon().cacheKey();
+    EXPECT_EQ(form->addModeImage(), Image::AddInsert);
+    RightClickAddButton();
+    EXPECT_EQ(form->addModeImage(), Image::AddReplace);
+    EXPECT_NE(form->EditAdd->icon().cacheKey(), insertPicture);
+    EXPECT_EQ(form->model.figureCount(), 0) << "the right button does not add";
+    RightClickAddButton();
+    EXPECT_EQ(form->addModeImage(), Image::AddInsert);
+    EXPECT_EQ(form->EditAdd->icon().cacheKey(), insertPicture);
+}
+
+// The replaced figure takes the newest undo entry's place: one Undo shows
+// it, a second skips the entry it overwrote.
+TEST_F(FigureList, ReplaceModeReplacesTheSelectedFigureAndUndoBringsItBack)
+{
+    AddFigures({"A", "B", "C"});
+    const Figure b = form->model.ParseFigure(1);
+    const Figure first = Edit(70, "first");
+    PlaceOnBoard(first);
+    PlaceOnBoard(Shifted(80, QStringLiteral("overwritten")));
+    const Figure n = Edit(90, "N");
+    ClickRow(1);
+    RightClickAddButton();
+    form->EditAdd->trigger();
+
+    EXPECT_EQ(Rows(), QStringList({"A", "N", "C"}));
+    EXPECT_EQ(ModelCaptions(), Rows());
+    EXPECT_EQ(form->model.ParseFigure(1), n);
+    EXPECT_EQ(form->List->selectedRow(), 1);
+    EXPECT_TRUE(form->model.modified());
+    EXPECT_EQ(form->model.GetCurrentFigure(), n);
+
+    form->EditUndo->trigger();
+    EXPECT_EQ(form->model.GetCurrentFigure(), b);
+    EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("B"));
+    EXPECT_EQ(Rows(), QStringList({"A", "N", "C"})) << "list changes are not undone";
+    form->EditUndo->trigger();
+    EXPECT_EQ(form->model.GetCurrentFigure(), first);
+}
+
+// Replacing a figure that cannot be read would leave the rows out of step
+// with the list: the add stops before anything changes.
+TEST_F(FigureList, ReplacingAnUnreadableFigureChangesNothing)
+{
+    AddFigures({"A"});
+    AddBrokenFigure(QStringLiteral("B"));
+    form->model.setModified(false);
+    form->List->selectRow(1);
+    RightClickAddButton();
+    Edit(20, "N");
+    form->EditAdd->trigger();
+    EXPECT_EQ(dialogs.texts(ScriptedDialogs::Kind::Error).size(), 1u);
+    EXPECT_EQ(Rows(), QStringList({"A", "B"}));
+    EXPECT_EQ(ModelCaptions(), Rows());
+    EXPECT_FALSE(form->model.modified());
+}
+
+// A figure that cannot be read can still be deleted; Undo then finds the
+// board figure itself in its place.
+TEST_F(FigureList, AnUnreadableFigureCanBeDeleted)
+{
+    AddFigures({"A"});
+    AddBrokenFigure(QStringLiteral("B"));
+    const Figure board = Edit(20, "board");
+    PlaceOnBoard(board);
+    form->List->selectRow(1);
+    form->UpdateCommandState();
+    form->EditDelete->trigger();
+    EXPECT_TRUE(dialogs.records().empty());
+    EXPECT_EQ(Rows(), QStringList({"A"}));
+    EXPECT_EQ(ModelCaptions(), Rows());
+    form->EditUndo->trigger();
+    EXPECT_EQ(form->model.GetCurrentFigure(), board);
+}
+
+TEST_F(FigureList, DeleteKeepsTheBoardAndUndoShowsTheDeletedFigure)
+{
+    AddFigures({"A", "B", "C"});
+    const Figure b = form->model.ParseFigure(1);
+    const Figure c = form->model.ParseFigure(2);
+    const Figure board = Edit(60, "board");
+    PlaceOnBoard(board);
+    ClickRow(1);
+    form->EditDelete->trigger();
+
+    EXPECT_EQ(Rows(), QStringList({"A", "C"}));
+    EXPECT_EQ(ModelCaptions(), Rows());
+    EXPECT_EQ(form->List->selectedRow(), 1);
+    EXPECT_EQ(form->model.GetCurrentFigure(), board);
+    EXPECT_EQ(form->boardBitmap, DrawnBoard());
+    EXPECT_EQ(form->guideFigure, c) << "the guide shows the newly selected figure";
+    EXPECT_EQ(form->StatusPanels[2]->text(), QStringLiteral("2"));
+
+    form->EditUndo->trigger();
+    EXPECT_EQ(form->model.GetCurrentFigure(), b);
+    EXPECT_EQ(Rows(), QStringList({"A", "C"}));
+    form->EditRedo->trigger();
+    EXPECT_EQ(form->model.GetCurrentFigure(), board);
+}
+
+TEST_F(FigureList, DeletingTheLastRowSelectsTheNewLastOne)
+{
+    AddFigures({"A", "B", "C"});
+    ClickRow(2);
+    form->EditDelete->trigger();
+    EXPECT_EQ(Rows(), QStringList({"A", "B"}));
+    EXPECT_EQ(form->List->selectedRow(), 1);
+    EXPECT_FALSE(form->EditDown->isEnabled());
+}
+
+TEST_F(FigureList, DeletingTheOnlyRowEmptiesTheListAndTurnsTheTableOff)
+{
+    AddFigures({"A"});
+    const Figure board = Edit(40, "board");
+    ClickRow(0);
+    form->ToolButtonShowTable->trigger();
+    ASSERT_TRUE(form->ToolButtonShowTable->isChecked());
+    form->EditDelete->trigger();
+    EXPECT_TRUE(Rows().isEmpty());
+    EXPECT_FALSE(form->ToolButtonShowTable->isChecked());
+    EXPECT_FALSE(form->ToolButtonShowTable->isEnabled());
+    EXPECT_FALSE(form->EditDelete->isEnabled());
+    EXPECT_EQ(form->model.GetCurrentFigure(), board);
+    EXPECT_EQ(form->boardBitmap, DrawnBoard());
+    EXPECT_EQ(form->guideFigure, board);
+}
+
+TEST_F(FigureList, UpAndDownSwapNeighboursAndStopAtTheEnds)
+{
+    AddFigures({"A", "B", "C"});
+    const Figure board = form->model.GetCurrentFigure();
+    const int entries = form->undoRing().undoCount();
+    for (int row = 0; row < 3; ++row) {
+        ClickRow(row);
+        EXPECT_EQ(form->EditUp->isEnabled(), row > 0) << row;
+        EXPECT_EQ(form->EditDown->isEnabled(), row < 2) << row;
+    }
+    ClickRow(0);
+    form->EditDown->trigger();
+    EXPECT_EQ(Rows(), QStringList({"B", "A", "C"}));
+    EXPECT_EQ(form->List->selectedRow(), 1);
+    form->EditDown->trigger();
+    EXPECT_EQ(Rows(), QStringList({"B", "C", "A"}));
+    form->EditDown->trigger(); // disabled at the end
+    EXPECT_EQ(Rows(), QStringList({"B", "C", "A"}));
+    form->EditUp->trigger();
+    EXPECT_EQ(Rows(), QStringList({"B", "A", "C"}));
+    EXPECT_EQ(ModelCaptions(), Rows());
+    EXPECT_EQ(form->List->selectedRow(), 1);
+    EXPECT_EQ(form->model.GetCurrentFigure(), board);
+    EXPECT_EQ(form->undoRing().undoCount(), entries);
+}
+
+TEST_F(FigureList, ClickingARowShowsItsFigureInTheGuideOnly)
+{
+    AddFigures({"A", "B"});
+    const Figure board = Edit(33, "board");
+    ClickRow(1);
+    EXPECT_EQ(form->guideFigure, form->model.ParseFigure(1));
+    EXPECT_EQ(form->guideBitmap, GuideOf(1));
+    EXPECT_EQ(form->model.GetCurrentFigure(), board);
+    EXPECT_EQ(form->boardBitmap, DrawnBoard());
+}
+
+TEST_F(FigureList, KeyboardSelectionShowsTheFigureToo)
+{
+    AddFigures({"A", "B"});
+    ClickRow(0);
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(form->List, &down);
+    EXPECT_EQ(form->List->selectedRow(), 1);
+    EXPECT_EQ(form->guideFigure, form->model.ParseFigure(1));
+}
+
+TEST_F(FigureList, DoubleClickTakesTheFigureOntoTheBoard)
+{
+    AddFigures({"A", "B"});
+    const Figure guide = form->guideFigure;
+    const int entries = form->undoRing().undoCount();
+    DoubleClickRow(1);
+    const Figure b = form->model.ParseFigure(1);
+    EXPECT_EQ(form->model.GetCurrentFigure(), b);
+    EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("B"));
+    EXPECT_EQ(form->boardBitmap, DrawnBoard());
+    EXPECT_EQ(form->undoRing().undoCount(), entries + 1);
+    EXPECT_EQ(form->guideFigure, b) << "the click before the double click showed it";
+    (void)guide;
+}
+
+TEST_F(FigureList, EditTakesTheSelectedFigureWithoutMovingTheGuide)
+{
+    AddFigures({"A", "B"});
+    ClickRow(0);
+    const Figure guide = form->guideFigure;
+    form->List->selectRow(1);
+    form->EditGoEdit->trigger();
+    EXPECT_EQ(form->model.GetCurrentFigure(), form->model.ParseFigure(1));
+    EXPECT_EQ(form->guideFigure, guide);
+}
+
+} // namespace
+} // namespace zol::test

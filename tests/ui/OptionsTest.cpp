@@ -1,0 +1,168 @@
+// The option tool bar and the caption field.
+#include "EditorFixture.h"
+
+#include "ui/DisplayText.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+
+#include <climits>
+
+namespace zol::test {
+namespace {
+
+class Options : public EditorFixture {};
+
+using Kind = ScriptedDialogs::Kind;
+
+TEST_F(Options, FlipSensitivityTakesOnlyPlainDecimalNumbersSilently)
+{
+    const struct {
+        const char* text;
+        int flipsens; // expected afterwards, starting from 8
+    } cases[] = {
+        {"abc", 8}, {"-", 8}, {"", 8}, {"+5", 8}, {" 5", 8}, {"5x", 8}, {"99999999999", 8},
+        {"-3", -3}, {"12", 12}, {"0", 0}, {"2147483647", INT_MAX}, {"-2147483648", INT_MIN},
+    };
+    for (const auto& c : cases) {
+        form->settings.flipsens = 8;
+        form->flipsensComboBox->setEditText(QString::fromUtf8(c.text));
+        EXPECT_EQ(form->settings.flipsens, c.flipsens) << '"' << c.text << '"';
+    }
+    EXPECT_TRUE(dialogs.records().empty());
+}
+
+TEST_F(Options, MagnificationRedrawsBoardAndGuideAndRefusesNonNumbers)
+{
+    const auto guideAt = [&](int percent) {
+        form->model.setZoomPercent(percent);
+        QImage board(BoardSize, BoardSize, QImage::Format_RGB32), guide(GuideSize, GuideSize, QImage::Format_RGB32);
+        form->model.RenderBoard(-1, board, guide, true);
+        return guide;
+    };
+    const QImage guide150 = guideAt(150);
+    form->model.setZoomPercent(100);
+
+    form->Copy1PercentageComboBox->setEditText(QStringLiteral("150"));
+    EXPECT_EQ(form->model.zoomPercent(), 150);
+    EXPECT_EQ(form->guideBitmap, guide150);
+    EXPECT_EQ(form->boardBitmap, DrawnBoard());
+
+    for (const char* text : {"abc", "", "1.5"}) {
+        dialogs.clearRecords();
+        form->Copy1PercentageComboBox->setEditText(QString::fromUtf8(text));
+        EXPECT_EQ(form->model.zoomPercent(), 150) << text;
+        ASSERT_EQ(Shown(Kind::Error).size(), 1) << text;
+        EXPECT_TRUE(Shown(Kind::Error)[0].contains(QStringLiteral("not a valid integer")));
+    }
+    dialogs.clearRecords();
+    form->Copy1PercentageComboBox->setEditText(QStringLiteral("0"));
+    EXPECT_EQ(form->model.zoomPercent(), 150);
+    form->Copy1PercentageComboBox->setEditText(QStringLiteral("-50"));
+    EXPECT_EQ(form->model.zoomPercent(), -50);
+    form->Copy1PercentageComboBox->setCurrentIndex(form->Copy1PercentageComboBox->findText(QStringLiteral("100")));
+    EXPECT_EQ(form->model.zoomPercent(), 100);
+    EXPECT_TRUE(dialogs.records().empty());
+}
+
+TEST_F(Options, TypingAPercentageTakesEachNumberOnTheWay)
+{
+    QLineEdit* edit = form->Copy1PercentageComboBox->lineEdit();
+    edit->selectAll();
+    const struct {
+        const char* key;
+        int zoom;
+    } steps[] = {{"1", 1}, {"5", 15}, {"0", 150}};
+    for (const auto& step : steps) {
+        QTest::keyClicks(edit, QString::fromLatin1(step.key));
+        EXPECT_EQ(form->model.zoomPercent(), step.zoom) << step.key;
+    }
+    EXPECT_EQ(form->boardBitmap, DrawnBoard());
+}
+
+// The guide keeps showing the guide figure whatever is on the board.
+TEST_F(Options, AntialiasToggleRedrawsTheGuideFigureAndTicksTheMenu)
+{
+    const Figure guide = form->guideFigure;
+    form->model.SetCurrentFigure(Spread());
+    const auto render = [&](bool antialias) {
+        const Figure board = form->model.GetCurrentFigure();
+        form->model.SetCurrentFigure(guide);
+        QImage b(BoardSize, BoardSize, QImage::Format_RGB32), g(GuideSize, GuideSize, QImage::Format_RGB32);
+        form->model.RenderBoard(-1, b, g, antialias);
+        form->model.SetCurrentFigure(board);
+        return g;
+    };
+    ASSERT_TRUE(form->OptAA->isChecked());
+    ASSERT_NE(render(false), render(true));
+
+    form->OptAA->trigger(); // the tool button
+    EXPECT_FALSE(form->OptAA->isChecked());
+    EXPECT_FALSE(form->AA->isChecked());
+    EXPECT_EQ(form->guideBitmap, render(false));
+    EXPECT_EQ(form->boardBitmap, DrawnBoard());
+
+    form->AA->trigger(); // the menu item
+    EXPECT_TRUE(form->OptAA->isChecked());
+    EXPECT_TRUE(form->AA->isChecked());
+    EXPECT_EQ(form->guideBitmap, render(true));
+}
+
+TEST_F(Options, EyeTogglesTheOptionToolBar)
+{
+    ASSERT_FALSE(form->OptToolBar->isHidden());
+    form->OptEye->trigger();
+    EXPECT_TRUE(form->OptToolBar->isHidden());
+    form->OptEye->trigger();
+    EXPECT_FALSE(form->OptToolBar->isHidden());
+}
+
+TEST_F(Options, TypingACaptionChangesTheBoardFigureOnly)
+{
+    const int entries = form->undoRing().undoCount();
+    form->CaptionInput->setFocus();
+    form->CaptionInput->selectAll();
+    Type(form->CaptionInput, QStringLiteral("山"));
+    EXPECT_EQ(form->model.GetFigureCaption(-1), "\x8e\x52"); // CP932
+    EXPECT_FALSE(form->model.modified());
+    EXPECT_EQ(form->undoRing().undoCount(), entries);
+}
+
+// A CP932 document cannot hold every character: such input is refused with
+// a note, never stored mangled. A UTF-8 document takes it.
+TEST_F(Options, CaptionFieldRefusesCharactersTheDocumentCannotHold)
+{
+    form->CaptionInput->setFocus();
+    form->CaptionInput->selectAll();
+    Type(form->CaptionInput, QString::fromUtf8("a\xF0\x9F\x98\x80\xC3\xA9")); // a, an emoji, e acute
+    EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("a"));
+    EXPECT_EQ(form->model.GetFigureCaption(-1), "a");
+    EXPECT_FALSE(form->statusBar()->currentMessage().isEmpty());
+
+    form->model.setDocumentEncoding(TextEncoding::Utf8);
+    Type(form->CaptionInput, QString::fromUtf8("\xC3\xA9"));
+    EXPECT_EQ(form->model.GetFigureCaption(-1), "a\xC3\xA9");
+}
+
+// Bytes the document's encoding cannot show come back unchanged when the
+// figure is shown in the caption field, so saving keeps them.
+TEST_F(Options, ShowingACaptionKeepsItsBytes)
+{
+    const std::string odd = "x\x81\xff"; // no valid CP932
+    Figure f = form->model.GetCurrentFigure();
+    f.caption = odd;
+    form->model.SetCurrentFigure(f);
+    form->EditAdd->trigger();
+    form->model.SetFigureCaption(-1, "other");
+    form->List->selectRow(0);
+    form->UpdateCommandState();
+    form->EditGoEdit->trigger();
+    EXPECT_EQ(form->CaptionInput->text(), CaptionText(form->model, -1));
+    EXPECT_EQ(form->model.GetFigureCaption(-1), odd);
+}
+
+} // namespace
+} // namespace zol::test

@@ -1,0 +1,112 @@
+// Undo, redo and break through the window's commands.
+#include "EditorFixture.h"
+
+#include "ui/DisplayText.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+
+namespace zol::test {
+namespace {
+
+class UndoCommands : public EditorFixture {
+protected:
+    // A drop-like entry of a new arrangement: the board moved by `shift`.
+    Figure Enter(int shift, const char* caption = "名称未設定")
+    {
+        const Figure f = Shifted(shift, QString::fromUtf8(caption));
+        PlaceOnBoard(f);
+        return f;
+    }
+};
+
+TEST_F(UndoCommands, StepBackThroughAFullRingUntilUndoIsDisabled)
+{
+    for (int k = 1; k <= 150; ++k)
+        Enter(k);
+    for (int step = 1; step <= 99; ++step) {
+        ASSERT_TRUE(form->EditUndo->isEnabled()) << step;
+        form->EditUndo->trigger();
+        ASSERT_EQ(form->model.GetCurrentFigure(), Shifted(150 - step, QStringLiteral("名称未設定")));
+    }
+    EXPECT_FALSE(form->EditUndo->isEnabled());
+    form->EditUndo->trigger(); // does nothing
+    EXPECT_EQ(form->model.GetCurrentFigure(), Shifted(51, QStringLiteral("名称未設定")));
+    EXPECT_TRUE(form->EditRedo->isEnabled());
+}
+
+TEST_F(UndoCommands, RedoReturnsUntilANewEntryIsMade)
+{
+    const Figure a = Enter(1), b = Enter(2), c = Enter(3);
+    form->EditUndo->trigger();
+    form->EditUndo->trigger();
+    EXPECT_EQ(form->model.GetCurrentFigure(), a);
+    form->EditRedo->trigger();
+    EXPECT_EQ(form->model.GetCurrentFigure(), b);
+    EXPECT_EQ(form->boardBitmap, DrawnBoard());
+    EXPECT_EQ(form->guideFigure, b);
+    EXPECT_TRUE(form->EditRedo->isEnabled());
+    Enter(4);
+    EXPECT_FALSE(form->EditRedo->isEnabled());
+    form->EditUndo->trigger();
+    EXPECT_EQ(form->model.GetCurrentFigure(), b);
+    (void)c;
+}
+
+TEST_F(UndoCommands, TypedCaptionIsNotAnEntry)
+{
+    Enter(1, "first");
+    Enter(2, "second");
+    form->CaptionInput->setText(QStringLiteral("typed"));
+    form->EditUndo->trigger();
+    EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("first"));
+    form->EditRedo->trigger();
+    EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("second"));
+    EXPECT_EQ(form->model.GetFigureCaption(-1), "second");
+}
+
+TEST_F(UndoCommands, WithTheGuideLockedOnlyTheBoardChanges)
+{
+    Enter(1);
+    Enter(2);
+    form->GuideLock->setChecked(true);
+    const Figure guide = form->guideFigure;
+    const QImage guideImage = form->guideBitmap;
+    form->EditUndo->trigger();
+    EXPECT_EQ(form->model.GetCurrentFigure(), Shifted(1, QStringLiteral("名称未設定")));
+    EXPECT_EQ(form->boardBitmap, DrawnBoard());
+    EXPECT_EQ(form->guideFigure, guide);
+    EXPECT_EQ(form->guideBitmap, guideImage);
+}
+
+TEST_F(UndoCommands, BreakScattersAgainAndCanBeUndone)
+{
+    const Figure start = form->model.GetCurrentFigure();
+    AddFigures({"A"});
+    const bool modified = form->model.modified();
+    form->model.SetCurrentFigure(start);
+    form->EditBreak->trigger();
+    const Figure broken = form->model.GetCurrentFigure();
+    EXPECT_NE(broken.x, start.x);
+    EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("名称未設定"));
+    EXPECT_EQ(form->model.figureCount(), 1);
+    EXPECT_EQ(form->model.modified(), modified);
+    EXPECT_EQ(form->guideFigure, broken);
+    form->EditUndo->trigger();
+    EXPECT_EQ(form->model.GetCurrentFigure().x, start.x);
+}
+
+TEST_F(UndoCommands, UndoTurnsTheTableViewOff)
+{
+    AddFigures({"A", "B"});
+    Enter(5);
+    ClickRow(0);
+    form->ToolButtonShowTable->trigger();
+    ASSERT_TRUE(form->ToolButtonShowTable->isChecked());
+    form->EditUndo->trigger();
+    EXPECT_FALSE(form->ToolButtonShowTable->isChecked());
+    EXPECT_EQ(form->boardBitmap, DrawnBoard());
+}
+
+} // namespace
+} // namespace zol::test

@@ -1,0 +1,282 @@
+// The window as it starts: layout, menus, commands, shortcuts, and the guard
+// that turns failures into error messages.
+#include "EditorFixture.h"
+
+#include "ui/AppTitle.h"
+#include "ui/PaintBox.h"
+#include "ui/ShapeWidget.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QTest>
+#include <QToolBar>
+
+namespace zol::test {
+namespace {
+
+class Window : public EditorFixture {};
+
+using Kind = ScriptedDialogs::Kind;
+
+TEST_F(Window, StartsWithAnEmptyNewDocumentAndTheBuiltInSet)
+{
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Zol editor"));
+    EXPECT_EQ(form->StatusPanels[0]->text(), QStringLiteral("新しいファイル"));
+    EXPECT_EQ(form->StatusPanels[1]->text(), QStringLiteral("タングラム"));
+    EXPECT_EQ(form->StatusPanels[2]->text(), QStringLiteral("0"));
+    EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("名称未設定"));
+    EXPECT_EQ(form->guideFigure, form->model.GetCurrentFigure());
+    EXPECT_EQ(form->undoRing().undoCount(), 0);
+    EXPECT_EQ(form->undoRing().size(), 100);
+    EXPECT_EQ(form->board().mode, BoardMode::Idle);
+    EXPECT_EQ(form->boardBitmap, DrawnBoard());
+    EXPECT_EQ(form->size(), QSize(698, 664));
+    EXPECT_TRUE(dialogs.records().empty());
+}
+
+struct PlaceCase {
+    QSize window;
+    int dx;
+    int dy;
+};
+
+void PrintTo(const PlaceCase& c, std::ostream* os) { *os << c.window.width() << "x" << c.window.height(); }
+
+class Layout : public EditorFixture, public ::testing::WithParamInterface<PlaceCase> {};
+
+// The content keeps its design places up to the design size and is centred
+// in larger windows.
+TEST_P(Layout, PlacesTheControlsAndCentresThemInLargerWindows)
+{
+    const PlaceCase c = GetParam();
+    // The case gives the outer size, frame included.
+    form->resize(c.window - (form->frameGeometry().size() - form->size()));
+    QApplication::processEvents();
+    ASSERT_EQ(form->frameGeometry().size(), c.window);
+    const struct {
+        QWidget* control;
+        QPoint at;
+        QSize size;
+    } expected[] = {
+        {form->Bevel1, {150, 31}, {521, 521}},        {form->Shape1, {6, 5}, {136, 136}},
+        {form->Shape2, {254, 7}, {417, 22}},          {form->pb1, {154, 35}, {512, 512}},
+        {form->pb2, {10, 9}, {129, 129}},             {form->GuideLock, {6, 143}, {}},
+        {form->ToolBarList, {8, 173}, {}},            {form->List, {6, 197}, {137, 356}},
+        {form->ToolBarEdit, {150, 6}, {}},            {form->CaptionInput, {262, 10}, {401, 18}},
+    };
+    for (const auto& e : expected) {
+        EXPECT_EQ(e.control->pos(), e.at + QPoint(c.dx, c.dy)) << e.control->objectName().toStdString();
+        if (!e.size.isEmpty()) {
+            EXPECT_EQ(e.control->size(), e.size) << e.control->objectName().toStdString();
+        }
+    }
+    // The bars inside the content fit between their neighbours.
+    EXPECT_LE(form->ToolBarEdit->geometry().right(), form->Shape2->geometry().left());
+    EXPECT_LE(form->ToolBarList->geometry().bottom(), form->List->geometry().top());
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, Layout,
+                         ::testing::Values(PlaceCase{{698, 664}, 4, 0}, PlaceCase{{689, 666}, 0, 0},
+                                           PlaceCase{{640, 480}, 0, 0}, PlaceCase{{698, 800}, 4, 67},
+                                           PlaceCase{{1000, 900}, 155, 117}));
+
+TEST_F(Window, ControlsUseTheFormsTypefacesAndSizes)
+{
+    EXPECT_EQ(form->font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
+    EXPECT_EQ(form->font().pixelSize(), 12);
+    EXPECT_EQ(form->List->font().family(), QStringLiteral("ＭＳ Ｐ明朝"));
+    EXPECT_EQ(form->CaptionInput->font().pixelSize(), 16);
+    EXPECT_EQ(form->CaptionInput->maxLength(), 254);
+    EXPECT_EQ(form->StatusPanels[0]->width(), 420);
+    EXPECT_EQ(form->StatusPanels[1]->width(), 128);
+    EXPECT_EQ(form->StatusPanels[2]->width(), 64);
+    // The substitution makes the Japanese names real fonts.
+    EXPECT_EQ(QFontInfo(form->List->font()).family(), QStringLiteral("IPAPMincho"));
+}
+
+QStringList MenuTexts(const QMenu* menu)
+{
+    QStringList texts;
+    for (const QAction* a : menu->actions())
+        texts << (a->isSeparator() ? QStringLiteral("-") : a->text().section(QLatin1Char('\t'), 0, 0));
+    return texts;
+}
+
+TEST_F(Window, MenusHoldTheCommandsInTheirOrder)
+{
+    QStringList titles;
+    QList<QMenu*> menus;
+    for (QAction* a : form->menuBar()->actions()) {
+        titles << a->text();
+        menus << a->menu();
+    }
+    ASSERT_EQ(titles, QStringList({"ファイル(&F)", "編集(&E)", "オプション(&O)", "ヘルプ(&H)"}));
+    EXPECT_EQ(MenuTexts(menus[0]), QStringList({"新規作成(&N)", "開く(&O)", "追加読み込み(&M)", "名前を付けて保存(&A)",
+                                                "上書き保存(&S)", "-", "終了(&X)"}));
+    EXPECT_EQ(MenuTexts(menus[1]),
+              QStringList({"リストに追加(&A)", "破棄(&B)", "アンドゥ(&U)", "リドゥ(&R)", "-", "削除(&D)", "エディット(&E)",
+                           "下に移動", "上に移動", "文字列でソート(&S)", "ニュアンスでソート(&N)", "-",
+                           "ピースセットの変更"}));
+    EXPECT_EQ(MenuTexts(menus[1]->actions()[10]->menu()), QStringList({"大雑把(&R)", "ほどほど(&M)", "神経質(&D)"}));
+    EXPECT_EQ(MenuTexts(menus[2]),
+              QStringList({"パレット変更(&P)", "ガイド画像アンチエイリアスの入切(&A)", "ガイド画像をクリップボードへ(&G)",
+                           "画像をクリップボードへ(&M)", "オプションツールバーの入切(&O)", "アクティブ・ビューワ(&V)",
+                           "HTMLカタログの作成(&H)"}));
+    EXPECT_EQ(MenuTexts(menus[2]->actions()[0]->menu()),
+              QStringList({"白‐黒", "黒‐白", "黒‐乱枯葉", "黒‐乱新緑", "黒‐乱葡萄", "黒‐乱朱", "透明‐黒", "カスタマイズ"}));
+    EXPECT_EQ(MenuTexts(menus[3]), QStringList({"バージョン情報(&I)", "ヘルプの目次(&Q)"}));
+    // The edit menu's own hints and the key it shows for Undo.
+    EXPECT_EQ(menus[1]->actions()[1]->statusTip(), QStringLiteral("やり直し"));
+    EXPECT_EQ(menus[1]->actions()[2]->text().section(QLatin1Char('\t'), 1), QStringLiteral("Ctrl+Z"));
+}
+
+struct KeyCase {
+    const char* action;
+    QStringList keys;
+    const char* hint;
+};
+
+TEST_F(Window, CommandsCarryTheirShortcutsAndHints)
+{
+    const KeyCase cases[] = {
+        {"FileSave", {"Ctrl+S"}, "上書き保存"},
+        {"FileDirOpen", {"F2"}, ""},
+        {"EditAdd", {"Ctrl+A"}, "編集中の形をリストに追加"},
+        {"EditBreak", {"Ctrl+B"}, "最初からやり直す"},
+        {"EditUndo", {"Ctrl+U", "Ctrl+Z"}, "１ステップ戻す"},
+        {"EditRedo", {"Ctrl+R", "Ctrl+Alt+Z"}, "１ステップ進める"},
+        {"EditDelete", {"Ctrl+D"}, "削除"},
+        {"EditGoEdit", {"Ctrl+E"}, "形の編集"},
+        {"ClipCopy2", {"Ctrl+G"}, "ガイド画像をクリップボードへ"},
+        {"ClipCopy1", {"Ctrl+M"}, "画像をクリップボードへ"},
+        {"OptEye", {"Ctrl+O"}, "オプションツールバーの表示切り換え"},
+        {"OptRpcal", {"Ctrl+P"}, ""},
+        {"HelpQRefference", {"F1"}, ""},
+        {"FileMarge", {}, "別ファイルのシルエットをリストに追加"},
+        {"EditChange", {}, "ピースセットの変更"},
+    };
+    for (const KeyCase& c : cases) {
+        const auto* action = form->findChild<QAction*>(QLatin1String(c.action));
+        ASSERT_NE(action, nullptr) << c.action;
+        QStringList keys;
+        for (const QKeySequence& k : action->shortcuts())
+            keys << k.toString(QKeySequence::PortableText);
+        EXPECT_EQ(keys, c.keys) << c.action;
+        EXPECT_EQ(action->statusTip(), QString::fromUtf8(c.hint)) << c.action;
+    }
+}
+
+TEST_F(Window, EnabledCommandsFollowTheListAndTheSelection)
+{
+    const auto enabled = [&](std::initializer_list<QAction*> actions) {
+        QList<bool> states;
+        for (QAction* a : actions)
+            states << a->isEnabled();
+        return states;
+    };
+    const auto listCommands = {form->OptSSort, form->OptNSortLevel1, form->OptNSortLevel2, form->OptNSortLevel3,
+                               form->OptActiveViewer, form->OptmkHTML};
+    const auto rowCommands = {form->EditDelete, form->EditGoEdit, form->ToolButtonShowTable};
+
+    EXPECT_EQ(enabled(listCommands), QList<bool>(6, false));
+    EXPECT_TRUE(form->EditChange->isEnabled());
+    EXPECT_EQ(enabled(rowCommands), QList<bool>(3, false));
+    EXPECT_FALSE(form->EditUndo->isEnabled());
+    EXPECT_FALSE(form->EditRedo->isEnabled());
+
+    AddFigures({"A"});
+    form->List->selectRow(-1);
+    form->UpdateCommandState();
+    EXPECT_EQ(enabled(listCommands), QList<bool>(6, true));
+    EXPECT_FALSE(form->EditChange->isEnabled());
+    EXPECT_EQ(enabled(rowCommands), QList<bool>(3, false));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Zol editor（変更）"));
+
+    ClickRow(0);
+    EXPECT_EQ(enabled(rowCommands), QList<bool>(3, true));
+    EXPECT_FALSE(form->EditUp->isEnabled());
+    EXPECT_FALSE(form->EditDown->isEnabled());
+}
+
+class Shortcuts : public EditorFixture {
+protected:
+    void SetUp() override
+    {
+        EditorFixture::SetUp();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+};
+
+// The caption field would take Ctrl+A (select all) and Ctrl+Z (undo typing)
+// for itself; the window's commands come first.
+TEST_F(Shortcuts, ReachTheCommandsWhileTheCaptionFieldHasTheFocus)
+{
+    const Figure start = form->model.GetCurrentFigure();
+    form->CaptionInput->setFocus();
+    ASSERT_TRUE(form->CaptionInput->hasFocus());
+    QTest::keyClicks(form->CaptionInput, QStringLiteral("X"));
+    QTest::keyClick(form->CaptionInput, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(form->model.figureCount(), 1);
+    EXPECT_EQ(Rows(), QStringList({"名称未設定X"}));
+
+    QTest::keyClick(form->CaptionInput, Qt::Key_B, Qt::ControlModifier); // Break: a new scatter
+    const Figure scattered = form->model.GetCurrentFigure();
+    EXPECT_NE(scattered.x, start.x);
+    QTest::keyClick(form->CaptionInput, Qt::Key_Z, Qt::ControlModifier); // Undo
+    EXPECT_EQ(form->model.GetCurrentFigure(), start);
+    QTest::keyClick(form->CaptionInput, Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier); // Redo
+    EXPECT_EQ(form->model.GetCurrentFigure(), scattered);
+    QTest::keyClick(form->CaptionInput, Qt::Key_U, Qt::ControlModifier); // Undo again
+    EXPECT_EQ(form->model.GetCurrentFigure(), start);
+    QTest::keyClick(form->CaptionInput, Qt::Key_R, Qt::ControlModifier); // Redo again
+    EXPECT_EQ(form->model.GetCurrentFigure(), scattered);
+
+    form->List->setFocus();
+    form->List->selectRow(0);
+    form->UpdateCommandState();
+    QTest::keyClick(form->List, Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(form->model.figureCount(), 0);
+}
+
+TEST_F(Shortcuts, OfDisabledCommandsDoNothing)
+{
+    AddFigures({"A", "B"});
+    form->List->selectRow(-1);
+    form->UpdateCommandState();
+    ASSERT_FALSE(form->EditDelete->isEnabled());
+    form->CaptionInput->setFocus();
+    QTest::keyClick(form->CaptionInput, Qt::Key_D, Qt::ControlModifier);
+    QTest::keyClick(form->CaptionInput, Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(form->model.figureCount(), 2);
+    // Undo is disabled too: nothing was entered since start-up.
+    const Figure board = form->model.GetCurrentFigure();
+    QTest::keyClick(form->CaptionInput, Qt::Key_U, Qt::ControlModifier);
+    EXPECT_EQ(form->model.GetCurrentFigure(), board);
+}
+
+// A figure whose placement line is broken (as a merged file may bring)
+// makes the command stop with the conversion error; the program goes on.
+TEST_F(Window, AFailingCommandShowsItsErrorAndChangesNothing)
+{
+    AddFigures({"A"});
+    AddBrokenFigure(QStringLiteral("B"));
+    const Figure board = form->model.GetCurrentFigure();
+    const Figure guide = form->guideFigure;
+
+    ClickRow(1);
+    form->EditGoEdit->trigger();
+
+    ASSERT_EQ(Shown(Kind::Error).size(), 2);
+    EXPECT_TRUE(Shown(Kind::Error)[0].contains(QStringLiteral("not a valid integer"))) << Shown(Kind::Error)[0];
+    EXPECT_EQ(form->model.GetCurrentFigure(), board);
+    EXPECT_EQ(form->guideFigure, guide);
+    EXPECT_EQ(form->model.figureCount(), 2);
+}
+
+} // namespace
+} // namespace zol::test
