@@ -9,6 +9,9 @@ namespace {
 
 int Trunc(double v) { return static_cast<int>(v); }
 
+// Drawn coordinates stay inside what the raster engine draws (2^23).
+constexpr int DrawLimit = 1 << 22;
+
 int Sign(int v) { return v < 0 ? -1 : 1; }
 
 } // namespace
@@ -93,7 +96,12 @@ Point TangramModel::drawnPoint(const Point& p, double s) const
     const double c = 256 * s;
     const int sx = Trunc(p.x * s);
     const int sy = Trunc(p.y * s);
-    return {Trunc((sx - c) * zoomPercent_ * 0.01 + c), Trunc((sy - c) * zoomPercent_ * 0.01 + c)};
+    // Any zoom the user types stays drawable: points far off the bitmap are
+    // held within the rasteriser's range instead of overflowing the cast.
+    const auto zoomed = [&](int v) {
+        return Trunc(std::clamp((v - c) * zoomPercent_ * 0.01 + c, -double(DrawLimit), double(DrawLimit)));
+    };
+    return {zoomed(sx), zoomed(sy)};
 }
 
 Rect TangramModel::FigureBounds(double s)

@@ -428,3 +428,21 @@ TEST_F(Pictures, GuideWithGamma)
 }
 
 } // namespace
+
+// A percentage typed into the zoom box can be any integer; drawing stays
+// defined (no overflowing cast), and a huge zoom of a square whose corner lies
+// at the centre fills a whole quarter of the board.
+TEST_F(Drawing, HugeZoomStaysDrawable)
+{
+    Place(model, 0, 256, 256);
+    Place(model, 1, 256, 256);
+    for (int zoom : {1000, 1000000, 999999999, -999999999}) {
+        model.setZoomPercent(zoom);
+        const QImage image = draw();
+        int covered = 0;
+        for (int y = 0; y < image.height(); y += 8)
+            for (int x = 0; x < image.width(); x += 8)
+                covered += image.pixel(x, y) != Black;
+        EXPECT_GE(covered, 64 * 64 / 4 - 64) << "zoom " << zoom;
+    }
+}
