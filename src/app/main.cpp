@@ -29,7 +29,7 @@ int main(int argc, char** argv)
     try {
         zol::MessageDialogs dialogs;
         zol::ScreenPointer pointer;
-        zol::TZolForm form(dialogs, pointer);
+        zol::TZolForm form(dialogs, pointer, QApplication::arguments().mid(1));
         if (form.startupFailed())
             return 0;
         dialogs.setParentWidget(&form);

@@ -35,6 +35,9 @@ public:
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<QString> OpenFile(const FileRequest& request) = 0;
     virtual std::optional<QString> SaveFile(const FileRequest& request) = 0;
+
+    // Shows a folder in the system's file browser.
+    virtual void OpenFolder(const QString& folder) = 0;
 };
 
 } // namespace zol

@@ -2,7 +2,9 @@
 
 #include "ui/AppTitle.h"
 
+#include <QDesktopServices>
 #include <QFileDialog>
+#include <QUrl>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
@@ -115,6 +117,11 @@ std::optional<QString> MessageDialogs::OpenFile(const FileRequest& request)
 std::optional<QString> MessageDialogs::SaveFile(const FileRequest& request)
 {
     return RunFileDialog(parent_, request, QFileDialog::AcceptSave);
+}
+
+void MessageDialogs::OpenFolder(const QString& folder)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
 }
 
 } // namespace zol

@@ -1,12 +1,79 @@
-// Changing the piece set, from a file or from the piece-set menu.
-// Not built yet: these commands exist with their captions, keys and
-// enabled rules, and do nothing until their work arrives.
+// Piece sets: the menu of the sets found at start-up, switching to one of
+// them or to any file the user picks, and back to the built-in set.
 #include "ui/ZolForm.h"
+
+#include "io/AppPaths.h"
+#include "io/PieceSetFile.h"
+#include "ui/FigureListBox.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+#include <QStringList>
 
 namespace zol {
 
-void TZolForm::EditChangeExecute() {}
+void TZolForm::BuildPieceSetMenu()
+{
+    pieceSetDialogFolder = PieceSetScanFolder();
+    PieceSetMenu menu;
+    Guarded([&] { menu = ScanPieceSets(model, pieceSetDialogFolder, prompter_); });
+    if (!menu.errors.empty()) {
+        QStringList errors(menu.errors.begin(), menu.errors.end());
+        dialogs_.Error(errors.join('\n'));
+    }
+    pieceSetNames_ = std::move(menu.setNames);
+    for (size_t i = 0; i < menu.displayNames.size(); ++i) {
+        // A name is a caption as it stands; "&" marks no accelerator.
+        auto* item = new QAction(QString(menu.displayNames[i]).replace('&', "&&"), this);
+        const int tag = static_cast<int>(i);
+        item->setData(tag);
+        connect(item, &QAction::triggered, this, [this, tag] { Guarded([&] { PltSLoadExecute(tag); }); });
+        PopupMenuPlt->addAction(item);
+        pieceSetItems_.push_back(item);
+    }
+}
 
-void TZolForm::PltSLoadExecute(int) {}
+void TZolForm::PltSLoadExecute(int tag)
+{
+    if (tag >= 0) {
+        if (tag < static_cast<int>(pieceSetNames_.size()))
+            SwitchPieceSet(pieceSetNames_[tag]);
+        return;
+    }
+    // The built-in set: the question about unsaved changes comes first, so
+    // that a cancelled question leaves the document with the set it names.
+    if (!QuerySave(true))
+        return;
+    model.LoadBuiltInSet();
+    StartNewDocument();
+}
+
+void TZolForm::EditChangeExecute()
+{
+    if (model.figureCount() > 0)
+        return;
+    const Dialogs::FileRequest request{QString(), QStringLiteral("ピース形状ファイル|*.plt"), QStringLiteral("plt"),
+                                       pieceSetDialogFolder};
+    const std::optional<QString> path = dialogs_.OpenFile(request);
+    if (!path)
+        return;
+    const QFileInfo file(*path);
+    currentFolder = file.absolutePath();
+    SwitchPieceSet(file.completeBaseName());
+}
+
+void TZolForm::SwitchPieceSet(const QString& name)
+{
+    ChangePieceSet(model, name, currentFolder, prompter_);
+    ClearRows();
+    model.RenderBoard(-1, boardBitmap, guideBitmap, antialias());
+    ShowCaption();
+    RepaintBoxes(true, true);
+    TakeGuideSnapshot();
+    ResetUndo();
+    UpdateCommandState();
+    UpdateStatusBar();
+}
 
 } // namespace zol

@@ -62,4 +62,9 @@ std::optional<QString> ScriptedDialogs::SaveFile(const FileRequest& request)
     return nextPath();
 }
 
+void ScriptedDialogs::OpenFolder(const QString& folder)
+{
+    records_.push_back({Kind::OpenFolder, folder, false, {}});
+}
+
 } // namespace zol

@@ -11,11 +11,11 @@ namespace zol {
 
 class ScriptedDialogs : public Dialogs {
 public:
-    enum class Kind { Information, Confirmation, Warning, Error, OpenFile, SaveFile };
+    enum class Kind { Information, Confirmation, Warning, Error, OpenFile, SaveFile, OpenFolder };
 
     struct Record {
         Kind kind;
-        QString text;        // the message, or the file dialog's title
+        QString text;        // the message, the file dialog's title, or the folder opened
         bool withCancel = false;
         FileRequest request; // file dialogs only
     };
@@ -36,6 +36,8 @@ public:
     // Without a queued path: cancelled.
     std::optional<QString> OpenFile(const FileRequest& request) override;
     std::optional<QString> SaveFile(const FileRequest& request) override;
+    // Records the folder; opens nothing.
+    void OpenFolder(const QString& folder) override;
 
 private:
     Answer next(Answer fallback);

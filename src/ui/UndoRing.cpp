@@ -51,4 +51,10 @@ const Figure& UndoRing::Redo()
     return entries_[position_];
 }
 
+void UndoRing::RecodeCaptions(const std::function<std::string(const std::string&)>& recode)
+{
+    for (Figure& entry : entries_)
+        entry.caption = recode(entry.caption);
+}
+
 } // namespace zol

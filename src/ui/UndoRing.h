@@ -5,6 +5,8 @@
 
 #include "model/Figure.h"
 
+#include <functional>
+#include <string>
 #include <vector>
 
 namespace zol {
@@ -30,6 +32,10 @@ public:
     // One step back or forward; the entry to show. Only when the count allows.
     const Figure& Undo();
     const Figure& Redo();
+
+    // Rewrites the caption of every entry, undone ones included, when the
+    // document's text changes its encoding.
+    void RecodeCaptions(const std::function<std::string(const std::string&)>& recode);
 
     int size() const { return static_cast<int>(entries_.size()); }
     int position() const { return position_; }

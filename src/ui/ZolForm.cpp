@@ -1,5 +1,4 @@
-// Construction of the main window: its controls, their places, and the
-// start-up sequence.
+// Construction of the main window: its controls and their places.
 #include "ui/ZolForm.h"
 
 #include "model/Random.h"
@@ -54,8 +53,8 @@ private:
 
 } // namespace
 
-TZolForm::TZolForm(Dialogs& dialogs, BoardPointer& pointer, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), pointer_(pointer)
+TZolForm::TZolForm(Dialogs& dialogs, BoardPointer& pointer, const QStringList& arguments, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), prompter_(dialogs), pointer_(pointer)
 {
     setObjectName(QStringLiteral("ZolForm"));
     setWindowTitle(AppTitle());
@@ -69,7 +68,7 @@ TZolForm::TZolForm(Dialogs& dialogs, BoardPointer& pointer, QWidget* parent)
     CreateStatusBar();
     ConnectEvents();
     new ShortcutKeeper(this);
-    FormCreate();
+    FormCreate(arguments);
 }
 
 TZolForm::~TZolForm() = default;
@@ -179,45 +178,6 @@ void TZolForm::ConnectEvents()
     ToolButtonAdd->installEventFilter(new PressFilter(ToolButtonAdd, Qt::RightButton, [this] {
         Guarded([&] { ToolButtonAddMouseDown(Qt::RightButton); });
     }));
-}
-
-void TZolForm::FormCreate()
-{
-    SeedRandomFromClock();
-    // The settings file, once read here, replaces the defaults in `settings`.
-    try {
-        undo_ = std::make_unique<UndoRing>(settings.maxundo);
-    } catch (const std::bad_alloc&) {
-        dialogs_.Error(QStringLiteral("メモリが確保できません。\nアプリケーションは終了します。"));
-        startupFailed_ = true;
-        return;
-    }
-    flipsensComboBox->setEditText(QString::number(settings.flipsens));
-    OptAA->setChecked(settings.aadown != 0);
-    AA->setChecked(settings.aadown != 0);
-    OptToolBar->setVisible(settings.opttbv != 0);
-
-    const QColor workspace = palette().color(QPalette::Window);
-    model.setWorkspaceRgb(static_cast<ColorRef>(workspace.red() | workspace.green() << 8 | workspace.blue() << 16));
-    // White pieces on black until the palette commands choose otherwise.
-    model.SetGamma(settings.gamma);
-    model.SetPalette(0x000000, 255, 0, 255, 0, 0, 0);
-    Shape1->setPenColor(Qt::black);
-
-    model.LoadBuiltInSet();
-    model.ClearFigureList();
-    model.RenderBoard(-1, boardBitmap, guideBitmap, antialias());
-    ShowCaption();
-    RepaintBoxes(true, true);
-    TakeGuideSnapshot();
-    ResetUndo();
-    board_.mode = BoardMode::Idle;
-    UpdateStatusBar();
-
-    resize(698, 664);
-    const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
-    move(desktop.left() + (desktop.width() - 689) / 2, desktop.top() + (desktop.height() - 657) / 2);
-    FormResize();
 }
 
 void TZolForm::FormResize()

@@ -7,14 +7,17 @@
 
 #include "model/FlipGesture.h"
 #include "model/TangramModel.h"
-#include "ui/EditorSettings.h"
+#include "io/Settings.h"
+#include "ui/DialogPrompter.h"
 #include "ui/UndoRing.h"
 
 #include <QImage>
 #include <QMainWindow>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -59,7 +62,10 @@ class TZolForm : public QMainWindow {
     Q_OBJECT
 public:
     // `dialogs` and `pointer` are lent by the caller and outlive the window.
-    TZolForm(Dialogs& dialogs, BoardPointer& pointer, QWidget* parent = nullptr);
+    // `arguments` are the command line's, without the program: exactly one
+    // names a document to open at start-up.
+    TZolForm(Dialogs& dialogs, BoardPointer& pointer, const QStringList& arguments = {},
+             QWidget* parent = nullptr);
     ~TZolForm() override;
 
     // True when start-up could not finish (no memory for the undo history);
@@ -88,6 +94,18 @@ public:
     void PushUndo();
     void ResetUndo();
     void ReplaceUndoTop();
+
+    // --- documents and piece sets ----------------------------------------------
+    // Asks about unsaved changes; false when the caller must stop: the user
+    // cancelled, or said Yes and the document could not be saved.
+    bool QuerySave(bool withCancel);
+    // New empty document for the installed set, after asking about changes.
+    void NewDocument();
+    void AddToHistory();
+    void UpdateHistoryMenu();
+    void SwitchPieceSet(const QString& name);
+    // Puts a palette record into force and redraws guide and board.
+    void ApplyPalette(const PaletteParams& p);
 
     // --- figure list -------------------------------------------------------------
     void RefreshListRows(int first, int count);
@@ -125,6 +143,7 @@ public:
     void HelpAboutExecute();
     void HelpQRefferenceExecute();
     void PltSLoadExecute(int tag);
+    void HisFileOpenExecute(int tag);
 
     // --- event handlers ------------------------------------------------------------
     void CaptionInputChange();
@@ -151,7 +170,19 @@ public:
     Figure guideFigure;
     Figure scratchA;
     Figure scratchB;
-    EditorSettings settings;
+    // The settings of Zol.ini: read at start-up, kept up to date by the
+    // commands, written back at shut-down. `palette` is the current record
+    // (its background is taken from the model when written), `inidir` the
+    // open dialog's folder, `history` the recently used documents.
+    Settings settings;
+    // Where files named without a folder are looked for first: the folder of
+    // the file last chosen in a file dialog.
+    QString currentFolder;
+    // The open dialog of piece-set files starts here.
+    QString pieceSetDialogFolder;
+    // Set names of the piece-set menu's items, by their Tag.
+    const std::vector<QString>& pieceSetNames() const { return pieceSetNames_; }
+    QAction* historyItem(int i) const { return historyItems_[i]; }
     const UndoRing& undoRing() const { return *undo_; }
     const BoardInteraction& board() const { return board_; }
 
@@ -230,6 +261,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -240,7 +272,27 @@ private:
     void CreateToolBars();
     void CreateStatusBar();
     void ConnectEvents();
-    void FormCreate();
+    void FormCreate(const QStringList& arguments);
+    void CreateHistoryMenu();
+    void BuildPieceSetMenu();
+    void OpenCommandLineDocument(const QStringList& arguments);
+    void RestoreWindowBounds();
+    // False when the user must be asked again: the document stays unsaved.
+    bool FormClose();
+    void WriteSettingsFile();
+
+    // Documents.
+    QString WorkspaceFolder() const;
+    Dialogs::FileRequest OpenDocumentRequest() const;
+    void ClearRows();
+    // Loads a document, reporting failures; the model is left as the loader left it.
+    void LoadDocumentReporting(const QString& path);
+    void ShowLoadedDocument();
+    void FinishOpen();
+    void StartNewDocument();
+    // Writes the document to path; false, after telling the user, when that failed.
+    bool SaveDocumentReporting(const QString& path);
+    void RecodeHeldCaptions(TextEncoding from, TextEncoding to);
 
     // Small steps shared by commands.
     bool antialias() const;
@@ -263,7 +315,12 @@ private:
     QPoint BoardCentreOnScreen() const;
 
     Dialogs& dialogs_;
+    DialogPrompter prompter_;
     BoardPointer& pointer_;
+    std::array<QAction*, HistorySize> historyItems_{};
+    std::vector<QString> pieceSetNames_;
+    std::vector<QAction*> pieceSetItems_;
+    bool closed_ = false;
     std::unique_ptr<UndoRing> undo_;
     BoardInteraction board_;
     int addModeImage_ = 0;

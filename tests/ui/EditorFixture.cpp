@@ -1,9 +1,13 @@
 #include "EditorFixture.h"
 
 #include "ui/DisplayText.h"
+#include "io/AppPaths.h"
 #include "ui/PaintBox.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -23,12 +27,54 @@ void SendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button, QPoin
 
 void EditorFixture::SetUp()
 {
-    form = std::make_unique<TZolForm>(dialogs, pointer);
+    ASSERT_TRUE(programDir.isValid());
+    SetProgramFolder(programDir.path());
+    PrepareProgramFolder();
+    StartWindow();
+}
+
+void EditorFixture::TearDown()
+{
+    form.reset();
+    SetProgramFolder({});
+}
+
+void EditorFixture::StartWindow(const QStringList& arguments)
+{
+    form.reset();
+    form = std::make_unique<TZolForm>(dialogs, pointer, arguments);
     ASSERT_FALSE(form->startupFailed());
     form->show();
 }
 
-void EditorFixture::TearDown() { form.reset(); }
+QString EditorFixture::WriteFile(const QString& relative, const std::string& bytes) const
+{
+    const QString path = ProgramPath(relative);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        ADD_FAILURE() << "cannot write " << path.toStdString();
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    return path;
+}
+
+std::string EditorFixture::ReadBytes(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll().toStdString();
+}
+
+QString EditorFixture::CopyFixture(const char* fixture, const QString& relative) const
+{
+    return WriteFile(relative, ReadBytes(QStringLiteral(IO_FIXTURES "/") + QString::fromUtf8(fixture)));
+}
+
+QString EditorFixture::CopyData(const char* data, const QString& relative) const
+{
+    return WriteFile(relative, ReadBytes(QStringLiteral(DATA_FOLDER "/") + QString::fromUtf8(data)));
+}
 
 void EditorFixture::PressBoard(Qt::MouseButton button, QPoint at)
 {

@@ -10,10 +10,12 @@
 
 #include <QAction>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 namespace zol::test {
 
@@ -36,8 +38,22 @@ protected:
     // Screen position of board pixel (0, 0) in the fake pointer's world.
     static constexpr QPoint Origin{1000, 2000};
 
+    // Every window starts in a program folder of its own (for Zol.ini,
+    // pltes and zols); a test fills it before the window is made by
+    // overriding PrepareProgramFolder, or by calling StartWindow again.
     void SetUp() override;
     void TearDown() override;
+    virtual void PrepareProgramFolder() {}
+    // Destroys the window without closing it and makes a new one.
+    void StartWindow(const QStringList& arguments = {});
+
+    // --- program folder ----------------------------------------------------------
+    QString ProgramPath(const QString& relative) const { return programDir.filePath(relative); }
+    QString WriteFile(const QString& relative, const std::string& bytes) const;
+    static std::string ReadBytes(const QString& path);
+    // A file of tests/io/fixtures or of the shipped data folder, copied.
+    QString CopyFixture(const char* fixture, const QString& relative) const;
+    QString CopyData(const char* data, const QString& relative) const;
 
     // --- board ---------------------------------------------------------------
     void PressBoard(Qt::MouseButton button, QPoint at);
@@ -72,6 +88,7 @@ protected:
     // The texts of the dialogs of `kind` shown so far.
     QStringList Shown(ScriptedDialogs::Kind kind) const;
 
+    QTemporaryDir programDir;
     ScriptedDialogs dialogs;
     FakePointer pointer;
     std::unique_ptr<TZolForm> form;

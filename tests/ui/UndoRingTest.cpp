@@ -118,5 +118,22 @@ TEST(UndoRing, ResetLeavesOneEntry)
     EXPECT_EQ(ring.top(), State(7));
 }
 
+// A document that turns to another encoding takes the captions of the board
+// history along, undone entries included.
+TEST(UndoRingRecode, RewritesEveryCaptionAndKeepsThePlacements)
+{
+    UndoRing ring(4);
+    ring.Reset(State(0));
+    ring.Push(State(1));
+    ring.Push(State(2));
+    ring.Undo();
+    ring.RecodeCaptions([](const std::string& caption) { return "<" + caption + ">"; });
+    EXPECT_EQ(ring.top().caption, "<state 1>");
+    EXPECT_EQ(ring.Redo().caption, "<state 2>");
+    EXPECT_EQ(ring.top().x[0], 2);
+    ring.Undo();
+    EXPECT_EQ(ring.Undo().caption, "<state 0>");
+}
+
 } // namespace
 } // namespace zol

@@ -1,0 +1,61 @@
+// Closing the main window: the question about unsaved changes, then every
+// setting written back to Zol.ini.
+#include "ui/ZolForm.h"
+
+#include "io/AppPaths.h"
+#include "io/FileError.h"
+#include "ui/Dialogs.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QToolBar>
+
+namespace zol {
+
+void TZolForm::closeEvent(QCloseEvent* event)
+{
+    if (closed_ || startupFailed_) {
+        event->accept();
+        return;
+    }
+    if (!FormClose()) {
+        event->ignore();
+        return;
+    }
+    closed_ = true;
+    event->accept();
+}
+
+bool TZolForm::FormClose()
+{
+    // Yes that did not save (a cancelled name, a failed write) keeps the
+    // window open rather than dropping the user's work.
+    if (!QuerySave(false))
+        return false;
+    WriteSettingsFile();
+    return true;
+}
+
+void TZolForm::WriteSettingsFile()
+{
+    settings.aadown = OptAA->isChecked();
+    settings.opttbv = !OptToolBar->isHidden();
+    settings.palette.bgcolor = model.backgroundColor();
+    const Qt::WindowStates state = windowState();
+    settings.ws = state & Qt::WindowMinimized ? 1 : state & Qt::WindowMaximized ? 2 : 0;
+    const bool normal = !(state & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    if (normal) {
+        // The frame's position and the window's own size, as start-up sets them.
+        settings.left = pos().x();
+        settings.top = pos().y();
+        settings.width = width();
+        settings.height = height();
+    }
+    try {
+        WriteSettings(SettingsFilePath(), settings, normal);
+    } catch (const FileError& e) {
+        dialogs_.Error(QStringLiteral("設定を保存できませんでした。\n") + QString::fromUtf8(e.what()));
+    }
+}
+
+} // namespace zol

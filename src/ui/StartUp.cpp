@@ -1,0 +1,97 @@
+// The start-up of the main window: the settings file, the history and
+// piece-set menus, the undo history, the palette, a document named on the
+// command line, and the window's bounds.
+#include "ui/ZolForm.h"
+
+#include "io/AppPaths.h"
+#include "io/DocumentFile.h"
+#include "model/Random.h"
+#include "ui/DisplayText.h"
+#include "ui/FigureListBox.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QToolBar>
+
+namespace zol {
+
+void TZolForm::FormCreate(const QStringList& arguments)
+{
+    SeedRandomFromClock();
+    currentFolder = QDir::currentPath();
+    settings = ReadSettings(SettingsFilePath(), QGuiApplication::primaryScreen()->virtualGeometry());
+
+    CreateHistoryMenu();
+    UpdateHistoryMenu();
+
+    try {
+        undo_ = std::make_unique<UndoRing>(settings.maxundo);
+    } catch (const std::bad_alloc&) {
+        dialogs_.Error(QStringLiteral("メモリが確保できません。\nアプリケーションは終了します。"));
+        startupFailed_ = true;
+        return;
+    }
+
+    flipsensComboBox->setEditText(QString::number(settings.flipsens));
+    OptAA->setChecked(settings.aadown);
+    AA->setChecked(settings.aadown);
+    OptToolBar->setVisible(settings.opttbv);
+
+    const QColor workspace = palette().color(QPalette::Window);
+    model.setWorkspaceRgb(static_cast<ColorRef>(workspace.red() | workspace.green() << 8 | workspace.blue() << 16));
+    ApplyPalette(settings.palette);
+
+    if (!QFileInfo(settings.inidir).isDir())
+        settings.inidir = ProgramFolder();
+    BuildPieceSetMenu();
+
+    model.LoadBuiltInSet();
+    model.ClearFigureList();
+    OpenCommandLineDocument(arguments);
+
+    model.RenderBoard(-1, boardBitmap, guideBitmap, antialias());
+    ShowCaption();
+    RepaintBoxes(true, true);
+    TakeGuideSnapshot();
+    ResetUndo();
+    board_.mode = BoardMode::Idle;
+    UpdateStatusBar();
+    RestoreWindowBounds();
+}
+
+void TZolForm::OpenCommandLineDocument(const QStringList& arguments)
+{
+    if (arguments.size() != 1)
+        return;
+    // A document that cannot be read leaves the empty document as it was.
+    bool loaded = false;
+    Guarded([&] { loaded = LoadDocument(model, arguments.front(), currentFolder, prompter_); });
+    if (!loaded)
+        return;
+    const int n = model.figureCount();
+    RefreshListRows(0, n);
+    AddToHistory();
+    if (n > 0) {
+        List->selectRow(0);
+        Guarded([&] { model.LoadFigure(0); });
+    }
+}
+
+void TZolForm::RestoreWindowBounds()
+{
+    // The size is the window's own, the position that of its frame: the two
+    // that are written back at shut-down.
+    resize(settings.width, settings.height);
+    move(settings.left, settings.top);
+    FormResize();
+    if (settings.ws == 1)
+        setWindowState(Qt::WindowMinimized);
+    else if (settings.ws == 2)
+        setWindowState(Qt::WindowMaximized);
+}
+
+} // namespace zol

@@ -1,0 +1,115 @@
+#pragma once
+// What the end-to-end tests share: running programs, xdotool, screenshots
+// taken with ImageMagick's import, and finding the board on them.
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QMap>
+#include <QProcess>
+#include <QRect>
+#include <QThread>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <optional>
+
+namespace e2e {
+
+
+inline QString g_shots;
+inline int g_shotCount = 0;
+
+[[noreturn]] inline void Fail(const QString& what)
+{
+    std::fprintf(stderr, "FAILED: %s\n", qPrintable(what));
+    std::exit(1);
+}
+
+inline void Check(bool ok, const QString& what)
+{
+    if (!ok)
+        Fail(what);
+    std::printf("ok: %s\n", qPrintable(what));
+}
+
+inline QString Run(const QString& program, const QStringList& args, int timeoutMs = 30000)
+{
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(timeoutMs) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        Fail(program + ' ' + args.join(' ') + ": " + QString::fromLocal8Bit(p.readAllStandardError()));
+    return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+}
+
+inline QString Xdo(const QStringList& args) { return Run(QStringLiteral("xdotool"), args); }
+
+inline void Pause(int ms) { QThread::msleep(static_cast<unsigned long>(ms)); }
+
+inline QImage Screenshot(const QString& name)
+{
+    const QString file = QDir(g_shots).filePath(QStringLiteral("%1-%2.png").arg(++g_shotCount, 2, 10, QLatin1Char('0')).arg(name));
+    Run(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), file});
+    QImage image(file);
+    if (image.isNull())
+        Fail(QStringLiteral("cannot read screenshot ") + file);
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// Takes screenshots until `done` holds for one, for at most `ms`.
+inline QImage WaitFor(const QString& name, const std::function<bool(const QImage&)>& done, int ms = 10000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    for (;;) {
+        QImage shot = Screenshot(name);
+        if (done(shot))
+            return shot;
+        if (timer.elapsed() > ms)
+            Fail(QStringLiteral("timed out waiting for: ") + name);
+        Pause(200);
+    }
+}
+
+inline QMap<QString, int> ShellValues(const QString& text)
+{
+    QMap<QString, int> values;
+    for (const QString& line : text.split('\n')) {
+        const QStringList kv = line.split('=');
+        if (kv.size() == 2)
+            values[kv[0].trimmed()] = kv[1].toInt();
+    }
+    return values;
+}
+
+inline QPoint PointerPosition()
+{
+    const auto v = ShellValues(Xdo({QStringLiteral("getmouselocation"), QStringLiteral("--shell")}));
+    return {v.value(QStringLiteral("X")), v.value(QStringLiteral("Y"))};
+}
+
+inline bool IsBlack(const QImage& image, QPoint p) { return image.pixel(p) == qRgb(0, 0, 0); }
+inline bool IsWhite(const QImage& image, QPoint p) { return image.pixel(p) == qRgb(255, 255, 255); }
+
+// The board: the first black run of 512 pixels inside the window, whose
+// square is black at its four corners (the pieces lie around its centre).
+inline std::optional<QRect> FindBoard(const QImage& shot, const QRect& window)
+{
+    const QRect area = window.intersected(shot.rect());
+    for (int y = area.top(); y <= area.bottom() - 511; ++y) {
+        int run = 0;
+        for (int x = area.left(); x <= area.right(); ++x) {
+            run = IsBlack(shot, {x, y}) ? run + 1 : 0;
+            if (run == 512) {
+                const QRect board(x - 511, y, 512, 512);
+                if (IsBlack(shot, board.bottomLeft()) && IsBlack(shot, board.bottomRight()))
+                    return board;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+inline void Key(const QString& keys) { Xdo({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys}); }
+
+} // namespace e2e

@@ -1,0 +1,396 @@
+// New, open, history open, merge, save, save as, exit and the document's
+// folder, driven through the window's actions with scripted dialogs.
+#include "EditorFixture.h"
+
+#include "../io/IoTestSupport.h"
+#include "io/AppPaths.h"
+#include "io/TextCodec.h"
+#include "ui/DisplayText.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+
+namespace zol::test {
+namespace {
+
+using Kind = ScriptedDialogs::Kind;
+using Answer = Dialogs::Answer;
+
+const QString SaveQuestion = QStringLiteral("ファイルの内容が変わっています。\n\n保存しますか？");
+
+class FileCommands : public EditorFixture {
+protected:
+    // A copy of an io fixture in the folder "docs" of the program folder.
+    QString Doc(const char* fixture, const char* name = nullptr)
+    {
+        return CopyFixture(fixture, QStringLiteral("docs/") + QString::fromUtf8(name ? name : fixture));
+    }
+    void Open(const QString& path)
+    {
+        dialogs.QueuePath(path);
+        form->FileOpen->trigger();
+    }
+    std::string Text(const char* utf8) { return *EncodeText(QString::fromUtf8(utf8), TextEncoding::Cp932); }
+    QString Path() const { return DocumentPathText(form->model); }
+    QStringList VisibleHistory() const
+    {
+        QStringList out;
+        for (int i = 0; i < HistorySize; ++i)
+            if (form->historyItem(i)->isVisible())
+                out << form->historyItem(i)->text();
+        return out;
+    }
+};
+
+TEST_F(FileCommands, OpenShowsTheDocumentAndMovesTheDialogToItsFolder)
+{
+    const QString path = Doc("cp932.zol");
+    const int undoBefore = form->undoRing().undoCount();
+    Open(path);
+
+    ASSERT_EQ(dialogs.records().size(), 1u);
+    const Dialogs::FileRequest& request = dialogs.records()[0].request;
+    EXPECT_EQ(request.filter, QStringLiteral("Zolファイル|*.zol"));
+    EXPECT_EQ(request.defaultSuffix, QStringLiteral("zol"));
+    EXPECT_EQ(request.initialPath, ProgramFolder()) << "no zols folder: the program folder";
+
+    EXPECT_EQ(Rows(), QStringList({QStringLiteral("三角, 四角の家（ソ表）"), QStringLiteral("鶴")}));
+    EXPECT_EQ(form->List->selectedRow(), 0);
+    EXPECT_EQ(form->model.GetCurrentFigure().x[0], 204) << "figure 0 on the board";
+    EXPECT_EQ(form->model.GetCurrentFigure().x[1], 296);
+    EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("三角, 四角の家（ソ表）"));
+    EXPECT_EQ(form->guideFigure, form->model.GetCurrentFigure());
+    EXPECT_EQ(form->settings.inidir, ProgramPath("docs"));
+    EXPECT_EQ(form->currentFolder, ProgramPath("docs"));
+    EXPECT_EQ(form->settings.history[0], path);
+    EXPECT_EQ(form->undoRing().undoCount(), undoBefore + 1) << "same set: an undo entry";
+    EXPECT_EQ(form->StatusPanels[0]->text(), DisplayPath(path));
+    EXPECT_EQ(form->StatusPanels[2]->text(), QStringLiteral("2"));
+    EXPECT_FALSE(form->model.modified());
+
+    // Opening the next time starts where the last file was.
+    dialogs.clearRecords();
+    form->FileOpen->trigger();
+    EXPECT_EQ(dialogs.records().at(0).request.initialPath, ProgramPath("docs"));
+}
+
+TEST_F(FileCommands, OpeningADocumentOfAnotherSetStartsTheUndoHistoryOver)
+{
+    CopyFixture("square.plt", "pltes/square.plt");
+    Open(Doc("square.zol"));
+    EXPECT_EQ(form->model.pieceSet().pieceCount, 1);
+    EXPECT_EQ(Rows(), QStringList({QStringLiteral("正方形ひとつ")}));
+    EXPECT_EQ(form->undoRing().undoCount(), 0);
+    EXPECT_EQ(form->StatusPanels[1]->text(), QStringLiteral("正方形"));
+}
+
+TEST_F(FileCommands, ACancelledOpenDialogStillMakesAnUndoEntryAndRaisesTheDocumentInTheHistory)
+{
+    const QString a = Doc("cp932.zol", "a.zol");
+    const QString b = Doc("cp932.zol", "b.zol");
+    Open(a);
+    Open(b);
+    form->HisFileOpenExecute(1); // a again
+    ASSERT_EQ(Path(), a);
+    EXPECT_EQ(form->settings.history[0], a);
+    EXPECT_EQ(form->settings.history[1], b);
+    EXPECT_TRUE(form->settings.history[2].isEmpty()) << "a stays in the history once";
+
+    Open(b);
+    const Figure board = form->model.GetCurrentFigure();
+    const int undoBefore = form->undoRing().undoCount();
+    form->FileOpen->trigger(); // no path queued: cancelled
+    EXPECT_EQ(form->undoRing().undoCount(), undoBefore + 1);
+    EXPECT_EQ(form->settings.history[0], b);
+    EXPECT_EQ(form->settings.history[1], a);
+    form->EditUndo->trigger();
+    EXPECT_EQ(form->model.GetCurrentFigure(), board);
+}
+
+TEST_F(FileCommands, HistoryMenuShowsDocumentsFolderFilesByNameAndOthersByPath)
+{
+    const QString inZols = CopyFixture("cp932.zol", "zols/house.zol");
+    const QString elsewhere = Doc("cp932.zol", "crane&co.zol");
+    Open(inZols);
+    Open(elsewhere);
+    EXPECT_EQ(VisibleHistory(), QStringList({"&0 " + DisplayPath(elsewhere).replace('&', "&&"), "&1 house.zol"}));
+    EXPECT_EQ(form->PopupMenuHis->actions().size(), HistorySize);
+    EXPECT_EQ(form->historyItem(1)->data().toInt(), 1);
+
+    form->historyItem(1)->trigger();
+    EXPECT_EQ(Path(), inZols);
+    EXPECT_EQ(form->settings.inidir, ProgramPath("zols"));
+    EXPECT_EQ(VisibleHistory(), QStringList({"&0 house.zol", "&1 " + DisplayPath(elsewhere).replace('&', "&&")}));
+}
+
+TEST_F(FileCommands, AHistoryEntryWhoseFileIsGoneIsReportedAndKept)
+{
+    const QString gone = Doc("cp932.zol", "gone.zol");
+    const QString kept = Doc("cp932.zol", "kept.zol");
+    Open(gone);
+    Open(kept);
+    QFile::remove(gone);
+    dialogs.clearRecords();
+    form->HisFileOpenExecute(1);
+    EXPECT_EQ(Shown(Kind::Information), QStringList({QStringLiteral("指定されたファイルが見つかりませんでした。")}));
+    EXPECT_EQ(Path(), kept);
+    EXPECT_EQ(Rows().size(), 2) << "the rows come back from the unchanged document";
+    EXPECT_EQ(form->settings.history[0], kept);
+    EXPECT_EQ(form->settings.history[1], gone);
+}
+
+// The unsaved-changes question of every command that starts over.
+TEST_F(FileCommands, UnsavedChangesAreAskedAboutAndCancelLeavesEverything)
+{
+    const QString other = Doc("cp932.zol", "other.zol");
+    const QString saved = Doc("cp932.zol", "saved.zol");
+    const struct {
+        const char* name;
+        std::function<void()> run;
+        bool closes;
+    } commands[] = {
+        {"new", [&] { form->FileNew->trigger(); }, false},
+        {"open", [&] { Open(other); }, false},
+        {"history", [&] { form->HisFileOpenExecute(1); }, false},
+        {"exit", [&] { form->FileExit->trigger(); }, true},
+    };
+    for (const auto& command : commands) {
+        for (const Answer answer : {Answer::Cancel, Answer::No, Answer::Yes}) {
+            SCOPED_TRACE(std::string(command.name) + " answer " + std::to_string(int(answer)));
+            dialogs = ScriptedDialogs();
+            StartWindow();
+            Open(other);
+            Open(saved);
+            AddFigures({QStringLiteral("追加")});
+            ASSERT_TRUE(form->model.modified());
+            const QStringList rows = Rows();
+            const std::string before = ReadBytes(saved);
+            dialogs.clearRecords();
+            dialogs.QueueAnswer(answer);
+            command.run();
+
+            ASSERT_EQ(Shown(Kind::Confirmation), QStringList({SaveQuestion}));
+            EXPECT_TRUE(dialogs.records()[0].withCancel);
+            const bool goesOn = answer != Answer::Cancel;
+            EXPECT_EQ(ReadBytes(saved) != before, answer == Answer::Yes) << "Yes saves first";
+            EXPECT_EQ(form->isVisible(), !(goesOn && command.closes));
+            if (!goesOn) {
+                EXPECT_EQ(Rows(), rows);
+                EXPECT_TRUE(form->model.modified());
+            }
+            if (goesOn && command.closes) {
+                EXPECT_EQ(Shown(Kind::Confirmation).size(), 1) << "closing does not ask again";
+            }
+        }
+    }
+}
+
+TEST_F(FileCommands, YesThatDoesNotSaveKeepsTheChanges)
+{
+    // A new document: Yes asks for a name; cancelling that keeps the work.
+    AddFigures({QStringLiteral("一")});
+    dialogs.QueueAnswer(Answer::Yes);
+    form->FileNew->trigger();
+    EXPECT_EQ(Shown(Kind::SaveFile).size(), 1);
+    EXPECT_EQ(Rows(), QStringList({QStringLiteral("一")}));
+    EXPECT_TRUE(form->model.modified());
+
+    // A write that fails: the error is shown and nothing is discarded.
+    const QString path = Doc("cp932.zol");
+    dialogs.QueueAnswer(Answer::No);
+    Open(path);
+    AddFigures({QStringLiteral("二")});
+    dialogs.clearRecords();
+    dialogs.QueueAnswer(Answer::Yes);
+    {
+        FileSizeLimit fullDisk;
+        form->FileExit->trigger();
+    }
+    EXPECT_EQ(Shown(Kind::Error).size(), 1);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(form->model.modified());
+    EXPECT_EQ(ReadBytes(path), Fixture("cp932.zol")) << "the old file stays whole";
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Zol editor（変更）"));
+}
+
+TEST_F(FileCommands, NewDocumentKeepsTheSetAndClearsTheList)
+{
+    Open(Doc("cp932.zol"));
+    const int undoBefore = form->undoRing().undoCount();
+    form->FileNew->trigger();
+    EXPECT_TRUE(Rows().isEmpty());
+    EXPECT_EQ(Path(), QStringLiteral("新しいファイル"));
+    EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("名称未設定"));
+    EXPECT_EQ(form->undoRing().undoCount(), undoBefore + 1);
+    EXPECT_EQ(form->StatusPanels[0]->text(), QStringLiteral("新しいファイル"));
+    EXPECT_EQ(form->guideFigure, form->model.GetCurrentFigure());
+}
+
+TEST_F(FileCommands, UnchangedCp932DocumentsSaveBackByteForByte)
+{
+    const QString path = Doc("cp932.zol");
+    Open(path);
+    // Save on an unmodified document writes nothing.
+    QFile::remove(path);
+    form->FileSave->trigger();
+    EXPECT_FALSE(QFileInfo::exists(path));
+
+    // Save as writes the same bytes even though nothing changed.
+    const QString copy = ProgramPath("docs/copy.zol");
+    dialogs.QueuePath(copy);
+    form->FileSaveAs->trigger();
+    EXPECT_EQ(ReadBytes(copy), Fixture("cp932.zol"));
+    EXPECT_EQ(Path(), copy);
+    EXPECT_EQ(form->settings.history[0], copy);
+    const auto& request = dialogs.records().back().request;
+    EXPECT_EQ(request.filter, QStringLiteral("Zolファイル|*.zol|すべてのファイル|*.*"));
+    EXPECT_EQ(request.initialPath, path);
+}
+
+TEST_F(FileCommands, SaveOnANewDocumentProposesTheNewFileName)
+{
+    AddFigures({QStringLiteral("鶴, 亀")});
+    QDir().mkpath(ProgramPath("docs"));
+    const QString path = ProgramPath("docs/new.zol");
+    dialogs.QueuePath(path);
+    form->FileSave->trigger();
+    EXPECT_EQ(dialogs.records().back().request.initialPath, QStringLiteral("新しいファイル"));
+    EXPECT_EQ(ReadBytes(path).substr(0, 11), "2.13\r\ntan\r\n");
+    EXPECT_NE(ReadBytes(path).find(Text("鶴, 亀\r\n")), std::string::npos);
+    EXPECT_FALSE(form->model.modified());
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Zol editor"));
+    EXPECT_EQ(form->StatusPanels[0]->text(), DisplayPath(path));
+}
+
+TEST_F(FileCommands, SaveAsOntoAnExistingFileAsksBeforeOverwriting)
+{
+    const QString path = Doc("cp932.zol");
+    const QString target = Doc("old.zol", "target.zol");
+    Open(path);
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+        dialogs.clearRecords();
+        dialogs.QueuePath(target);
+        dialogs.QueueAnswer(answer);
+        form->FileSaveAs->trigger();
+        EXPECT_EQ(Shown(Kind::Warning),
+                  QStringList({DisplayPath(target) + QStringLiteral("\nはすでに存在します。\n\n上書きしますか？")}));
+        EXPECT_EQ(ReadBytes(target), Fixture(answer == Answer::Yes ? "cp932.zol" : "old.zol"));
+        EXPECT_EQ(Path(), answer == Answer::Yes ? target : path);
+    }
+}
+
+TEST_F(FileCommands, AFailedSaveAsKeepsThePathTheHistoryAndTheOldFile)
+{
+    const QString path = Doc("cp932.zol");
+    Open(path);
+    AddFigures({QStringLiteral("新")});
+    const QString target = Doc("old.zol", "target.zol");
+    dialogs.clearRecords();
+    dialogs.QueuePath(target);
+    dialogs.QueueAnswer(Answer::Yes);
+    {
+        FileSizeLimit fullDisk;
+        form->FileSaveAs->trigger();
+    }
+    ASSERT_EQ(Shown(Kind::Error).size(), 1);
+    EXPECT_FALSE(Shown(Kind::Error)[0].isEmpty());
+    EXPECT_EQ(ReadBytes(target), Fixture("old.zol"));
+    EXPECT_EQ(Path(), path);
+    EXPECT_EQ(form->settings.history[0], path);
+    EXPECT_TRUE(form->model.modified());
+
+    // Nor does a failed plain save lower the mark.
+    {
+        FileSizeLimit fullDisk;
+        form->FileSave->trigger();
+    }
+    EXPECT_EQ(Shown(Kind::Error).size(), 2);
+    EXPECT_EQ(ReadBytes(path), Fixture("cp932.zol"));
+    EXPECT_TRUE(form->model.modified());
+}
+
+TEST_F(FileCommands, MergeAppendsTheFiguresOfADocumentOfTheSameSet)
+{
+    Open(Doc("cp932.zol"));
+    AddFigures({QStringLiteral("自作")});
+    const QString inidir = form->settings.inidir;
+    const auto history = form->settings.history;
+    const int undoBefore = form->undoRing().undoCount();
+    dialogs.QueuePath(CopyFixture("old.zol", "elsewhere/old.zol")); // without version line
+    form->FileMarge->trigger();
+
+    EXPECT_EQ(Rows(), QStringList({QStringLiteral("三角, 四角の家（ソ表）"), QStringLiteral("鶴"),
+                                   QStringLiteral("自作"), QStringLiteral("古い図形")}));
+    EXPECT_EQ(form->List->selectedRow(), 3);
+    EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("古い図形"));
+    EXPECT_EQ(form->guideFigure, form->model.GetCurrentFigure());
+    EXPECT_TRUE(form->model.modified());
+    EXPECT_EQ(form->StatusPanels[2]->text(), QStringLiteral("4"));
+    EXPECT_EQ(form->undoRing().undoCount(), undoBefore) << "merging makes no undo entry";
+    EXPECT_EQ(form->settings.inidir, inidir);
+    EXPECT_EQ(form->settings.history, history);
+}
+
+TEST_F(FileCommands, MergeRefusesADocumentOfAnotherSet)
+{
+    AddFigures({QStringLiteral("自作")});
+    dialogs.QueuePath(Doc("square.zol"));
+    form->FileMarge->trigger();
+    EXPECT_EQ(Shown(Kind::Information),
+              QStringList({QStringLiteral("未対応のバージョンか、または異なるピースセットのファイルです。")}));
+    EXPECT_EQ(Rows(), QStringList({QStringLiteral("自作")}));
+}
+
+TEST_F(FileCommands, MergeIntoAnUntouchedEmptyDocumentOpens)
+{
+    const QString path = Doc("cp932.zol");
+    dialogs.QueuePath(path);
+    form->FileMarge->trigger();
+    EXPECT_EQ(Path(), path);
+    EXPECT_FALSE(form->model.modified());
+    EXPECT_EQ(form->settings.history[0], path);
+    EXPECT_EQ(Shown(Kind::OpenFile).size(), 1);
+}
+
+TEST_F(FileCommands, MergingTextCp932CannotHoldTurnsEveryHeldCaptionToUtf8)
+{
+    AddFigures({QStringLiteral("家")});
+    form->model.SetFigureCaption(-1, Text("盤上の図"));
+    form->ShowCaption();
+    form->PushUndo();
+    form->TakeGuideSnapshot();
+    const std::string placement = form->model.figureLines()[2];
+    const QString merged = WriteFile("docs/emoji.zol", "2.13\r\ntan\r\n\xF0\x9F\x90\xA2 亀\r\n" + placement + "\r\n");
+    dialogs.QueuePath(merged);
+    form->FileMarge->trigger();
+    ASSERT_EQ(form->model.documentEncoding(), TextEncoding::Utf8);
+    EXPECT_EQ(Rows(), QStringList({QStringLiteral("家"), QString::fromUtf8("\xF0\x9F\x90\xA2 亀")}));
+
+    // The undo entries read right in UTF-8: back and forth to the board figure.
+    EXPECT_EQ(form->undoRing().top().caption, "盤上の図");
+    form->EditUndo->trigger();
+    form->EditRedo->trigger();
+    EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("盤上の図"));
+    for (const QString& row : Rows())
+        EXPECT_FALSE(row.contains(QChar::ReplacementCharacter));
+}
+
+TEST_F(FileCommands, FolderOpensTheDocumentsFolderOrElseTheDocumentsOrProgramFolder)
+{
+    form->FileDirOpen->trigger();
+    EXPECT_EQ(Shown(Kind::OpenFolder), QStringList({ProgramFolder()}));
+
+    QDir().mkpath(ProgramPath("zols"));
+    dialogs.clearRecords();
+    form->FileDirOpen->trigger();
+    EXPECT_EQ(Shown(Kind::OpenFolder), QStringList({ProgramPath("zols")}));
+
+    Open(Doc("cp932.zol"));
+    dialogs.clearRecords();
+    form->FileDirOpen->trigger();
+    EXPECT_EQ(Shown(Kind::OpenFolder), QStringList({ProgramPath("docs")}));
+}
+
+} // namespace
+} // namespace zol::test
