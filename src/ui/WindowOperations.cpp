@@ -2,6 +2,8 @@
 // bar, the enabled commands and caption, and the guide image.
 #include "ui/ZolForm.h"
 
+#include "io/AppPaths.h"
+
 #include "ui/ActionGuard.h"
 #include "ui/AppTitle.h"
 #include "ui/DisplayText.h"
@@ -33,7 +35,7 @@ void TZolForm::RepaintBoxes(bool board, bool guide)
 
 void TZolForm::UpdateStatusBar()
 {
-    StatusPanels[0]->setText(DocumentPathText(model));
+    StatusPanels[0]->setText(DisplayPath(DocumentPathText(model)));
     StatusPanels[1]->setText(SetDisplayName(model));
     StatusPanels[2]->setText(QString::number(model.figureCount()));
 }
