@@ -69,19 +69,8 @@ int main(int argc, char** argv)
     qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
 
     QProcess editor;
-    editor.setProcessChannelMode(QProcess::ForwardedChannels);
-    editor.start(zol, {});
-    if (!editor.waitForStarted(10000))
-        Fail(QStringLiteral("zol did not start"));
-
-    const QString window = Run(QStringLiteral("xdotool"),
-                               {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
-                                QStringLiteral("--name"), QStringLiteral("^Zol editor$")},
-                               60000)
-                               .section('\n', 0, 0);
-    Xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
-    const auto g = ShellValues(Xdo({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window}));
-    const QRect frame(g.value("X"), g.value("Y"), g.value("WIDTH"), g.value("HEIGHT"));
+    const EditorWindow started = StartEditor(editor, zol, {});
+    const QRect frame = started.frame;
     Check(frame.width() >= 600 && frame.height() >= 600, QStringLiteral("the window is open"));
 
     // The board is where the layout puts it: 154 + dx pixels into the content.
@@ -137,7 +126,7 @@ int main(int argc, char** argv)
     Key(QStringLiteral("ctrl+a"));
     const QRect firstRow(list.left() + 3, list.top() + 3, list.width() - 20, 10);
     WaitFor(QStringLiteral("added"), [&](const QImage& shot) { return shot.copy(firstRow) != start.copy(firstRow); });
-    const QString title = Xdo({QStringLiteral("getwindowname"), window});
+    const QString title = Xdo({QStringLiteral("getwindowname"), started.id});
     Check(title == QStringLiteral("Zol editor（変更）"), QStringLiteral("the caption marks the change: ") + title);
 
     // A second copy ends at once with -1 and shows nothing.

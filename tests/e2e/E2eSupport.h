@@ -112,4 +112,26 @@ inline std::optional<QRect> FindBoard(const QImage& shot, const QRect& window)
 
 inline void Key(const QString& keys) { Xdo({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys}); }
 
+struct EditorWindow {
+    QString id;  // xdotool's window id
+    QRect frame; // on the screen
+};
+
+// Starts the editor, waits for its visible main window and focuses it.
+inline EditorWindow StartEditor(QProcess& editor, const QString& zol, const QStringList& args)
+{
+    editor.setProcessChannelMode(QProcess::ForwardedChannels);
+    editor.start(zol, args);
+    if (!editor.waitForStarted(10000))
+        Fail(QStringLiteral("zol did not start"));
+    const QString window = Run(QStringLiteral("xdotool"),
+                               {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
+                                QStringLiteral("--name"), QStringLiteral("^Zol editor$")},
+                               60000)
+                               .section('\n', 0, 0);
+    Xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+    const auto g = ShellValues(Xdo({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window}));
+    return {window, QRect(g.value("X"), g.value("Y"), g.value("WIDTH"), g.value("HEIGHT"))};
+}
+
 } // namespace e2e

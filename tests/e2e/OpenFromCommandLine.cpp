@@ -93,18 +93,8 @@ int main(int argc, char** argv)
     const QImage expected = QImage(figure0).convertToFormat(QImage::Format_RGB32);
 
     QProcess editor;
-    editor.setProcessChannelMode(QProcess::ForwardedChannels);
-    editor.start(zol, {document});
-    if (!editor.waitForStarted(10000))
-        Fail(QStringLiteral("zol did not start"));
-    const QString window = Run(QStringLiteral("xdotool"),
-                               {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
-                                QStringLiteral("--name"), QStringLiteral("^Zol editor$")},
-                               60000)
-                               .section('\n', 0, 0);
-    Xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
-    const auto g = ShellValues(Xdo({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window}));
-    const QRect frame(g.value("X"), g.value("Y"), g.value("WIDTH"), g.value("HEIGHT"));
+    const EditorWindow started = StartEditor(editor, zol, {document});
+    const QRect frame = started.frame;
 
     QRect board;
     const QImage shot = WaitFor(QStringLiteral("opened"), [&](const QImage& s) {
