@@ -1,6 +1,10 @@
 # The two everyday commands: `make run` and `make test`.
 BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Rebuilds in several work trees share one compiler cache when ccache is there.
+ifneq ($(shell command -v ccache 2>/dev/null),)
+CMAKE_FLAGS += -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+endif
 
 .PHONY: run test build configure bootstrap bench clean
 
