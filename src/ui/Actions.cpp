@@ -3,7 +3,11 @@
 // from the actions.
 #include "ui/ZolForm.h"
 
+#include "ui/AppTitle.h"
+#include "ui/GaugeProgress.h"
 #include "ui/ImageList.h"
+#include "ui/UndoRing.h"
+#include "ui/FigureListBox.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -19,6 +23,43 @@ namespace zol {
 
 namespace {
 
+// What the "enabled when" rules read: the state of the editor after a handler.
+struct CommandState {
+    int figures;     // figures in the list
+    int selectedRow; // -1: none
+    int undoCount;
+    int redoCount;
+};
+
+using EnabledRule = bool (*)(const CommandState&);
+
+namespace When {
+bool Always(const CommandState&) { return true; }
+// The piece set can change only while the list is empty.
+bool ListEmpty(const CommandState& s) { return s.figures < 1; }
+bool ListHasFigures(const CommandState& s) { return s.figures >= 1; }
+bool RowSelected(const CommandState& s) { return s.figures > 0 && s.selectedRow >= 0; }
+bool RowHasNext(const CommandState& s) { return RowSelected(s) && s.selectedRow + 1 < s.figures; }
+bool RowHasPrevious(const CommandState& s) { return RowSelected(s) && s.selectedRow > 0; }
+bool CanUndo(const CommandState& s) { return s.undoCount >= 1; }
+bool CanRedo(const CommandState& s) { return s.redoCount >= 1; }
+} // namespace When
+
+// A command's handler, with the tag that tells apart the commands sharing one.
+class Handler {
+public:
+    constexpr Handler(void (TZolForm::*run)()) : run_(run) {}
+    constexpr Handler(void (TZolForm::*run)(int), int tag) : runTagged_(run), tag_(tag) {}
+    void operator()(TZolForm& form) const { run_ ? (form.*run_)() : (form.*runTagged_)(tag_); }
+
+private:
+    void (TZolForm::*run_)() = nullptr;
+    void (TZolForm::*runTagged_)(int) = nullptr;
+    int tag_ = 0;
+};
+
+enum class Check { No, Yes }; // whether the action is a switch with a check mark
+
 struct CommandEntry {
     QAction* TZolForm::* member;
     const char* name;
@@ -26,82 +67,86 @@ struct CommandEntry {
     const char* hint;
     // Portable key texts separated by "; ". All of them work; menus show the first.
     const char* shortcuts;
-    int image; // -1: no picture
-    void (*run)(TZolForm&);
+    int image; // NoImage: no picture
+    Handler run;
+    EnabledRule enabled;
+    Check checkable = Check::No;
 };
 
+constexpr int NoImage = -1;
+
+// The member that holds the command's action and the action's object name.
+#define COMMAND(member) &TZolForm::member, #member
+
 const CommandEntry Commands[] = {
-    {&TZolForm::FileNew, "FileNew", "新規作成(&N)", "新規作成", "", Image::New,
-     [](TZolForm& f) { f.FileNewExecute(); }},
-    {&TZolForm::FileOpen, "FileOpen", "開く(&O)", "開く", "", Image::Open, [](TZolForm& f) { f.FileOpenExecute(); }},
-    {&TZolForm::FileMarge, "FileMarge", "追加読み込み(&M)", "別ファイルのシルエットをリストに追加", "", -1,
-     [](TZolForm& f) { f.FileMargeExecute(); }},
-    {&TZolForm::FileSaveAs, "FileSaveAs", "名前を付けて保存(&A)", "", "", -1,
-     [](TZolForm& f) { f.FileSaveAsExecute(); }},
-    {&TZolForm::FileSave, "FileSave", "上書き保存(&S)", "上書き保存", "Ctrl+S", Image::Save,
-     [](TZolForm& f) { f.FileSaveExecute(); }},
-    {&TZolForm::FileExit, "FileExit", "終了(&X)", "アプリケーションの終了", "", -1,
-     [](TZolForm& f) { f.FileExitExecute(); }},
-    {&TZolForm::FileDirOpen, "FileDirOpen", "フォルダを開く", "", "F2", -1,
-     [](TZolForm& f) { f.FileDirOpenExecute(); }},
-    {&TZolForm::EditAdd, "EditAdd", "リストに追加(&A)", "編集中の形をリストに追加", "Ctrl+A", Image::AddInsert,
-     [](TZolForm& f) { f.EditAddExecute(); }},
-    {&TZolForm::EditBreak, "EditBreak", "破棄(&B)", "最初からやり直す", "Ctrl+B", Image::Break,
-     [](TZolForm& f) { f.EditBreakExecute(); }},
-    {&TZolForm::EditUndo, "EditUndo", "アンドゥ(&U)", "１ステップ戻す", "Ctrl+U; Ctrl+Z", Image::Undo,
-     [](TZolForm& f) { f.EditUndoExecute(); }},
-    {&TZolForm::EditRedo, "EditRedo", "リドゥ(&R)", "１ステップ進める", "Ctrl+R; Ctrl+Alt+Z", Image::Redo,
-     [](TZolForm& f) { f.EditRedoExecute(); }},
-    {&TZolForm::EditDelete, "EditDelete", "削除(&D)", "削除", "Ctrl+D", Image::Delete,
-     [](TZolForm& f) { f.EditDeleteExecute(); }},
-    {&TZolForm::EditGoEdit, "EditGoEdit", "エディット(&E)", "形の編集", "Ctrl+E", Image::GoEdit,
-     [](TZolForm& f) { f.EditGoEditExecute(); }},
-    {&TZolForm::EditDown, "EditDown", "下に移動", "１つ下に移動", "", Image::Down,
-     [](TZolForm& f) { f.EditDownExecute(); }},
-    {&TZolForm::EditUp, "EditUp", "上に移動", "１つ上に移動", "", Image::Up, [](TZolForm& f) { f.EditUpExecute(); }},
-    {&TZolForm::OptSSort, "OptSSort", "文字列でソート(&S)", "", "", -1, [](TZolForm& f) { f.OptSSortExecute(); }},
-    {&TZolForm::OptNSortLevel3, "OptNSortLevel3", "大雑把(&R)", "", "", -1,
-     [](TZolForm& f) { f.OptNSortExecute(4); }},
-    {&TZolForm::OptNSortLevel2, "OptNSortLevel2", "ほどほど(&M)", "", "", -1,
-     [](TZolForm& f) { f.OptNSortExecute(2); }},
-    {&TZolForm::OptNSortLevel1, "OptNSortLevel1", "神経質(&D)", "", "", -1,
-     [](TZolForm& f) { f.OptNSortExecute(0); }},
-    {&TZolForm::EditChange, "EditChange", "ピースセットの変更", "ピースセットの変更", "", Image::Change,
-     [](TZolForm& f) { f.EditChangeExecute(); }},
-    {&TZolForm::PaletteCSetWB, "PaletteCSetWB", "白‐黒", "", "", Image::PaletteWB,
-     [](TZolForm& f) { f.PaletteCSetExecute(0); }},
-    {&TZolForm::PaletteCSetBW, "PaletteCSetBW", "黒‐白", "", "", Image::PaletteBW,
-     [](TZolForm& f) { f.PaletteCSetExecute(1); }},
-    {&TZolForm::PaletteCSetBrl2, "PaletteCSetBrl2", "黒‐乱枯葉", "", "", Image::PaletteBrl2,
-     [](TZolForm& f) { f.PaletteCSetExecute(2); }},
-    {&TZolForm::PaletteCSetBrl, "PaletteCSetBrl", "黒‐乱新緑", "", "", Image::PaletteBrl,
-     [](TZolForm& f) { f.PaletteCSetExecute(3); }},
-    {&TZolForm::PaletteCSetBrg, "PaletteCSetBrg", "黒‐乱葡萄", "", "", Image::PaletteBrg,
-     [](TZolForm& f) { f.PaletteCSetExecute(4); }},
-    {&TZolForm::PaletteCSetBrR, "PaletteCSetBrR", "黒‐乱朱", "", "", Image::PaletteBrR,
-     [](TZolForm& f) { f.PaletteCSetExecute(5); }},
-    {&TZolForm::PaletteCSetTB, "PaletteCSetTB", "透明‐黒", "", "", Image::PaletteTB,
-     [](TZolForm& f) { f.PaletteCSetExecute(6); }},
-    {&TZolForm::PaletteColorCustamize, "PaletteColorCustamize", "カスタマイズ", "パレットのカスタマイズ", "",
-     Image::PaletteCustomize, [](TZolForm& f) { f.PaletteColorCustamizeExecute(); }},
-    {&TZolForm::OptAA, "OptAA", "ガイド画像アンチエイリアスの入切(&A)", "ガイド画像のアンチエイリアス切り換え", "",
-     Image::OptAA, [](TZolForm& f) { f.OptAAExecute(); }},
-    {&TZolForm::ClipCopy2, "ClipCopy2", "ガイド画像をクリップボードへ(&G)", "ガイド画像をクリップボードへ", "Ctrl+G",
-     Image::ClipCopy2, [](TZolForm& f) { f.ClipCopy2Execute(); }},
-    {&TZolForm::ClipCopy1, "ClipCopy1", "画像をクリップボードへ(&M)", "画像をクリップボードへ", "Ctrl+M",
-     Image::ClipCopy1, [](TZolForm& f) { f.ClipCopy1Execute(); }},
-    {&TZolForm::OptEye, "OptEye", "オプションツールバーの入切(&O)", "オプションツールバーの表示切り換え", "Ctrl+O",
-     Image::OptEye, [](TZolForm& f) { f.OptEyeExecute(); }},
-    {&TZolForm::OptActiveViewer, "OptActiveViewer", "アクティブ・ビューワ(&V)", "", "", -1,
-     [](TZolForm& f) { f.OptActiveViewerExecute(); }},
-    {&TZolForm::OptmkHTML, "OptmkHTML", "HTMLカタログの作成(&H)", "", "", -1,
-     [](TZolForm& f) { f.OptmkHTMLExecute(); }},
-    {&TZolForm::OptRpcal, "OptRpcal", "円弧上の座標計算機", "", "Ctrl+P", -1,
-     [](TZolForm& f) { f.OptRpcalExecute(); }},
-    {&TZolForm::HelpAbout, "HelpAbout", "バージョン情報(&I)", "", "", -1, [](TZolForm& f) { f.HelpAboutExecute(); }},
-    {&TZolForm::HelpQRefference, "HelpQRefference", "ヘルプの目次(&Q)", "", "F1", Image::Help,
-     [](TZolForm& f) { f.HelpQRefferenceExecute(); }},
+    {COMMAND(FileNew), "新規作成(&N)", "新規作成", "", Image::New, &TZolForm::FileNewExecute, When::Always},
+    {COMMAND(FileOpen), "開く(&O)", "開く", "", Image::Open, &TZolForm::FileOpenExecute, When::Always},
+    {COMMAND(FileMarge), "追加読み込み(&M)", "別ファイルのシルエットをリストに追加", "", NoImage,
+     &TZolForm::FileMargeExecute, When::Always},
+    {COMMAND(FileSaveAs), "名前を付けて保存(&A)", "", "", NoImage, &TZolForm::FileSaveAsExecute, When::Always},
+    {COMMAND(FileSave), "上書き保存(&S)", "上書き保存", "Ctrl+S", Image::Save, &TZolForm::FileSaveExecute,
+     When::Always},
+    {COMMAND(FileExit), "終了(&X)", "アプリケーションの終了", "", NoImage, &TZolForm::FileExitExecute, When::Always},
+    {COMMAND(FileDirOpen), "フォルダを開く", "", "F2", NoImage, &TZolForm::FileDirOpenExecute, When::Always},
+    {COMMAND(EditAdd), "リストに追加(&A)", "編集中の形をリストに追加", "Ctrl+A", Image::AddInsert,
+     &TZolForm::EditAddExecute, When::Always},
+    {COMMAND(EditBreak), "破棄(&B)", "最初からやり直す", "Ctrl+B", Image::Break, &TZolForm::EditBreakExecute,
+     When::Always},
+    {COMMAND(EditUndo), "アンドゥ(&U)", "１ステップ戻す", "Ctrl+U; Ctrl+Z", Image::Undo, &TZolForm::EditUndoExecute,
+     When::CanUndo},
+    {COMMAND(EditRedo), "リドゥ(&R)", "１ステップ進める", "Ctrl+R; Ctrl+Alt+Z", Image::Redo,
+     &TZolForm::EditRedoExecute, When::CanRedo},
+    {COMMAND(EditDelete), "削除(&D)", "削除", "Ctrl+D", Image::Delete, &TZolForm::EditDeleteExecute,
+     When::RowSelected},
+    {COMMAND(EditGoEdit), "エディット(&E)", "形の編集", "Ctrl+E", Image::GoEdit, &TZolForm::EditGoEditExecute,
+     When::RowSelected},
+    {COMMAND(EditDown), "下に移動", "１つ下に移動", "", Image::Down, &TZolForm::EditDownExecute, When::RowHasNext},
+    {COMMAND(EditUp), "上に移動", "１つ上に移動", "", Image::Up, &TZolForm::EditUpExecute, When::RowHasPrevious},
+    {COMMAND(OptSSort), "文字列でソート(&S)", "", "", NoImage, &TZolForm::OptSSortExecute, When::ListHasFigures},
+    {COMMAND(OptNSortLevel3), "大雑把(&R)", "", "", NoImage, {&TZolForm::OptNSortExecute, 4}, When::ListHasFigures},
+    {COMMAND(OptNSortLevel2), "ほどほど(&M)", "", "", NoImage, {&TZolForm::OptNSortExecute, 2}, When::ListHasFigures},
+    {COMMAND(OptNSortLevel1), "神経質(&D)", "", "", NoImage, {&TZolForm::OptNSortExecute, 0}, When::ListHasFigures},
+    {COMMAND(EditChange), "ピースセットの変更", "ピースセットの変更", "", Image::Change, &TZolForm::EditChangeExecute,
+     When::ListEmpty},
+    {COMMAND(PaletteCSetWB), "白‐黒", "", "", Image::PaletteWB, {&TZolForm::PaletteCSetExecute, 0}, When::Always},
+    {COMMAND(PaletteCSetBW), "黒‐白", "", "", Image::PaletteBW, {&TZolForm::PaletteCSetExecute, 1}, When::Always},
+    {COMMAND(PaletteCSetBrl2), "黒‐乱枯葉", "", "", Image::PaletteBrl2, {&TZolForm::PaletteCSetExecute, 2},
+     When::Always},
+    {COMMAND(PaletteCSetBrl), "黒‐乱新緑", "", "", Image::PaletteBrl, {&TZolForm::PaletteCSetExecute, 3},
+     When::Always},
+    {COMMAND(PaletteCSetBrg), "黒‐乱葡萄", "", "", Image::PaletteBrg, {&TZolForm::PaletteCSetExecute, 4},
+     When::Always},
+    {COMMAND(PaletteCSetBrR), "黒‐乱朱", "", "", Image::PaletteBrR, {&TZolForm::PaletteCSetExecute, 5}, When::Always},
+    {COMMAND(PaletteCSetTB), "透明‐黒", "", "", Image::PaletteTB, {&TZolForm::PaletteCSetExecute, 6}, When::Always},
+    {COMMAND(PaletteColorCustamize), "カスタマイズ", "パレットのカスタマイズ", "", Image::PaletteCustomize,
+     &TZolForm::PaletteColorCustamizeExecute, When::Always},
+    {COMMAND(OptAA), "ガイド画像アンチエイリアスの入切(&A)", "ガイド画像のアンチエイリアス切り換え", "", Image::OptAA,
+     &TZolForm::OptAAExecute, When::Always, Check::Yes},
+    {COMMAND(ClipCopy2), "ガイド画像をクリップボードへ(&G)", "ガイド画像をクリップボードへ", "Ctrl+G", Image::ClipCopy2,
+     &TZolForm::ClipCopy2Execute, When::Always},
+    {COMMAND(ClipCopy1), "画像をクリップボードへ(&M)", "画像をクリップボードへ", "Ctrl+M", Image::ClipCopy1,
+     &TZolForm::ClipCopy1Execute, When::Always},
+    {COMMAND(OptEye), "オプションツールバーの入切(&O)", "オプションツールバーの表示切り換え", "Ctrl+O", Image::OptEye,
+     &TZolForm::OptEyeExecute, When::Always},
+    {COMMAND(OptActiveViewer), "アクティブ・ビューワ(&V)", "", "", NoImage, &TZolForm::OptActiveViewerExecute,
+     When::ListHasFigures},
+    {COMMAND(OptmkHTML), "HTMLカタログの作成(&H)", "", "", NoImage, &TZolForm::OptmkHTMLExecute,
+     When::ListHasFigures},
+    {COMMAND(OptRpcal), "円弧上の座標計算機", "", "Ctrl+P", NoImage, &TZolForm::OptRpcalExecute, When::Always},
+    {COMMAND(HelpAbout), "バージョン情報(&I)", "", "", NoImage, &TZolForm::HelpAboutExecute, When::Always},
+    {COMMAND(HelpQRefference), "ヘルプの目次(&Q)", "", "F1", Image::Help, &TZolForm::HelpQRefferenceExecute,
+     When::Always},
+    // The menu item of OptAA, with its own check mark.
+    {COMMAND(AA), "ガイド画像アンチエイリアスの入切(&A)", "ガイド画像のアンチエイリアス切り換え", "", NoImage,
+     &TZolForm::AAClick, When::Always, Check::Yes},
+    {COMMAND(ToolButtonShowTable), "テーブル表示", "テーブル表示", "", Image::ShowTable,
+     &TZolForm::ToolButtonShowTableClick, When::RowSelected, Check::Yes},
+    // The built-in set in the piece-set menu.
+    {COMMAND(defaultPlt), "タングラム", "", "", NoImage, {&TZolForm::PltSLoadExecute, TZolForm::BuiltInSetTag},
+     When::Always},
 };
+
+#undef COMMAND
 
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 
@@ -111,7 +156,7 @@ QAction* MakeAction(QWidget* owner, const char* name, const char* caption, const
     action->setObjectName(QLatin1String(name));
     action->setStatusTip(Text(hint));
     action->setToolTip(*hint ? Text(hint) : QString(Text(caption)).remove(QLatin1Char('&')));
-    if (image >= 0)
+    if (image != NoImage)
         action->setIcon(ImageListIcon(image));
     // The window's actions are reached through its own menus and keys.
     owner->addAction(action);
@@ -150,22 +195,24 @@ void TZolForm::CreateActions()
         for (const QString& key : Text(entry.shortcuts).split(QStringLiteral("; "), Qt::SkipEmptyParts))
             keys << QKeySequence(key, QKeySequence::PortableText);
         action->setShortcuts(keys);
-        const auto run = entry.run;
+        action->setCheckable(entry.checkable == Check::Yes);
+        const Handler run = entry.run;
         connect(action, &QAction::triggered, this, [this, run] { Guarded([&] { run(*this); }); });
         this->*entry.member = action;
     }
-    OptAA->setCheckable(true);
+}
 
-    AA = MakeAction(this, "AA", "ガイド画像アンチエイリアスの入切(&A)", "ガイド画像のアンチエイリアス切り換え", -1);
-    AA->setCheckable(true);
-    connect(AA, &QAction::triggered, this, [this] { Guarded([&] { AAClick(); }); });
-
-    ToolButtonShowTable = MakeAction(this, "ToolButtonShowTable", "テーブル表示", "テーブル表示", Image::ShowTable);
-    ToolButtonShowTable->setCheckable(true);
-    connect(ToolButtonShowTable, &QAction::triggered, this, [this] { Guarded([&] { ToolButtonShowTableClick(); }); });
-
-    defaultPlt = MakeAction(this, "defaultPlt", "タングラム", "", -1);
-    connect(defaultPlt, &QAction::triggered, this, [this] { Guarded([&] { PltSLoadExecute(-1); }); });
+void TZolForm::UpdateCommandState()
+{
+    if (!editor_.hasUndoRing())
+        return; // start-up failed: no command can run
+    const CommandState state{model.figureCount(), List->selectedRow(), editor_.undo().undoCount(), editor_.undo().redoCount()};
+    for (const CommandEntry& entry : Commands)
+        (this->*entry.member)->setEnabled(entry.enabled(state));
+    // The table view shows the selected row's neighbourhood: without a row it goes.
+    if (!When::RowSelected(state))
+        ReleaseShowTable();
+    setWindowTitle(model.modified() ? AppTitle() + QStringLiteral("（変更）") : AppTitle());
 }
 
 void TZolForm::CreateMenus()
@@ -227,6 +274,7 @@ void TZolForm::CreateToolBars()
     ProgressBar->setTextVisible(false);
     ProgressBarItem = ToolBar->addWidget(ProgressBar);
     ProgressBarItem->setVisible(false);
+    progress_ = std::make_unique<GaugeProgress>(*ProgressBar, *ProgressBarItem);
 
     OptToolBar = addToolBar(QStringLiteral("OptToolBar"));
     OptToolBar->setObjectName(QStringLiteral("OptToolBar"));

@@ -22,7 +22,7 @@ void TZolForm::ShowListFigureInGuide(int i)
     model.RenderBoard(i, boardBitmap, guideBitmap, antialias());
     scratchB = model.GetCurrentFigure();
     model.LoadFigure(i);
-    TakeGuideSnapshot();
+    editor_.TakeGuideSnapshot();
     model.SetCurrentFigure(scratchB);
 }
 
@@ -32,9 +32,8 @@ void TZolForm::ListClick()
     if (s < 0)
         return;
     ShowListFigureInGuide(s);
-    RepaintBoxes(false, true);
+    RepaintBoxes(Boxes::Guide);
     RedrawBoard();
-    UpdateCommandState();
 }
 
 void TZolForm::EditGoEditExecute()
@@ -44,11 +43,10 @@ void TZolForm::EditGoEditExecute()
         return;
     ReleaseShowTable();
     model.LoadFigure(s);
-    model.DrawFigure(-1, 1.0, boardBitmap, false);
+    editor_.DrawBoard();
     ShowCaption();
-    RepaintBoxes(true, false);
-    PushUndo();
-    UpdateCommandState();
+    RepaintBoxes(Boxes::Board);
+    editor_.PushUndo();
 }
 
 void TZolForm::SetAddModeImage(int image)
@@ -74,11 +72,11 @@ void TZolForm::EditAddExecute()
         model.ParseFigure(s);
     model.StoreFigure(s);
     if (s == -1) {
-        List->setRowText(n, CaptionText(model, -1));
+        List->setRowText(n, CaptionText(model, BoardFigure));
         RefreshListRows(0, n + 1);
         List->selectRow(0);
     } else if (!replace) {
-        List->insertRowText(s, CaptionText(model, -1));
+        List->insertRowText(s, CaptionText(model, BoardFigure));
         RefreshListRows(s, n + 1 - s);
         List->selectRow(s);
     } else {
@@ -87,20 +85,18 @@ void TZolForm::EditAddExecute()
         scratchA = model.GetCurrentFigure();
         model.LoadFigure(s + 1);
         model.RemoveFigure(s + 1);
-        ReplaceUndoTop();
+        editor_.ReplaceUndoTop();
         model.SetCurrentFigure(scratchA);
-        PushUndo();
-        List->setRowText(s, CaptionText(model, -1));
+        editor_.PushUndo();
+        List->setRowText(s, CaptionText(model, BoardFigure));
         RefreshListRows(s, 1);
-        UpdateCommandState();
     }
     UpdateStatusBar();
-    model.RenderBoard(-1, boardBitmap, guideBitmap, antialias());
+    editor_.RenderBoardAndGuide(antialias());
     if (tableShown())
         DrawTableView();
-    RepaintBoxes(!tableShown(), true);
-    TakeGuideSnapshot();
-    UpdateCommandState();
+    RepaintBoxes(tableShown() ? Boxes::Guide : Boxes::Both);
+    editor_.TakeGuideSnapshot();
 }
 
 void TZolForm::EditDeleteExecute()
@@ -119,17 +115,17 @@ void TZolForm::EditDeleteExecute()
     }
     model.RemoveFigure(s);
     List->removeRowAt(s);
-    undo_->ReplaceTop(deleted);
+    editor_.undo().ReplaceTop(deleted);
     const int m = model.figureCount();
     RefreshListRows(s, m - s);
     UpdateStatusBar();
     model.SetCurrentFigure(scratchA);
     if (m < 1) {
-        model.RenderBoard(-1, boardBitmap, guideBitmap, antialias());
-        TakeGuideSnapshot();
+        editor_.RenderBoardAndGuide(antialias());
+        editor_.TakeGuideSnapshot();
         if (tableShown()) {
             ReleaseShowTable();
-            RepaintBoxes(true, false);
+            RepaintBoxes(Boxes::Board);
         }
     } else {
         const int t = s > m - 1 ? s - 1 : s;
@@ -137,9 +133,8 @@ void TZolForm::EditDeleteExecute()
         ShowListFigureInGuide(t);
         RedrawBoard();
     }
-    RepaintBoxes(false, true);
-    PushUndo();
-    UpdateCommandState();
+    RepaintBoxes(Boxes::Guide);
+    editor_.PushUndo();
 }
 
 void TZolForm::EditDownExecute()
@@ -152,7 +147,6 @@ void TZolForm::EditDownExecute()
     List->selectRow(s + 1);
     if (tableShown())
         DrawTableView();
-    UpdateCommandState();
 }
 
 void TZolForm::EditUpExecute()
@@ -165,7 +159,6 @@ void TZolForm::EditUpExecute()
     List->selectRow(s - 1);
     if (tableShown())
         DrawTableView();
-    UpdateCommandState();
 }
 
 } // namespace zol

@@ -7,6 +7,7 @@
 #include "io/DocumentMerge.h"
 #include "io/FileError.h"
 #include "io/TextCodec.h"
+#include "ui/ActionGuard.h"
 #include "ui/DisplayText.h"
 #include "ui/FigureListBox.h"
 
@@ -60,12 +61,7 @@ void TZolForm::StartNewDocument()
 {
     model.ClearFigureList();
     ClearRows();
-    model.RenderBoard(-1, boardBitmap, guideBitmap, antialias());
-    ShowCaption();
-    RepaintBoxes(true, true);
-    TakeGuideSnapshot();
-    PushUndo();
-    UpdateCommandState();
+    ShowBoardAndGuide(UndoStep::Push);
     UpdateStatusBar();
 }
 
@@ -74,7 +70,7 @@ void TZolForm::LoadDocumentReporting(const QString& path)
     // The loader shows its own messages; a file it cannot read or parse
     // leaves the document as it was, and the window is brought up to date
     // all the same.
-    Guarded([&] { LoadDocument(model, path, currentFolder, prompter_); });
+    RunGuarded(dialogs_, [&] { LoadDocument(model, path, currentFolder, prompter_); });
 }
 
 void TZolForm::ShowLoadedDocument()
@@ -85,20 +81,16 @@ void TZolForm::ShowLoadedDocument()
         List->selectRow(0);
         model.LoadFigure(0);
     }
-    model.RenderBoard(-1, boardBitmap, guideBitmap, antialias());
-    ShowCaption();
-    RepaintBoxes(true, true);
-    TakeGuideSnapshot();
+    ShowBoardAndGuide(UndoStep::None);
     ReleaseShowTable();
 }
 
 void TZolForm::FinishOpen()
 {
     if (model.setChanged())
-        ResetUndo();
+        editor_.ResetUndo();
     else
-        PushUndo();
-    UpdateCommandState();
+        editor_.PushUndo();
     AddToHistory();
     UpdateStatusBar();
 }
@@ -129,15 +121,6 @@ void TZolForm::HisFileOpenExecute(int tag)
     FinishOpen();
 }
 
-void TZolForm::RecodeHeldCaptions(TextEncoding from, TextEncoding to)
-{
-    // Captions typed earlier were checked against the old encoding; those
-    // that still do not convert keep their bytes rather than lose text.
-    const auto recode = [&](const std::string& caption) { return Recode(caption, from, to).value_or(caption); };
-    guideFigure.caption = recode(guideFigure.caption);
-    undo_->RecodeCaptions(recode);
-}
-
 void TZolForm::FileMargeExecute()
 {
     if (!model.modified() && model.figureCount() == 0) {
@@ -151,18 +134,14 @@ void TZolForm::FileMargeExecute()
     const TextEncoding before = model.documentEncoding();
     const MergeOutcome merged = MergeDocument(model, *path, prompter_);
     if (model.documentEncoding() != before)
-        RecodeHeldCaptions(before, model.documentEncoding());
+        editor_.RecodeHeldCaptions(before, model.documentEncoding());
     if (merged.kind != MergeOutcome::Merged)
         return;
     RefreshListRows(merged.first, merged.count);
     List->selectRow(merged.first);
-    UpdateCommandState();
     UpdateStatusBar();
     model.LoadFigure(merged.first);
-    ShowCaption();
-    TakeGuideSnapshot();
-    model.RenderBoard(-1, boardBitmap, guideBitmap, antialias());
-    RepaintBoxes(true, true);
+    ShowBoardAndGuide(UndoStep::None);
 }
 
 bool TZolForm::SaveDocumentReporting(const QString& path)
@@ -184,7 +163,6 @@ void TZolForm::FileSaveExecute()
     }
     if (model.modified()) {
         SaveDocumentReporting(DocumentPathText(model));
-        UpdateCommandState();
     }
 }
 
@@ -202,12 +180,10 @@ void TZolForm::FileSaveAsExecute()
     model.setModified(true); // written even when nothing changed
     if (!SaveDocumentReporting(*path)) {
         model.setModified(wasModified);
-        UpdateCommandState();
         return;
     }
     AddToHistory();
     UpdateStatusBar();
-    UpdateCommandState();
 }
 
 void TZolForm::FileExitExecute()

@@ -61,7 +61,6 @@ void TZolForm::ListDragDrop(QPoint)
     if (tableShown())
         DrawTableView();
     model.SetCurrentFigure(scratchB);
-    UpdateCommandState();
 }
 
 void TZolForm::ListEndDrag() { List->clearDropMarks(); }

@@ -19,7 +19,7 @@ void TZolForm::CaptionInputChange()
         return;
     // The validator lets in only text the document's encoding can hold.
     if (const auto bytes = CaptionBytes(model, CaptionInput->text()))
-        model.SetFigureCaption(-1, *bytes);
+        model.SetFigureCaption(BoardFigure, *bytes);
 }
 
 void TZolForm::OptEyeExecute() { OptToolBar->setVisible(OptToolBar->isHidden()); }

@@ -4,6 +4,7 @@
 
 #include "io/AppPaths.h"
 #include "io/PieceSetFile.h"
+#include "ui/ActionGuard.h"
 #include "ui/FigureListBox.h"
 
 #include <QAction>
@@ -17,7 +18,7 @@ void TZolForm::BuildPieceSetMenu()
 {
     pieceSetDialogFolder = PieceSetScanFolder();
     PieceSetMenu menu;
-    Guarded([&] { menu = ScanPieceSets(model, pieceSetDialogFolder, prompter_); });
+    RunGuarded(dialogs_, [&] { menu = ScanPieceSets(model, pieceSetDialogFolder, prompter_); });
     if (!menu.errors.empty()) {
         QStringList errors(menu.errors.begin(), menu.errors.end());
         dialogs_.Error(errors.join('\n'));
@@ -67,12 +68,7 @@ void TZolForm::SwitchPieceSet(const QString& name)
 {
     ChangePieceSet(model, name, currentFolder, prompter_);
     ClearRows();
-    model.RenderBoard(-1, boardBitmap, guideBitmap, antialias());
-    ShowCaption();
-    RepaintBoxes(true, true);
-    TakeGuideSnapshot();
-    ResetUndo();
-    UpdateCommandState();
+    ShowBoardAndGuide(UndoStep::Reset);
     UpdateStatusBar();
 }
 

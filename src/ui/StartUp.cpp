@@ -6,6 +6,7 @@
 #include "io/AppPaths.h"
 #include "io/DocumentFile.h"
 #include "model/Random.h"
+#include "ui/ActionGuard.h"
 #include "ui/DisplayText.h"
 #include "ui/FigureListBox.h"
 
@@ -29,7 +30,7 @@ void TZolForm::FormCreate(const QStringList& arguments)
     UpdateHistoryMenu();
 
     try {
-        undo_ = std::make_unique<UndoRing>(settings.maxundo);
+        editor_.CreateUndoRing(settings.maxundo);
     } catch (const std::bad_alloc&) {
         dialogs_.Error(QStringLiteral("メモリが確保できません。\nアプリケーションは終了します。"));
         startupFailed_ = true;
@@ -53,12 +54,8 @@ void TZolForm::FormCreate(const QStringList& arguments)
     model.ClearFigureList();
     OpenCommandLineDocument(arguments);
 
-    model.RenderBoard(-1, boardBitmap, guideBitmap, antialias());
-    ShowCaption();
-    RepaintBoxes(true, true);
-    TakeGuideSnapshot();
-    ResetUndo();
-    board_.mode = BoardMode::Idle;
+    ShowBoardAndGuide(UndoStep::Reset);
+    UpdateCommandState();
     UpdateStatusBar();
     RestoreWindowBounds();
 }
@@ -69,7 +66,7 @@ void TZolForm::OpenCommandLineDocument(const QStringList& arguments)
         return;
     // A document that cannot be read leaves the empty document as it was.
     bool loaded = false;
-    Guarded([&] { loaded = LoadDocument(model, arguments.front(), currentFolder, prompter_); });
+    RunGuarded(dialogs_, [&] { loaded = LoadDocument(model, arguments.front(), currentFolder, prompter_); });
     if (!loaded)
         return;
     const int n = model.figureCount();
@@ -77,7 +74,7 @@ void TZolForm::OpenCommandLineDocument(const QStringList& arguments)
     AddToHistory();
     if (n > 0) {
         List->selectRow(0);
-        Guarded([&] { model.LoadFigure(0); });
+        RunGuarded(dialogs_, [&] { model.LoadFigure(0); });
     }
 }
 

@@ -52,7 +52,7 @@ void TZolForm::DrawTableView()
             }
         }
     }
-    RepaintBoxes(true, false);
+    RepaintBoxes(Boxes::Board);
 }
 
 void TZolForm::ToolButtonShowTableClick()
@@ -61,8 +61,8 @@ void TZolForm::ToolButtonShowTableClick()
         DrawTableView();
         return;
     }
-    model.DrawFigure(-1, 1.0, boardBitmap, false);
-    RepaintBoxes(true, false);
+    editor_.DrawBoard();
+    RepaintBoxes(Boxes::Board);
 }
 
 void TZolForm::TableViewClick(QPoint at)
@@ -73,12 +73,7 @@ void TZolForm::TableViewClick(QPoint at)
     model.LoadFigure(i);
     ReleaseShowTable();
     List->selectRow(i);
-    model.RenderBoard(-1, boardBitmap, guideBitmap, antialias());
-    ShowCaption();
-    RepaintBoxes(true, true);
-    TakeGuideSnapshot();
-    PushUndo();
-    UpdateCommandState();
+    ShowBoardAndGuide(UndoStep::Push);
 }
 
 } // namespace zol

@@ -5,16 +5,6 @@
 
 namespace zol {
 
-void TZolForm::PushUndo() { undo_->Push(model.GetCurrentFigure()); }
-
-void TZolForm::ResetUndo()
-{
-    undo_->Reset(model.GetCurrentFigure());
-    UpdateCommandState();
-}
-
-void TZolForm::ReplaceUndoTop() { undo_->ReplaceTop(model.GetCurrentFigure()); }
-
 void TZolForm::ShowReplacedBoardFigure()
 {
     RedrawBoardFollowingGuide();
@@ -26,19 +16,18 @@ void TZolForm::ShowHistoryEntry(const Figure& entry)
 {
     model.SetCurrentFigure(entry);
     ShowReplacedBoardFigure();
-    UpdateCommandState();
 }
 
 void TZolForm::EditUndoExecute()
 {
-    if (undo_->undoCount() >= 1)
-        ShowHistoryEntry(undo_->Undo());
+    if (editor_.undo().undoCount() >= 1)
+        ShowHistoryEntry(editor_.undo().Undo());
 }
 
 void TZolForm::EditRedoExecute()
 {
-    if (undo_->redoCount() >= 1)
-        ShowHistoryEntry(undo_->Redo());
+    if (editor_.undo().redoCount() >= 1)
+        ShowHistoryEntry(editor_.undo().Redo());
 }
 
 void TZolForm::EditBreakExecute()
@@ -46,8 +35,7 @@ void TZolForm::EditBreakExecute()
     // A fresh scatter of the set's pieces; the list and its modified flag stay.
     model.ResetFigure();
     ShowReplacedBoardFigure();
-    PushUndo();
-    UpdateCommandState();
+    editor_.PushUndo();
 }
 
 } // namespace zol

@@ -5,9 +5,9 @@
 #include "io/AppPaths.h"
 
 #include "ui/ActionGuard.h"
-#include "ui/AppTitle.h"
 #include "ui/DisplayText.h"
 #include "ui/FigureListBox.h"
+#include "ui/GaugeProgress.h"
 #include "ui/PaintBox.h"
 
 #include <QAction>
@@ -17,7 +17,18 @@
 
 namespace zol {
 
-void TZolForm::Guarded(const std::function<void()>& handler) { RunGuarded(dialogs_, handler); }
+Progress& TZolForm::progress() { return *progress_; }
+
+void TZolForm::Guarded(const std::function<void()>& handler)
+{
+    // Handlers can start others (a caption shown fires the field's change);
+    // the outermost one brings the commands up to date, whether it finished,
+    // stopped early or failed.
+    ++handlerDepth_;
+    RunGuarded(dialogs_, handler);
+    if (--handlerDepth_ == 0)
+        UpdateCommandState();
+}
 
 bool TZolForm::antialias() const { return OptAA->isChecked(); }
 
@@ -25,11 +36,11 @@ bool TZolForm::tableShown() const { return ToolButtonShowTable->isChecked(); }
 
 void TZolForm::ReleaseShowTable() { ToolButtonShowTable->setChecked(false); }
 
-void TZolForm::RepaintBoxes(bool board, bool guide)
+void TZolForm::RepaintBoxes(Boxes boxes)
 {
-    if (board)
+    if (boxes != Boxes::Guide)
         pb1->update();
-    if (guide)
+    if (boxes != Boxes::Board)
         pb2->update();
 }
 
@@ -40,52 +51,37 @@ void TZolForm::UpdateStatusBar()
     StatusPanels[2]->setText(QString::number(model.figureCount()));
 }
 
-void TZolForm::UpdateCommandState()
-{
-    const int n = model.figureCount();
-    const int s = List->selectedRow();
-
-    // The piece set can change only while the list is empty; the commands on
-    // the whole list need at least one figure.
-    EditChange->setEnabled(n < 1);
-    for (QAction* a : {OptSSort, OptNSortLevel1, OptNSortLevel2, OptNSortLevel3, OptActiveViewer, OptmkHTML})
-        a->setEnabled(n >= 1);
-
-    const bool row = n > 0 && s >= 0;
-    for (QAction* a : {EditDelete, EditGoEdit, ToolButtonShowTable})
-        a->setEnabled(row);
-    EditDown->setEnabled(row && s + 1 < n);
-    EditUp->setEnabled(row && s > 0);
-    if (!row)
-        ReleaseShowTable();
-
-    setWindowTitle(model.modified() ? AppTitle() + QStringLiteral("（変更）") : AppTitle());
-
-    EditUndo->setEnabled(undo_->undoCount() >= 1);
-    EditRedo->setEnabled(undo_->redoCount() >= 1);
-}
-
-void TZolForm::TakeGuideSnapshot() { guideFigure = model.GetCurrentFigure(); }
-
 void TZolForm::RedrawGuide()
 {
     scratchB = model.GetCurrentFigure();
     model.SetCurrentFigure(guideFigure);
-    model.RenderBoard(-1, boardBitmap, guideBitmap, antialias());
+    editor_.RenderBoardAndGuide(antialias());
     model.SetCurrentFigure(scratchB);
-    RepaintBoxes(false, true);
+    RepaintBoxes(Boxes::Guide);
+}
+
+void TZolForm::ShowBoardAndGuide(UndoStep step)
+{
+    editor_.RenderBoardAndGuide(antialias());
+    ShowCaption();
+    RepaintBoxes(Boxes::Both);
+    editor_.TakeGuideSnapshot();
+    if (step == UndoStep::Push)
+        editor_.PushUndo();
+    else if (step == UndoStep::Reset)
+        editor_.ResetUndo();
 }
 
 void TZolForm::RedrawBoardFollowingGuide()
 {
     if (GuideLock->isChecked()) {
-        model.DrawFigure(-1, 1.0, boardBitmap, false);
-        RepaintBoxes(true, false);
+        editor_.DrawBoard();
+        RepaintBoxes(Boxes::Board);
         return;
     }
-    model.RenderBoard(-1, boardBitmap, guideBitmap, antialias());
-    RepaintBoxes(true, true);
-    TakeGuideSnapshot();
+    editor_.RenderBoardAndGuide(antialias());
+    RepaintBoxes(Boxes::Both);
+    editor_.TakeGuideSnapshot();
 }
 
 void TZolForm::RedrawBoard()
@@ -94,11 +90,19 @@ void TZolForm::RedrawBoard()
         DrawTableView();
         return;
     }
-    model.DrawFigure(-1, 1.0, boardBitmap, false);
-    RepaintBoxes(true, false);
+    editor_.DrawBoard();
+    RepaintBoxes(Boxes::Board);
 }
 
-void TZolForm::ShowCaption() { SetCaptionText(CaptionText(model, -1)); }
+void TZolForm::CarryStarted()
+{
+    CaptionInput->setFocus(Qt::OtherFocusReason);
+    pb1->setCursor(Qt::BlankCursor);
+}
+
+void TZolForm::CarryEnded() { pb1->unsetCursor(); }
+
+void TZolForm::ShowCaption() { SetCaptionText(CaptionText(model, BoardFigure)); }
 
 void TZolForm::SetCaptionText(const QString& text)
 {

@@ -6,6 +6,7 @@
 #include "ui/Dialogs.h"
 #include "ui/EncodableTextValidator.h"
 #include "ui/FigureListBox.h"
+#include "ui/GaugeProgress.h"
 #include "ui/Fonts.h"
 #include "ui/PaintBox.h"
 #include "ui/ShapeWidget.h"
@@ -98,8 +99,6 @@ void TZolForm::CreateControls()
 
     pb1 = new PaintBox(boardBitmap, QSize(BoardSize, BoardSize), ScrollContent);
     pb2 = new PaintBox(guideBitmap, QSize(GuideSize + 1, GuideSize + 1), ScrollContent);
-    boardBitmap.fill(Qt::white);
-    guideBitmap.fill(Qt::white);
 
     GuideLock = new QCheckBox(QStringLiteral("Guide Lock"), ScrollContent);
 
@@ -154,10 +153,10 @@ void TZolForm::CreateStatusBar()
 void TZolForm::ConnectEvents()
 {
     connect(pb1, &PaintBox::mousePressed, this,
-            [this](Qt::MouseButton b, QPoint at) { Guarded([&] { pb1MouseDown(b, at); }); });
-    connect(pb1, &PaintBox::mouseMoved, this, [this](QPoint at) { Guarded([&] { pb1MouseMove(at); }); });
+            [this](Qt::MouseButton b, QPoint at) { Guarded([&] { board_.MouseDown(b, at); }); });
+    connect(pb1, &PaintBox::mouseMoved, this, [this](QPoint at) { Guarded([&] { board_.MouseMove(at); }); });
     connect(pb1, &PaintBox::mouseReleased, this,
-            [this](Qt::MouseButton b, QPoint at) { Guarded([&] { pb1MouseUp(b, at); }); });
+            [this](Qt::MouseButton b, QPoint at) { Guarded([&] { board_.MouseUp(b, at); }); });
 
     connect(List, &FigureListBox::rowClicked, this, [this] { Guarded([&] { ListClick(); }); });
     connect(List, &FigureListBox::rowPressed, this, [this] { Guarded([&] { ListMouseDown(); }); });
@@ -182,7 +181,7 @@ void TZolForm::ConnectEvents()
 
 void TZolForm::FormResize()
 {
-    if (!undo_)
+    if (!editor_.hasUndoRing())
         return;
     const QSize outer = frameGeometry().size();
     const int dy = outer.height() > 666 ? (outer.height() - 666) / 2 : 0;

@@ -1,15 +1,12 @@
 #pragma once
-// The editor's main window. It owns everything the user works on: the model
-// with its piece set, board figure and figure list, the board and guide
-// bitmaps, the figure the guide shows, the undo history and the state of the
-// board's mouse handling. Its members are the controls and commands of the
-// window; the handlers are spread over files by subject (see CMakeLists.txt).
+// The editor's main window over an Editor, which holds what the user works
+// on. Its members are the controls and commands of the window and the board
+// controller its board widget feeds; the handlers are spread over files by
+// subject (see CMakeLists.txt).
 
-#include "model/FlipGesture.h"
-#include "model/TangramModel.h"
-#include "io/Settings.h"
+#include "ui/BoardController.h"
 #include "ui/DialogPrompter.h"
-#include "ui/UndoRing.h"
+#include "ui/Editor.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -35,30 +32,12 @@ namespace zol {
 class BoardPointer;
 class Dialogs;
 class FigureListBox;
+class GaugeProgress;
+class Progress;
 class PaintBox;
 class ShapeWidget;
 
-enum class BoardMode {
-    Idle = 0,     // nothing in hand
-    Pressing = 1, // left button held on the board; a selection band may show
-    Carrying = 2, // pieces picked up follow the mouse
-    Turning = 3,  // carrying with the right button held: the mouse turns them
-};
-
-// The board's mouse handling between two events.
-struct BoardInteraction {
-    BoardMode mode = BoardMode::Idle;
-    QPoint press;         // board pixels where the left button went down
-    QPoint bandCorner;    // the band's other corner as last drawn
-    bool bandShown = false;
-    bool carriedByClick = false; // picked by a click rather than by the band
-    QPoint pointerPoint;  // screen: the pointer at pick-up
-    QPoint boardOrigin;   // screen position of board pixel (0, 0)
-    QPoint measureFrom;   // screen: where the next carry step is measured from
-    FlipGesture shake;    // shake to flip
-};
-
-class TZolForm : public QMainWindow {
+class TZolForm : public QMainWindow, private BoardView {
     Q_OBJECT
 public:
     // `dialogs` and `pointer` are lent by the caller and outlive the window.
@@ -73,27 +52,29 @@ public:
     bool startupFailed() const { return startupFailed_; }
 
     // --- window operations -------------------------------------------------
-    void RepaintBoxes(bool board, bool guide);
+    enum class Boxes { Board, Guide, Both };
+    void RepaintBoxes(Boxes boxes);
     void UpdateStatusBar();
+    // Every command's enabled state from its rule, and the window title;
+    // runs after every handler.
     void UpdateCommandState();
-    void TakeGuideSnapshot();
     // Shows the guide figure in the guide image; the board bitmap then holds
     // the guide figure until the caller redraws it.
     void RedrawGuide();
+    // What becomes of the undo history when the board shows a new figure.
+    enum class UndoStep { None, Push, Reset };
+    // The board's figure on the board, in the guide and in the caption field;
+    // the guide keeps it, and the undo history takes `step`.
+    void ShowBoardAndGuide(UndoStep step);
     // Centres the content once the window is larger than its design size.
     void FormResize();
     // Board and guide of the board's figure, or only the board while the
     // guide is locked; the guide snapshot follows.
-    void RedrawBoardFollowingGuide();
+    void RedrawBoardFollowingGuide() override;
     // The table view when it is on, else the board's figure.
     void RedrawBoard();
     // The caption field shows the board figure's caption.
     void ShowCaption();
-
-    // --- undo history ----------------------------------------------------------
-    void PushUndo();
-    void ResetUndo();
-    void ReplaceUndoTop();
 
     // --- documents and piece sets ----------------------------------------------
     // Asks about unsaved changes; false when the caller must stop: the user
@@ -142,6 +123,8 @@ public:
     void OptRpcalExecute();
     void HelpAboutExecute();
     void HelpQRefferenceExecute();
+    // The tag of the built-in set's item; the other items count from 0.
+    static constexpr int BuiltInSetTag = -1;
     void PltSLoadExecute(int tag);
     void HisFileOpenExecute(int tag);
 
@@ -158,33 +141,17 @@ public:
     void ListDragOver(QPoint point);
     void ListDragDrop(QPoint point);
     void ListEndDrag();
-    void pb1MouseDown(Qt::MouseButton button, QPoint at);
-    void pb1MouseMove(QPoint at);
-    void pb1MouseUp(Qt::MouseButton button, QPoint at);
     void TableViewClick(QPoint at);
 
-    // --- what the window owns ----------------------------------------------------
-    TangramModel model;
-    QImage boardBitmap{BoardSize, BoardSize, QImage::Format_RGB32};
-    QImage guideBitmap{GuideSize, GuideSize, QImage::Format_RGB32};
-    Figure guideFigure;
-    Figure scratchA;
-    Figure scratchB;
-    // The settings of Zol.ini: read at start-up, kept up to date by the
-    // commands, written back at shut-down. `palette` is the current record
-    // (its background is taken from the model when written), `inidir` the
-    // open dialog's folder, `history` the recently used documents.
-    Settings settings;
-    // Where files named without a folder are looked for first: the folder of
-    // the file last chosen in a file dialog.
-    QString currentFolder;
-    // The open dialog of piece-set files starts here.
-    QString pieceSetDialogFolder;
+    // --- what the window works on ----------------------------------------------
+    Editor& editor() { return editor_; }
+    const Editor& editor() const { return editor_; }
+    // Long work shows its progress in the tool bar's gauge.
+    Progress& progress();
     // Set names of the piece-set menu's items, by their Tag.
     const std::vector<QString>& pieceSetNames() const { return pieceSetNames_; }
     QAction* historyItem(int i) const { return historyItems_[i]; }
-    const UndoRing& undoRing() const { return *undo_; }
-    const BoardInteraction& board() const { return board_; }
+    const BoardInteraction& board() const { return board_.state(); }
 
     // --- controls ------------------------------------------------------------------
     QScrollArea* ScrollBox1 = nullptr;
@@ -256,7 +223,8 @@ public:
     QAction* ToolButtonShowTable = nullptr; // checkable: the table view is on
     QAction* defaultPlt = nullptr;          // the built-in set in the piece-set menu
 
-    // Runs `handler` inside the window's exception guard.
+    // Runs `handler` inside the window's exception guard, then brings the
+    // commands' enabled state up to date.
     void Guarded(const std::function<void()>& handler);
 
 protected:
@@ -292,7 +260,6 @@ private:
     void StartNewDocument();
     // Writes the document to path; false, after telling the user, when that failed.
     bool SaveDocumentReporting(const QString& path);
-    void RecodeHeldCaptions(TextEncoding from, TextEncoding to);
 
     // Small steps shared by commands.
     bool antialias() const;
@@ -305,14 +272,25 @@ private:
     void ShowHistoryEntry(const Figure& entry);
     // The guide shows list figure i; the board figure stays.
     void ShowListFigureInGuide(int i);
-    void DrawBand(QPoint corner);
-    void PickUp(QPoint at);
-    void CarryStep();
-    void TurnStep();
-    void Drop();
-    void SendToBack(QPoint at);
-    void CentrePointer();
-    QPoint BoardCentreOnScreen() const;
+
+    // The board's side of the window, for the board controller.
+    bool TableShown() const override { return tableShown(); }
+    void TableClicked(QPoint at) override { TableViewClick(at); }
+    void RepaintBoard() override { RepaintBoxes(Boxes::Board); }
+    void CarryStarted() override;
+    void CarryEnded() override;
+
+    Editor editor_;
+    // The handlers' names for the parts of the editor they use most.
+    TangramModel& model = editor_.model;
+    QImage& boardBitmap = editor_.boardBitmap;
+    QImage& guideBitmap = editor_.guideBitmap;
+    Figure& guideFigure = editor_.guideFigure;
+    Figure& scratchA = editor_.scratchA;
+    Figure& scratchB = editor_.scratchB;
+    Settings& settings = editor_.settings;
+    QString& currentFolder = editor_.currentFolder;
+    QString& pieceSetDialogFolder = editor_.pieceSetDialogFolder;
 
     Dialogs& dialogs_;
     DialogPrompter prompter_;
@@ -321,12 +299,13 @@ private:
     std::vector<QString> pieceSetNames_;
     std::vector<QAction*> pieceSetItems_;
     bool closed_ = false;
-    std::unique_ptr<UndoRing> undo_;
-    BoardInteraction board_;
+    BoardController board_{editor_, pointer_, *this};
+    std::unique_ptr<GaugeProgress> progress_;
     int addModeImage_ = 0;
     int dragSourceRow_ = -1;
     bool assigningCaption_ = false;
     bool startupFailed_ = false;
+    int handlerDepth_ = 0;
 };
 
 } // namespace zol

@@ -14,16 +14,16 @@ protected:
     {
         EditorFixture::SetUp();
         PlaceOnBoard(Spread());
-        entries = form->undoRing().undoCount();
+        entries = form->editor().undoRing().undoCount();
     }
     // Picks up piece 0 (on top of the draw order) by a click on its pivot.
     void PickPieceZero()
     {
         ClickBoard(SpreadPivot(0));
         ASSERT_EQ(form->board().mode, BoardMode::Carrying);
-        ASSERT_EQ(form->model.selection(), 0);
+        ASSERT_EQ(form->editor().model.selection(), 0);
     }
-    const Figure& board() const { return form->model.currentFigure(); }
+    const Figure& board() const { return form->editor().model.currentFigure(); }
     QPoint Centre() const { return Origin + QPoint(256, 256); }
 
     int entries = 0;
@@ -34,7 +34,7 @@ TEST_F(Board, ClickPicksThePieceItFollowsTheMouseAndTheDropIsOneEntry)
     PickPieceZero();
     EXPECT_EQ(pointer.pos, Centre());
     EXPECT_EQ(form->pb1->cursor().shape(), Qt::BlankCursor);
-    const QImage guide = form->guideBitmap;
+    const QImage guide = form->editor().guideBitmap;
 
     MovePointer({10, 5});
     MovePointer({-3, 20});
@@ -42,28 +42,28 @@ TEST_F(Board, ClickPicksThePieceItFollowsTheMouseAndTheDropIsOneEntry)
     EXPECT_EQ(board().y[0], SpreadPivot(0).y() + 25);
     EXPECT_EQ(board().x[1], SpreadPivot(1).x());
     EXPECT_EQ(pointer.pos, Centre()) << "the pointer is held at the board centre";
-    EXPECT_EQ(form->boardBitmap, DrawnBoard()) << "carried pieces are drawn as outlines";
-    EXPECT_EQ(form->guideBitmap, guide) << "the guide waits for the drop";
-    EXPECT_EQ(form->undoRing().undoCount(), entries);
+    EXPECT_EQ(form->editor().boardBitmap, DrawnBoard()) << "carried pieces are drawn as outlines";
+    EXPECT_EQ(form->editor().guideBitmap, guide) << "the guide waits for the drop";
+    EXPECT_EQ(form->editor().undoRing().undoCount(), entries);
 
     ClickBoard(PointerOnBoard());
     EXPECT_EQ(form->board().mode, BoardMode::Idle);
-    EXPECT_EQ(form->model.selection(), -1);
+    EXPECT_EQ(form->editor().model.selection(), -1);
     EXPECT_EQ(PointerOnBoard(), SpreadPivot(0) + QPoint(7, 25)) << "the pointer lands on the piece";
     EXPECT_EQ(form->pb1->cursor().shape(), Qt::ArrowCursor);
-    EXPECT_EQ(form->undoRing().undoCount(), entries + 1);
-    EXPECT_EQ(form->guideFigure, board());
-    EXPECT_NE(form->guideBitmap, guide);
-    EXPECT_EQ(form->boardBitmap, DrawnBoard());
+    EXPECT_EQ(form->editor().undoRing().undoCount(), entries + 1);
+    EXPECT_EQ(form->editor().guideFigure, board());
+    EXPECT_NE(form->editor().guideBitmap, guide);
+    EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
 }
 
 TEST_F(Board, ClickOnEmptyBoardCarriesEverythingAndDropsWhereItWasClicked)
 {
     const QPoint empty(500, 500);
     ClickBoard(empty);
-    ASSERT_EQ(form->model.selection(), -2);
+    ASSERT_EQ(form->editor().model.selection(), -2);
     MovePointer({-4, -6});
-    for (int i = 0; i < form->model.pieceCount(); ++i)
+    for (int i = 0; i < form->editor().model.pieceCount(); ++i)
         EXPECT_EQ(QPoint(board().x[i], board().y[i]), SpreadPivot(i) - QPoint(4, 6)) << i;
     ClickBoard(PointerOnBoard());
     EXPECT_EQ(PointerOnBoard(), empty);
@@ -93,13 +93,13 @@ TEST_P(Band, SelectsByVerticesBeyondTwentyPixels)
     pointer.pos = Origin + c.release;
     MovePointer({0, 0});
     EXPECT_EQ(form->board().bandShown, c.bandShown);
-    EXPECT_EQ(form->boardBitmap != drawn, c.bandShown) << "the band is drawn on the board";
+    EXPECT_EQ(form->editor().boardBitmap != drawn, c.bandShown) << "the band is drawn on the board";
     ReleaseBoard(Qt::LeftButton, c.release);
-    EXPECT_EQ(form->model.selection(), c.selection);
+    EXPECT_EQ(form->editor().model.selection(), c.selection);
     EXPECT_EQ(form->board().mode, c.selection == -1 ? BoardMode::Idle : BoardMode::Carrying);
     if (c.selection == -1) {
-        EXPECT_EQ(form->boardBitmap, drawn) << "the band is erased";
-        EXPECT_EQ(form->undoRing().undoCount(), entries);
+        EXPECT_EQ(form->editor().boardBitmap, drawn) << "the band is erased";
+        EXPECT_EQ(form->editor().undoRing().undoCount(), entries);
     }
 }
 
@@ -111,7 +111,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BandCase{{2, 2}, {40, 45}, true, 0},          // touches vertex (32, 42) of piece 0
                       BandCase{{2, 2}, {23, 23}, true, -1},         // 21 pixels, touches nothing
                       BandCase{{0, 0}, {21, 0}, true, -1},          // 21 in x alone shows the band
-                      BandCase{{500, 2}, {2, 160}, true, -2}));     // a row of pieces: a group
+                      BandCase{{500, 2}, {2, 160}, true, -2}),    // a row of pieces: a group
+    PrintedName());
 
 TEST_F(Board, ShakingLeftAndRightFlipsAtTheSeventhStep)
 {
@@ -141,7 +142,7 @@ TEST_F(Board, OneLongStepNeverFlips)
 TEST_F(Board, TheFlipSensitivitySetsTheShakeWindowFromTheNextPickUp)
 {
     PickPieceZero();
-    form->settings.flipsens = 1;
+    form->editor().settings.flipsens = 1;
     for (int step = 1; step <= 7; ++step)
         MovePointer({step % 2 ? 30 : -30, 0});
     EXPECT_EQ(board().flip[0], -1.0) << "still the window of 40 steps";
@@ -171,7 +172,7 @@ TEST_F(Board, RightButtonTurnsALeftClickSnapsAndReleasingCarriesOn)
     EXPECT_EQ(form->board().mode, BoardMode::Carrying);
     MovePointer({5, 0});
     EXPECT_EQ(board().x[0], SpreadPivot(0).x() + 5);
-    EXPECT_EQ(form->undoRing().undoCount(), entries);
+    EXPECT_EQ(form->editor().undoRing().undoCount(), entries);
 }
 
 TEST_F(Board, MiddleButtonFlipsWhileCarrying)
@@ -180,31 +181,31 @@ TEST_F(Board, MiddleButtonFlipsWhileCarrying)
     PressBoard(Qt::MiddleButton, PointerOnBoard());
     EXPECT_EQ(board().flip[0], -1.0);
     EXPECT_EQ(form->board().mode, BoardMode::Carrying);
-    EXPECT_EQ(form->boardBitmap, DrawnBoard());
+    EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
 }
 
 TEST_F(Board, RightClickWhileIdleSendsThePieceToTheBack)
 {
-    ASSERT_EQ(form->model.drawOrder()[form->model.pieceCount() - 1], 0);
+    ASSERT_EQ(form->editor().model.drawOrder()[form->editor().model.pieceCount() - 1], 0);
     ClickBoard(SpreadPivot(0), Qt::RightButton);
-    EXPECT_EQ(form->model.drawOrder()[0], 0);
-    EXPECT_EQ(form->model.selection(), -1);
+    EXPECT_EQ(form->editor().model.drawOrder()[0], 0);
+    EXPECT_EQ(form->editor().model.selection(), -1);
     EXPECT_EQ(form->board().mode, BoardMode::Idle);
-    EXPECT_EQ(form->undoRing().undoCount(), entries);
+    EXPECT_EQ(form->editor().undoRing().undoCount(), entries);
 }
 
 TEST_F(Board, WithTheGuideLockedADropChangesOnlyTheBoard)
 {
     form->GuideLock->setChecked(true);
-    const Figure guide = form->guideFigure;
-    const QImage guideImage = form->guideBitmap;
+    const Figure guide = form->editor().guideFigure;
+    const QImage guideImage = form->editor().guideBitmap;
     PickPieceZero();
     MovePointer({40, 0});
     ClickBoard(PointerOnBoard());
-    EXPECT_EQ(form->guideFigure, guide);
-    EXPECT_EQ(form->guideBitmap, guideImage);
-    EXPECT_EQ(form->boardBitmap, DrawnBoard());
-    EXPECT_EQ(form->undoRing().undoCount(), entries + 1);
+    EXPECT_EQ(form->editor().guideFigure, guide);
+    EXPECT_EQ(form->editor().guideBitmap, guideImage);
+    EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
+    EXPECT_EQ(form->editor().undoRing().undoCount(), entries + 1);
 }
 
 // Where the platform does not let programs move the pointer, each step is
@@ -224,7 +225,7 @@ TEST_F(Board, UndoDuringACarryLeavesNothingInHandAndThePointerWhereItIs)
     PickPieceZero();
     MovePointer({10, 0});
     form->EditUndo->trigger();
-    ASSERT_EQ(form->model.selection(), -1);
+    ASSERT_EQ(form->editor().model.selection(), -1);
     MovePointer({10, 0});
     const QPoint at = pointer.pos;
     ClickBoard(PointerOnBoard());

@@ -104,8 +104,8 @@ QPoint EditorFixture::SpreadPivot(int piece) { return {60 + 130 * (piece % 4), 7
 
 Figure EditorFixture::Spread() const
 {
-    Figure f = form->model.GetCurrentFigure();
-    for (int i = 0; i < form->model.pieceCount(); ++i) {
+    Figure f = form->editor().model.GetCurrentFigure();
+    for (int i = 0; i < form->editor().model.pieceCount(); ++i) {
         f.x[i] = SpreadPivot(i).x();
         f.y[i] = SpreadPivot(i).y();
         f.angle[i] = 0;
@@ -116,33 +116,33 @@ Figure EditorFixture::Spread() const
 
 void EditorFixture::PlaceOnBoard(const Figure& figure)
 {
-    form->model.SetCurrentFigure(figure);
+    form->editor().model.SetCurrentFigure(figure);
     form->RedrawBoardFollowingGuide();
     form->ShowCaption();
-    form->PushUndo();
+    form->editor().PushUndo();
     form->UpdateCommandState();
 }
 
 QImage EditorFixture::DrawnBoard()
 {
     QImage image(BoardSize, BoardSize, QImage::Format_RGB32);
-    form->model.DrawFigure(-1, 1.0, image, false);
+    form->editor().model.DrawFigure(BoardFigure, 1.0, image, false);
     return image;
 }
 
 Figure EditorFixture::Shifted(int shift, const QString& caption) const
 {
-    Figure f = form->model.startFigure();
-    for (int i = 0; i < form->model.pieceCount(); ++i)
+    Figure f = form->editor().model.startFigure();
+    for (int i = 0; i < form->editor().model.pieceCount(); ++i)
         f.x[i] += shift;
-    f.caption = *CaptionBytes(form->model, caption);
+    f.caption = *CaptionBytes(form->editor().model, caption);
     return f;
 }
 
 void EditorFixture::AddFigures(const QStringList& captions)
 {
     for (const QString& caption : captions) {
-        form->model.SetCurrentFigure(Shifted(10 * form->model.figureCount() + 10, caption));
+        form->editor().model.SetCurrentFigure(Shifted(10 * form->editor().model.figureCount() + 10, caption));
         form->ShowCaption();
         form->List->selectRow(-1);
         form->EditAdd->trigger();
@@ -152,11 +152,11 @@ void EditorFixture::AddFigures(const QStringList& captions)
 
 void EditorFixture::AddBrokenFigure(const QString& caption)
 {
-    std::vector<std::string> lines = form->model.figureLines();
-    lines.push_back(*CaptionBytes(form->model, caption));
+    std::vector<std::string> lines = form->editor().model.figureLines();
+    lines.push_back(*CaptionBytes(form->editor().model, caption));
     lines.push_back("1,2,x");
-    form->model.SetFigureLines(lines, form->model.documentEncoding());
-    form->RefreshListRows(0, form->model.figureCount());
+    form->editor().model.SetFigureLines(lines, form->editor().model.documentEncoding());
+    form->RefreshListRows(0, form->editor().model.figureCount());
 }
 
 void EditorFixture::ClickRow(int row)
@@ -185,8 +185,8 @@ QStringList EditorFixture::Rows() const
 QStringList EditorFixture::ModelCaptions() const
 {
     QStringList captions;
-    for (int i = 0; i < form->model.figureCount(); ++i)
-        captions << CaptionText(form->model, i);
+    for (int i = 0; i < form->editor().model.figureCount(); ++i)
+        captions << CaptionText(form->editor().model, i);
     return captions;
 }
 

@@ -5,7 +5,7 @@
 #include "Printers.h"
 #include "ui/BoardPointer.h"
 #include "ui/FigureListBox.h"
-#include "ui/ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 #include "ui/ZolForm.h"
 
 #include <QAction>

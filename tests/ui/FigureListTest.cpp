@@ -19,7 +19,7 @@ protected:
     Figure Edit(int shift, const char* caption)
     {
         const Figure f = Shifted(shift, QString::fromUtf8(caption));
-        form->model.SetCurrentFigure(f);
+        form->editor().model.SetCurrentFigure(f);
         form->ShowCaption();
         return f;
     }
@@ -32,7 +32,7 @@ protected:
     QImage GuideOf(int index)
     {
         QImage board(BoardSize, BoardSize, QImage::Format_RGB32), guide(GuideSize, GuideSize, QImage::Format_RGB32);
-        form->model.RenderBoard(index, board, guide, true);
+        form->editor().model.RenderBoard(index, board, guide, true);
         return guide;
     }
 };
@@ -40,31 +40,31 @@ protected:
 TEST_F(FigureList, AddingToAnEmptyListAppendsAndSelectsTheRow)
 {
     const Figure f = Edit(3, "山");
-    const int entries = form->undoRing().undoCount();
+    const int entries = form->editor().undoRing().undoCount();
     form->EditAdd->trigger();
     EXPECT_EQ(Rows(), QStringList({"山"}));
     EXPECT_EQ(form->List->selectedRow(), 0);
-    EXPECT_EQ(form->model.ParseFigure(0), f);
-    EXPECT_TRUE(form->model.modified());
+    EXPECT_EQ(form->editor().model.ParseFigure(0), f);
+    EXPECT_TRUE(form->editor().model.modified());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Zol editor（変更）"));
     EXPECT_EQ(form->StatusPanels[2]->text(), QStringLiteral("1"));
-    EXPECT_EQ(form->guideFigure, f);
-    EXPECT_EQ(form->guideBitmap, GuideOf(-1));
-    EXPECT_EQ(form->undoRing().undoCount(), entries) << "adding is no undo entry";
+    EXPECT_EQ(form->editor().guideFigure, f);
+    EXPECT_EQ(form->editor().guideBitmap, GuideOf(BoardFigure));
+    EXPECT_EQ(form->editor().undoRing().undoCount(), entries) << "adding is no undo entry";
 }
 
 TEST_F(FigureList, InsertModePutsTheNewFigureBeforeTheSelectedRow)
 {
     AddFigures({"A", "B", "C"});
     ClickRow(1);
-    const int entries = form->undoRing().undoCount();
+    const int entries = form->editor().undoRing().undoCount();
     const Figure n = Edit(50, "N");
     form->EditAdd->trigger();
     EXPECT_EQ(Rows(), QStringList({"A", "N", "B", "C"}));
     EXPECT_EQ(ModelCaptions(), Rows());
     EXPECT_EQ(form->List->selectedRow(), 1);
-    EXPECT_EQ(form->model.ParseFigure(1), n);
-    EXPECT_EQ(form->undoRing().undoCount(), entries);
+    EXPECT_EQ(form->editor().model.ParseFigure(1), n);
+    EXPECT_EQ(form->editor().undoRing().undoCount(), entries);
 }
 
 TEST_F(FigureList, RightClickOnTheAddButtonSwitchesBetweenInsertAndReplace)
@@ -74,7 +74,7 @@ TEST_F(FigureList, RightClickOnTheAddButtonSwitchesBetweenInsertAndReplace)
     RightClickAddButton();
     EXPECT_EQ(form->addModeImage(), Image::AddReplace);
     EXPECT_NE(form->EditAdd->icon().cacheKey(), insertPicture);
-    EXPECT_EQ(form->model.figureCount(), 0) << "the right button does not add";
+    EXPECT_EQ(form->editor().model.figureCount(), 0) << "the right button does not add";
     RightClickAddButton();
     EXPECT_EQ(form->addModeImage(), Image::AddInsert);
     EXPECT_EQ(form->EditAdd->icon().cacheKey(), insertPicture);
@@ -85,7 +85,7 @@ TEST_F(FigureList, RightClickOnTheAddButtonSwitchesBetweenInsertAndReplace)
 TEST_F(FigureList, ReplaceModeReplacesTheSelectedFigureAndUndoBringsItBack)
 {
     AddFigures({"A", "B", "C"});
-    const Figure b = form->model.ParseFigure(1);
+    const Figure b = form->editor().model.ParseFigure(1);
     const Figure first = Edit(70, "first");
     PlaceOnBoard(first);
     PlaceOnBoard(Shifted(80, QStringLiteral("overwritten")));
@@ -96,17 +96,17 @@ TEST_F(FigureList, ReplaceModeReplacesTheSelectedFigureAndUndoBringsItBack)
 
     EXPECT_EQ(Rows(), QStringList({"A", "N", "C"}));
     EXPECT_EQ(ModelCaptions(), Rows());
-    EXPECT_EQ(form->model.ParseFigure(1), n);
+    EXPECT_EQ(form->editor().model.ParseFigure(1), n);
     EXPECT_EQ(form->List->selectedRow(), 1);
-    EXPECT_TRUE(form->model.modified());
-    EXPECT_EQ(form->model.GetCurrentFigure(), n);
+    EXPECT_TRUE(form->editor().model.modified());
+    EXPECT_EQ(form->editor().model.GetCurrentFigure(), n);
 
     form->EditUndo->trigger();
-    EXPECT_EQ(form->model.GetCurrentFigure(), b);
+    EXPECT_EQ(form->editor().model.GetCurrentFigure(), b);
     EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("B"));
     EXPECT_EQ(Rows(), QStringList({"A", "N", "C"})) << "list changes are not undone";
     form->EditUndo->trigger();
-    EXPECT_EQ(form->model.GetCurrentFigure(), first);
+    EXPECT_EQ(form->editor().model.GetCurrentFigure(), first);
 }
 
 // Replacing a figure that cannot be read would leave the rows out of step
@@ -115,7 +115,7 @@ TEST_F(FigureList, ReplacingAnUnreadableFigureChangesNothing)
 {
     AddFigures({"A"});
     AddBrokenFigure(QStringLiteral("B"));
-    form->model.setModified(false);
+    form->editor().model.setModified(false);
     form->List->selectRow(1);
     RightClickAddButton();
     Edit(20, "N");
@@ -123,7 +123,7 @@ TEST_F(FigureList, ReplacingAnUnreadableFigureChangesNothing)
     EXPECT_EQ(dialogs.texts(ScriptedDialogs::Kind::Error).size(), 1u);
     EXPECT_EQ(Rows(), QStringList({"A", "B"}));
     EXPECT_EQ(ModelCaptions(), Rows());
-    EXPECT_FALSE(form->model.modified());
+    EXPECT_FALSE(form->editor().model.modified());
 }
 
 // A figure that cannot be read can still be deleted; Undo then finds the
@@ -141,14 +141,14 @@ TEST_F(FigureList, AnUnreadableFigureCanBeDeleted)
     EXPECT_EQ(Rows(), QStringList({"A"}));
     EXPECT_EQ(ModelCaptions(), Rows());
     form->EditUndo->trigger();
-    EXPECT_EQ(form->model.GetCurrentFigure(), board);
+    EXPECT_EQ(form->editor().model.GetCurrentFigure(), board);
 }
 
 TEST_F(FigureList, DeleteKeepsTheBoardAndUndoShowsTheDeletedFigure)
 {
     AddFigures({"A", "B", "C"});
-    const Figure b = form->model.ParseFigure(1);
-    const Figure c = form->model.ParseFigure(2);
+    const Figure b = form->editor().model.ParseFigure(1);
+    const Figure c = form->editor().model.ParseFigure(2);
     const Figure board = Edit(60, "board");
     PlaceOnBoard(board);
     ClickRow(1);
@@ -157,16 +157,16 @@ TEST_F(FigureList, DeleteKeepsTheBoardAndUndoShowsTheDeletedFigure)
     EXPECT_EQ(Rows(), QStringList({"A", "C"}));
     EXPECT_EQ(ModelCaptions(), Rows());
     EXPECT_EQ(form->List->selectedRow(), 1);
-    EXPECT_EQ(form->model.GetCurrentFigure(), board);
-    EXPECT_EQ(form->boardBitmap, DrawnBoard());
-    EXPECT_EQ(form->guideFigure, c) << "the guide shows the newly selected figure";
+    EXPECT_EQ(form->editor().model.GetCurrentFigure(), board);
+    EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
+    EXPECT_EQ(form->editor().guideFigure, c) << "the guide shows the newly selected figure";
     EXPECT_EQ(form->StatusPanels[2]->text(), QStringLiteral("2"));
 
     form->EditUndo->trigger();
-    EXPECT_EQ(form->model.GetCurrentFigure(), b);
+    EXPECT_EQ(form->editor().model.GetCurrentFigure(), b);
     EXPECT_EQ(Rows(), QStringList({"A", "C"}));
     form->EditRedo->trigger();
-    EXPECT_EQ(form->model.GetCurrentFigure(), board);
+    EXPECT_EQ(form->editor().model.GetCurrentFigure(), board);
 }
 
 TEST_F(FigureList, DeletingTheLastRowSelectsTheNewLastOne)
@@ -191,16 +191,16 @@ TEST_F(FigureList, DeletingTheOnlyRowEmptiesTheListAndTurnsTheTableOff)
     EXPECT_FALSE(form->ToolButtonShowTable->isChecked());
     EXPECT_FALSE(form->ToolButtonShowTable->isEnabled());
     EXPECT_FALSE(form->EditDelete->isEnabled());
-    EXPECT_EQ(form->model.GetCurrentFigure(), board);
-    EXPECT_EQ(form->boardBitmap, DrawnBoard());
-    EXPECT_EQ(form->guideFigure, board);
+    EXPECT_EQ(form->editor().model.GetCurrentFigure(), board);
+    EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
+    EXPECT_EQ(form->editor().guideFigure, board);
 }
 
 TEST_F(FigureList, UpAndDownSwapNeighboursAndStopAtTheEnds)
 {
     AddFigures({"A", "B", "C"});
-    const Figure board = form->model.GetCurrentFigure();
-    const int entries = form->undoRing().undoCount();
+    const Figure board = form->editor().model.GetCurrentFigure();
+    const int entries = form->editor().undoRing().undoCount();
     for (int row = 0; row < 3; ++row) {
         ClickRow(row);
         EXPECT_EQ(form->EditUp->isEnabled(), row > 0) << row;
@@ -218,8 +218,8 @@ TEST_F(FigureList, UpAndDownSwapNeighboursAndStopAtTheEnds)
     EXPECT_EQ(Rows(), QStringList({"B", "A", "C"}));
     EXPECT_EQ(ModelCaptions(), Rows());
     EXPECT_EQ(form->List->selectedRow(), 1);
-    EXPECT_EQ(form->model.GetCurrentFigure(), board);
-    EXPECT_EQ(form->undoRing().undoCount(), entries);
+    EXPECT_EQ(form->editor().model.GetCurrentFigure(), board);
+    EXPECT_EQ(form->editor().undoRing().undoCount(), entries);
 }
 
 TEST_F(FigureList, ClickingARowShowsItsFigureInTheGuideOnly)
@@ -227,10 +227,10 @@ TEST_F(FigureList, ClickingARowShowsItsFigureInTheGuideOnly)
     AddFigures({"A", "B"});
     const Figure board = Edit(33, "board");
     ClickRow(1);
-    EXPECT_EQ(form->guideFigure, form->model.ParseFigure(1));
-    EXPECT_EQ(form->guideBitmap, GuideOf(1));
-    EXPECT_EQ(form->model.GetCurrentFigure(), board);
-    EXPECT_EQ(form->boardBitmap, DrawnBoard());
+    EXPECT_EQ(form->editor().guideFigure, form->editor().model.ParseFigure(1));
+    EXPECT_EQ(form->editor().guideBitmap, GuideOf(1));
+    EXPECT_EQ(form->editor().model.GetCurrentFigure(), board);
+    EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
 }
 
 TEST_F(FigureList, KeyboardSelectionShowsTheFigureToo)
@@ -240,21 +240,21 @@ TEST_F(FigureList, KeyboardSelectionShowsTheFigureToo)
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
     QApplication::sendEvent(form->List, &down);
     EXPECT_EQ(form->List->selectedRow(), 1);
-    EXPECT_EQ(form->guideFigure, form->model.ParseFigure(1));
+    EXPECT_EQ(form->editor().guideFigure, form->editor().model.ParseFigure(1));
 }
 
 TEST_F(FigureList, DoubleClickTakesTheFigureOntoTheBoard)
 {
     AddFigures({"A", "B"});
-    const Figure guide = form->guideFigure;
-    const int entries = form->undoRing().undoCount();
+    const Figure guide = form->editor().guideFigure;
+    const int entries = form->editor().undoRing().undoCount();
     DoubleClickRow(1);
-    const Figure b = form->model.ParseFigure(1);
-    EXPECT_EQ(form->model.GetCurrentFigure(), b);
+    const Figure b = form->editor().model.ParseFigure(1);
+    EXPECT_EQ(form->editor().model.GetCurrentFigure(), b);
     EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("B"));
-    EXPECT_EQ(form->boardBitmap, DrawnBoard());
-    EXPECT_EQ(form->undoRing().undoCount(), entries + 1);
-    EXPECT_EQ(form->guideFigure, b) << "the click before the double click showed it";
+    EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
+    EXPECT_EQ(form->editor().undoRing().undoCount(), entries + 1);
+    EXPECT_EQ(form->editor().guideFigure, b) << "the click before the double click showed it";
     (void)guide;
 }
 
@@ -262,11 +262,11 @@ TEST_F(FigureList, EditTakesTheSelectedFigureWithoutMovingTheGuide)
 {
     AddFigures({"A", "B"});
     ClickRow(0);
-    const Figure guide = form->guideFigure;
+    const Figure guide = form->editor().guideFigure;
     form->List->selectRow(1);
     form->EditGoEdit->trigger();
-    EXPECT_EQ(form->model.GetCurrentFigure(), form->model.ParseFigure(1));
-    EXPECT_EQ(form->guideFigure, guide);
+    EXPECT_EQ(form->editor().model.GetCurrentFigure(), form->editor().model.ParseFigure(1));
+    EXPECT_EQ(form->editor().guideFigure, guide);
 }
 
 } // namespace

@@ -32,7 +32,7 @@ protected:
         form->FileOpen->trigger();
     }
     std::string Text(const char* utf8) { return *EncodeText(QString::fromUtf8(utf8), TextEncoding::Cp932); }
-    QString Path() const { return DocumentPathText(form->model); }
+    QString Path() const { return DocumentPathText(form->editor().model); }
     QStringList VisibleHistory() const
     {
         QStringList out;
@@ -46,7 +46,7 @@ protected:
 TEST_F(FileCommands, OpenShowsTheDocumentAndMovesTheDialogToItsFolder)
 {
     const QString path = Doc("cp932.zol");
-    const int undoBefore = form->undoRing().undoCount();
+    const int undoBefore = form->editor().undoRing().undoCount();
     Open(path);
 
     ASSERT_EQ(dialogs.records().size(), 1u);
@@ -57,17 +57,17 @@ TEST_F(FileCommands, OpenShowsTheDocumentAndMovesTheDialogToItsFolder)
 
     EXPECT_EQ(Rows(), QStringList({QStringLiteral("三角, 四角の家（ソ表）"), QStringLiteral("鶴")}));
     EXPECT_EQ(form->List->selectedRow(), 0);
-    EXPECT_EQ(form->model.GetCurrentFigure().x[0], 204) << "figure 0 on the board";
-    EXPECT_EQ(form->model.GetCurrentFigure().x[1], 296);
+    EXPECT_EQ(form->editor().model.GetCurrentFigure().x[0], 204) << "figure 0 on the board";
+    EXPECT_EQ(form->editor().model.GetCurrentFigure().x[1], 296);
     EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("三角, 四角の家（ソ表）"));
-    EXPECT_EQ(form->guideFigure, form->model.GetCurrentFigure());
-    EXPECT_EQ(form->settings.inidir, ProgramPath("docs"));
-    EXPECT_EQ(form->currentFolder, ProgramPath("docs"));
-    EXPECT_EQ(form->settings.history[0], path);
-    EXPECT_EQ(form->undoRing().undoCount(), undoBefore + 1) << "same set: an undo entry";
+    EXPECT_EQ(form->editor().guideFigure, form->editor().model.GetCurrentFigure());
+    EXPECT_EQ(form->editor().settings.inidir, ProgramPath("docs"));
+    EXPECT_EQ(form->editor().currentFolder, ProgramPath("docs"));
+    EXPECT_EQ(form->editor().settings.history[0], path);
+    EXPECT_EQ(form->editor().undoRing().undoCount(), undoBefore + 1) << "same set: an undo entry";
     EXPECT_EQ(form->StatusPanels[0]->text(), DisplayPath(path));
     EXPECT_EQ(form->StatusPanels[2]->text(), QStringLiteral("2"));
-    EXPECT_FALSE(form->model.modified());
+    EXPECT_FALSE(form->editor().model.modified());
 
     // Opening the next time starts where the last file was.
     dialogs.clearRecords();
@@ -79,9 +79,9 @@ TEST_F(FileCommands, OpeningADocumentOfAnotherSetStartsTheUndoHistoryOver)
 {
     CopyFixture("square.plt", "pltes/square.plt");
     Open(Doc("square.zol"));
-    EXPECT_EQ(form->model.pieceSet().pieceCount, 1);
+    EXPECT_EQ(form->editor().model.pieceSet().pieceCount, 1);
     EXPECT_EQ(Rows(), QStringList({QStringLiteral("正方形ひとつ")}));
-    EXPECT_EQ(form->undoRing().undoCount(), 0);
+    EXPECT_EQ(form->editor().undoRing().undoCount(), 0);
     EXPECT_EQ(form->StatusPanels[1]->text(), QStringLiteral("正方形"));
 }
 
@@ -91,21 +91,21 @@ TEST_F(FileCommands, ACancelledOpenDialogStillMakesAnUndoEntryAndRaisesTheDocume
     const QString b = Doc("cp932.zol", "b.zol");
     Open(a);
     Open(b);
-    form->HisFileOpenExecute(1); // a again
+    form->historyItem(1)->trigger(); // a again
     ASSERT_EQ(Path(), a);
-    EXPECT_EQ(form->settings.history[0], a);
-    EXPECT_EQ(form->settings.history[1], b);
-    EXPECT_TRUE(form->settings.history[2].isEmpty()) << "a stays in the history once";
+    EXPECT_EQ(form->editor().settings.history[0], a);
+    EXPECT_EQ(form->editor().settings.history[1], b);
+    EXPECT_TRUE(form->editor().settings.history[2].isEmpty()) << "a stays in the history once";
 
     Open(b);
-    const Figure board = form->model.GetCurrentFigure();
-    const int undoBefore = form->undoRing().undoCount();
+    const Figure board = form->editor().model.GetCurrentFigure();
+    const int undoBefore = form->editor().undoRing().undoCount();
     form->FileOpen->trigger(); // no path queued: cancelled
-    EXPECT_EQ(form->undoRing().undoCount(), undoBefore + 1);
-    EXPECT_EQ(form->settings.history[0], b);
-    EXPECT_EQ(form->settings.history[1], a);
+    EXPECT_EQ(form->editor().undoRing().undoCount(), undoBefore + 1);
+    EXPECT_EQ(form->editor().settings.history[0], b);
+    EXPECT_EQ(form->editor().settings.history[1], a);
     form->EditUndo->trigger();
-    EXPECT_EQ(form->model.GetCurrentFigure(), board);
+    EXPECT_EQ(form->editor().model.GetCurrentFigure(), board);
 }
 
 TEST_F(FileCommands, HistoryMenuShowsDocumentsFolderFilesByNameAndOthersByPath)
@@ -120,7 +120,7 @@ TEST_F(FileCommands, HistoryMenuShowsDocumentsFolderFilesByNameAndOthersByPath)
 
     form->historyItem(1)->trigger();
     EXPECT_EQ(Path(), inZols);
-    EXPECT_EQ(form->settings.inidir, ProgramPath("zols"));
+    EXPECT_EQ(form->editor().settings.inidir, ProgramPath("zols"));
     EXPECT_EQ(VisibleHistory(), QStringList({"&0 house.zol", "&1 " + DisplayPath(elsewhere).replace('&', "&&")}));
 }
 
@@ -132,12 +132,12 @@ TEST_F(FileCommands, AHistoryEntryWhoseFileIsGoneIsReportedAndKept)
     Open(kept);
     QFile::remove(gone);
     dialogs.clearRecords();
-    form->HisFileOpenExecute(1);
+    form->historyItem(1)->trigger();
     EXPECT_EQ(Shown(Kind::Information), QStringList({QStringLiteral("指定されたファイルが見つかりませんでした。")}));
     EXPECT_EQ(Path(), kept);
     EXPECT_EQ(Rows().size(), 2) << "the rows come back from the unchanged document";
-    EXPECT_EQ(form->settings.history[0], kept);
-    EXPECT_EQ(form->settings.history[1], gone);
+    EXPECT_EQ(form->editor().settings.history[0], kept);
+    EXPECT_EQ(form->editor().settings.history[1], gone);
 }
 
 // The unsaved-changes question of every command that starts over.
@@ -152,7 +152,7 @@ TEST_F(FileCommands, UnsavedChangesAreAskedAboutAndCancelLeavesEverything)
     } commands[] = {
         {"new", [&] { form->FileNew->trigger(); }, false},
         {"open", [&] { Open(other); }, false},
-        {"history", [&] { form->HisFileOpenExecute(1); }, false},
+        {"history", [&] { form->historyItem(1)->trigger(); }, false},
         {"exit", [&] { form->FileExit->trigger(); }, true},
     };
     for (const auto& command : commands) {
@@ -163,7 +163,7 @@ TEST_F(FileCommands, UnsavedChangesAreAskedAboutAndCancelLeavesEverything)
             Open(other);
             Open(saved);
             AddFigures({QStringLiteral("追加")});
-            ASSERT_TRUE(form->model.modified());
+            ASSERT_TRUE(form->editor().model.modified());
             const QStringList rows = Rows();
             const std::string before = ReadBytes(saved);
             dialogs.clearRecords();
@@ -177,7 +177,7 @@ TEST_F(FileCommands, UnsavedChangesAreAskedAboutAndCancelLeavesEverything)
             EXPECT_EQ(form->isVisible(), !(goesOn && command.closes));
             if (!goesOn) {
                 EXPECT_EQ(Rows(), rows);
-                EXPECT_TRUE(form->model.modified());
+                EXPECT_TRUE(form->editor().model.modified());
             }
             if (goesOn && command.closes) {
                 EXPECT_EQ(Shown(Kind::Confirmation).size(), 1) << "closing does not ask again";
@@ -194,7 +194,7 @@ TEST_F(FileCommands, YesThatDoesNotSaveKeepsTheChanges)
     form->FileNew->trigger();
     EXPECT_EQ(Shown(Kind::SaveFile).size(), 1);
     EXPECT_EQ(Rows(), QStringList({QStringLiteral("一")}));
-    EXPECT_TRUE(form->model.modified());
+    EXPECT_TRUE(form->editor().model.modified());
 
     // A write that fails: the error is shown and nothing is discarded.
     const QString path = Doc("cp932.zol");
@@ -209,7 +209,7 @@ TEST_F(FileCommands, YesThatDoesNotSaveKeepsTheChanges)
     }
     EXPECT_EQ(Shown(Kind::Error).size(), 1);
     EXPECT_TRUE(form->isVisible());
-    EXPECT_TRUE(form->model.modified());
+    EXPECT_TRUE(form->editor().model.modified());
     EXPECT_EQ(ReadBytes(path), Fixture("cp932.zol")) << "the old file stays whole";
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Zol editor（変更）"));
 }
@@ -217,14 +217,14 @@ TEST_F(FileCommands, YesThatDoesNotSaveKeepsTheChanges)
 TEST_F(FileCommands, NewDocumentKeepsTheSetAndClearsTheList)
 {
     Open(Doc("cp932.zol"));
-    const int undoBefore = form->undoRing().undoCount();
+    const int undoBefore = form->editor().undoRing().undoCount();
     form->FileNew->trigger();
     EXPECT_TRUE(Rows().isEmpty());
     EXPECT_EQ(Path(), QStringLiteral("新しいファイル"));
     EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("名称未設定"));
-    EXPECT_EQ(form->undoRing().undoCount(), undoBefore + 1);
+    EXPECT_EQ(form->editor().undoRing().undoCount(), undoBefore + 1);
     EXPECT_EQ(form->StatusPanels[0]->text(), QStringLiteral("新しいファイル"));
-    EXPECT_EQ(form->guideFigure, form->model.GetCurrentFigure());
+    EXPECT_EQ(form->editor().guideFigure, form->editor().model.GetCurrentFigure());
 }
 
 TEST_F(FileCommands, UnchangedCp932DocumentsSaveBackByteForByte)
@@ -242,7 +242,7 @@ TEST_F(FileCommands, UnchangedCp932DocumentsSaveBackByteForByte)
     form->FileSaveAs->trigger();
     EXPECT_EQ(ReadBytes(copy), Fixture("cp932.zol"));
     EXPECT_EQ(Path(), copy);
-    EXPECT_EQ(form->settings.history[0], copy);
+    EXPECT_EQ(form->editor().settings.history[0], copy);
     const auto& request = dialogs.records().back().request;
     EXPECT_EQ(request.filter, QStringLiteral("Zolファイル|*.zol|すべてのファイル|*.*"));
     EXPECT_EQ(request.initialPath, path);
@@ -258,7 +258,7 @@ TEST_F(FileCommands, SaveOnANewDocumentProposesTheNewFileName)
     EXPECT_EQ(dialogs.records().back().request.initialPath, QStringLiteral("新しいファイル"));
     EXPECT_EQ(ReadBytes(path).substr(0, 11), "2.13\r\ntan\r\n");
     EXPECT_NE(ReadBytes(path).find(Text("鶴, 亀\r\n")), std::string::npos);
-    EXPECT_FALSE(form->model.modified());
+    EXPECT_FALSE(form->editor().model.modified());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Zol editor"));
     EXPECT_EQ(form->StatusPanels[0]->text(), DisplayPath(path));
 }
@@ -297,8 +297,8 @@ TEST_F(FileCommands, AFailedSaveAsKeepsThePathTheHistoryAndTheOldFile)
     EXPECT_FALSE(Shown(Kind::Error)[0].isEmpty());
     EXPECT_EQ(ReadBytes(target), Fixture("old.zol"));
     EXPECT_EQ(Path(), path);
-    EXPECT_EQ(form->settings.history[0], path);
-    EXPECT_TRUE(form->model.modified());
+    EXPECT_EQ(form->editor().settings.history[0], path);
+    EXPECT_TRUE(form->editor().model.modified());
 
     // Nor does a failed plain save lower the mark.
     {
@@ -307,16 +307,16 @@ TEST_F(FileCommands, AFailedSaveAsKeepsThePathTheHistoryAndTheOldFile)
     }
     EXPECT_EQ(Shown(Kind::Error).size(), 2);
     EXPECT_EQ(ReadBytes(path), Fixture("cp932.zol"));
-    EXPECT_TRUE(form->model.modified());
+    EXPECT_TRUE(form->editor().model.modified());
 }
 
 TEST_F(FileCommands, MergeAppendsTheFiguresOfADocumentOfTheSameSet)
 {
     Open(Doc("cp932.zol"));
     AddFigures({QStringLiteral("自作")});
-    const QString inidir = form->settings.inidir;
-    const auto history = form->settings.history;
-    const int undoBefore = form->undoRing().undoCount();
+    const QString inidir = form->editor().settings.inidir;
+    const auto history = form->editor().settings.history;
+    const int undoBefore = form->editor().undoRing().undoCount();
     dialogs.QueuePath(CopyFixture("old.zol", "elsewhere/old.zol")); // without version line
     form->FileMarge->trigger();
 
@@ -324,12 +324,12 @@ TEST_F(FileCommands, MergeAppendsTheFiguresOfADocumentOfTheSameSet)
                                    QStringLiteral("自作"), QStringLiteral("古い図形")}));
     EXPECT_EQ(form->List->selectedRow(), 3);
     EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("古い図形"));
-    EXPECT_EQ(form->guideFigure, form->model.GetCurrentFigure());
-    EXPECT_TRUE(form->model.modified());
+    EXPECT_EQ(form->editor().guideFigure, form->editor().model.GetCurrentFigure());
+    EXPECT_TRUE(form->editor().model.modified());
     EXPECT_EQ(form->StatusPanels[2]->text(), QStringLiteral("4"));
-    EXPECT_EQ(form->undoRing().undoCount(), undoBefore) << "merging makes no undo entry";
-    EXPECT_EQ(form->settings.inidir, inidir);
-    EXPECT_EQ(form->settings.history, history);
+    EXPECT_EQ(form->editor().undoRing().undoCount(), undoBefore) << "merging makes no undo entry";
+    EXPECT_EQ(form->editor().settings.inidir, inidir);
+    EXPECT_EQ(form->editor().settings.history, history);
 }
 
 TEST_F(FileCommands, MergeRefusesADocumentOfAnotherSet)
@@ -348,27 +348,27 @@ TEST_F(FileCommands, MergeIntoAnUntouchedEmptyDocumentOpens)
     dialogs.QueuePath(path);
     form->FileMarge->trigger();
     EXPECT_EQ(Path(), path);
-    EXPECT_FALSE(form->model.modified());
-    EXPECT_EQ(form->settings.history[0], path);
+    EXPECT_FALSE(form->editor().model.modified());
+    EXPECT_EQ(form->editor().settings.history[0], path);
     EXPECT_EQ(Shown(Kind::OpenFile).size(), 1);
 }
 
 TEST_F(FileCommands, MergingTextCp932CannotHoldTurnsEveryHeldCaptionToUtf8)
 {
     AddFigures({QStringLiteral("家")});
-    form->model.SetFigureCaption(-1, Text("盤上の図"));
+    form->editor().model.SetFigureCaption(BoardFigure, Text("盤上の図"));
     form->ShowCaption();
-    form->PushUndo();
-    form->TakeGuideSnapshot();
-    const std::string placement = form->model.figureLines()[2];
+    form->editor().PushUndo();
+    form->editor().TakeGuideSnapshot();
+    const std::string placement = form->editor().model.figureLines()[2];
     const QString merged = WriteFile("docs/emoji.zol", "2.13\r\ntan\r\n\xF0\x9F\x90\xA2 亀\r\n" + placement + "\r\n");
     dialogs.QueuePath(merged);
     form->FileMarge->trigger();
-    ASSERT_EQ(form->model.documentEncoding(), TextEncoding::Utf8);
+    ASSERT_EQ(form->editor().model.documentEncoding(), TextEncoding::Utf8);
     EXPECT_EQ(Rows(), QStringList({QStringLiteral("家"), QString::fromUtf8("\xF0\x9F\x90\xA2 亀")}));
 
     // The undo entries read right in UTF-8: back and forth to the board figure.
-    EXPECT_EQ(form->undoRing().top().caption, "盤上の図");
+    EXPECT_EQ(form->editor().undoRing().top().caption, "盤上の図");
     form->EditUndo->trigger();
     form->EditRedo->trigger();
     EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("盤上の図"));

@@ -45,10 +45,10 @@ TEST_P(DragReorder, PutsTheFigureBeforeTheRowItIsDroppedOn)
 {
     const DragCase c = GetParam();
     AddFigures({"A", "B", "C"});
-    form->model.setModified(false);
-    const Figure board = form->model.GetCurrentFigure();
-    const Figure guide = form->guideFigure;
-    const Figure dragged = form->model.ParseFigure(c.from);
+    form->editor().model.setModified(false);
+    const Figure board = form->editor().model.GetCurrentFigure();
+    const Figure guide = form->editor().guideFigure;
+    const Figure dragged = form->editor().model.ParseFigure(c.from);
 
     DragOnto(c.from, RowPoint(c.onto));
     Send(QEvent::MouseButtonRelease, RowPoint(c.onto));
@@ -56,9 +56,9 @@ TEST_P(DragReorder, PutsTheFigureBeforeTheRowItIsDroppedOn)
     EXPECT_EQ(Rows(), c.rows);
     EXPECT_EQ(ModelCaptions(), c.rows);
     EXPECT_EQ(form->List->selectedRow(), c.selected);
-    EXPECT_EQ(form->model.ParseFigure(c.selected), dragged);
-    EXPECT_EQ(form->model.modified(), c.rows != QStringList({"A", "B", "C"}));
-    EXPECT_EQ(form->model.GetCurrentFigure(), board);
+    EXPECT_EQ(form->editor().model.ParseFigure(c.selected), dragged);
+    EXPECT_EQ(form->editor().model.modified(), c.rows != QStringList({"A", "B", "C"}));
+    EXPECT_EQ(form->editor().model.GetCurrentFigure(), board);
     EXPECT_FALSE(form->List->hasDropMark(c.onto)) << "the mark goes with the drag";
     (void)guide;
 }
@@ -66,7 +66,8 @@ TEST_P(DragReorder, PutsTheFigureBeforeTheRowItIsDroppedOn)
 INSTANTIATE_TEST_SUITE_P(Cases, DragReorder,
                          ::testing::Values(DragCase{0, 1, {"A", "B", "C"}, 0}, DragCase{0, 2, {"B", "A", "C"}, 1},
                                            DragCase{0, 3, {"B", "C", "A"}, 2}, DragCase{2, 0, {"C", "A", "B"}, 0},
-                                           DragCase{2, 1, {"A", "C", "B"}, 1}, DragCase{1, 1, {"A", "B", "C"}, 1}));
+                                           DragCase{2, 1, {"A", "C", "B"}, 1}, DragCase{1, 1, {"A", "B", "C"}, 1}),
+                         PrintedName());
 
 TEST_F(ListDrag, AClickWithoutMovingIsNoDrag)
 {

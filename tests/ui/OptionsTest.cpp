@@ -28,9 +28,9 @@ TEST_F(Options, FlipSensitivityTakesOnlyPlainDecimalNumbersSilently)
         {"-3", -3}, {"12", 12}, {"0", 0}, {"2147483647", INT_MAX}, {"-2147483648", INT_MIN},
     };
     for (const auto& c : cases) {
-        form->settings.flipsens = 8;
+        form->editor().settings.flipsens = 8;
         form->flipsensComboBox->setEditText(QString::fromUtf8(c.text));
-        EXPECT_EQ(form->settings.flipsens, c.flipsens) << '"' << c.text << '"';
+        EXPECT_EQ(form->editor().settings.flipsens, c.flipsens) << '"' << c.text << '"';
     }
     EXPECT_TRUE(dialogs.records().empty());
 }
@@ -38,33 +38,33 @@ TEST_F(Options, FlipSensitivityTakesOnlyPlainDecimalNumbersSilently)
 TEST_F(Options, MagnificationRedrawsBoardAndGuideAndRefusesNonNumbers)
 {
     const auto guideAt = [&](int percent) {
-        form->model.setZoomPercent(percent);
+        form->editor().model.setZoomPercent(percent);
         QImage board(BoardSize, BoardSize, QImage::Format_RGB32), guide(GuideSize, GuideSize, QImage::Format_RGB32);
-        form->model.RenderBoard(-1, board, guide, true);
+        form->editor().model.RenderBoard(BoardFigure, board, guide, true);
         return guide;
     };
     const QImage guide150 = guideAt(150);
-    form->model.setZoomPercent(100);
+    form->editor().model.setZoomPercent(100);
 
     form->Copy1PercentageComboBox->setEditText(QStringLiteral("150"));
-    EXPECT_EQ(form->model.zoomPercent(), 150);
-    EXPECT_EQ(form->guideBitmap, guide150);
-    EXPECT_EQ(form->boardBitmap, DrawnBoard());
+    EXPECT_EQ(form->editor().model.zoomPercent(), 150);
+    EXPECT_EQ(form->editor().guideBitmap, guide150);
+    EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
 
     for (const char* text : {"abc", "", "1.5"}) {
         dialogs.clearRecords();
         form->Copy1PercentageComboBox->setEditText(QString::fromUtf8(text));
-        EXPECT_EQ(form->model.zoomPercent(), 150) << text;
+        EXPECT_EQ(form->editor().model.zoomPercent(), 150) << text;
         ASSERT_EQ(Shown(Kind::Error).size(), 1) << text;
         EXPECT_TRUE(Shown(Kind::Error)[0].contains(QStringLiteral("not a valid integer")));
     }
     dialogs.clearRecords();
     form->Copy1PercentageComboBox->setEditText(QStringLiteral("0"));
-    EXPECT_EQ(form->model.zoomPercent(), 150);
+    EXPECT_EQ(form->editor().model.zoomPercent(), 150);
     form->Copy1PercentageComboBox->setEditText(QStringLiteral("-50"));
-    EXPECT_EQ(form->model.zoomPercent(), -50);
+    EXPECT_EQ(form->editor().model.zoomPercent(), -50);
     form->Copy1PercentageComboBox->setCurrentIndex(form->Copy1PercentageComboBox->findText(QStringLiteral("100")));
-    EXPECT_EQ(form->model.zoomPercent(), 100);
+    EXPECT_EQ(form->editor().model.zoomPercent(), 100);
     EXPECT_TRUE(dialogs.records().empty());
 }
 
@@ -78,22 +78,22 @@ TEST_F(Options, TypingAPercentageTakesEachNumberOnTheWay)
     } steps[] = {{"1", 1}, {"5", 15}, {"0", 150}};
     for (const auto& step : steps) {
         QTest::keyClicks(edit, QString::fromLatin1(step.key));
-        EXPECT_EQ(form->model.zoomPercent(), step.zoom) << step.key;
+        EXPECT_EQ(form->editor().model.zoomPercent(), step.zoom) << step.key;
     }
-    EXPECT_EQ(form->boardBitmap, DrawnBoard());
+    EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
 }
 
 // The guide keeps showing the guide figure whatever is on the board.
 TEST_F(Options, AntialiasToggleRedrawsTheGuideFigureAndTicksTheMenu)
 {
-    const Figure guide = form->guideFigure;
-    form->model.SetCurrentFigure(Spread());
+    const Figure guide = form->editor().guideFigure;
+    form->editor().model.SetCurrentFigure(Spread());
     const auto render = [&](bool antialias) {
-        const Figure board = form->model.GetCurrentFigure();
-        form->model.SetCurrentFigure(guide);
+        const Figure board = form->editor().model.GetCurrentFigure();
+        form->editor().model.SetCurrentFigure(guide);
         QImage b(BoardSize, BoardSize, QImage::Format_RGB32), g(GuideSize, GuideSize, QImage::Format_RGB32);
-        form->model.RenderBoard(-1, b, g, antialias);
-        form->model.SetCurrentFigure(board);
+        form->editor().model.RenderBoard(BoardFigure, b, g, antialias);
+        form->editor().model.SetCurrentFigure(board);
         return g;
     };
     ASSERT_TRUE(form->OptAA->isChecked());
@@ -102,13 +102,13 @@ TEST_F(Options, AntialiasToggleRedrawsTheGuideFigureAndTicksTheMenu)
     form->OptAA->trigger(); // the tool button
     EXPECT_FALSE(form->OptAA->isChecked());
     EXPECT_FALSE(form->AA->isChecked());
-    EXPECT_EQ(form->guideBitmap, render(false));
-    EXPECT_EQ(form->boardBitmap, DrawnBoard());
+    EXPECT_EQ(form->editor().guideBitmap, render(false));
+    EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
 
     form->AA->trigger(); // the menu item
     EXPECT_TRUE(form->OptAA->isChecked());
     EXPECT_TRUE(form->AA->isChecked());
-    EXPECT_EQ(form->guideBitmap, render(true));
+    EXPECT_EQ(form->editor().guideBitmap, render(true));
 }
 
 TEST_F(Options, EyeTogglesTheOptionToolBar)
@@ -122,13 +122,13 @@ TEST_F(Options, EyeTogglesTheOptionToolBar)
 
 TEST_F(Options, TypingACaptionChangesTheBoardFigureOnly)
 {
-    const int entries = form->undoRing().undoCount();
+    const int entries = form->editor().undoRing().undoCount();
     form->CaptionInput->setFocus();
     form->CaptionInput->selectAll();
     Type(form->CaptionInput, QStringLiteral("山"));
-    EXPECT_EQ(form->model.GetFigureCaption(-1), "\x8e\x52"); // CP932
-    EXPECT_FALSE(form->model.modified());
-    EXPECT_EQ(form->undoRing().undoCount(), entries);
+    EXPECT_EQ(form->editor().model.GetFigureCaption(BoardFigure), "\x8e\x52"); // CP932
+    EXPECT_FALSE(form->editor().model.modified());
+    EXPECT_EQ(form->editor().undoRing().undoCount(), entries);
 }
 
 // A CP932 document cannot hold every character: such input is refused with
@@ -139,12 +139,12 @@ TEST_F(Options, CaptionFieldRefusesCharactersTheDocumentCannotHold)
     form->CaptionInput->selectAll();
     Type(form->CaptionInput, QString::fromUtf8("a\xF0\x9F\x98\x80\xC3\xA9")); // a, an emoji, e acute
     EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("a"));
-    EXPECT_EQ(form->model.GetFigureCaption(-1), "a");
+    EXPECT_EQ(form->editor().model.GetFigureCaption(BoardFigure), "a");
     EXPECT_FALSE(form->statusBar()->currentMessage().isEmpty());
 
-    form->model.setDocumentEncoding(TextEncoding::Utf8);
+    form->editor().model.setDocumentEncoding(TextEncoding::Utf8);
     Type(form->CaptionInput, QString::fromUtf8("\xC3\xA9"));
-    EXPECT_EQ(form->model.GetFigureCaption(-1), "a\xC3\xA9");
+    EXPECT_EQ(form->editor().model.GetFigureCaption(BoardFigure), "a\xC3\xA9");
 }
 
 // Bytes the document's encoding cannot show come back unchanged when the
@@ -152,16 +152,16 @@ TEST_F(Options, CaptionFieldRefusesCharactersTheDocumentCannotHold)
 TEST_F(Options, ShowingACaptionKeepsItsBytes)
 {
     const std::string odd = "x\x81\xff"; // no valid CP932
-    Figure f = form->model.GetCurrentFigure();
+    Figure f = form->editor().model.GetCurrentFigure();
     f.caption = odd;
-    form->model.SetCurrentFigure(f);
+    form->editor().model.SetCurrentFigure(f);
     form->EditAdd->trigger();
-    form->model.SetFigureCaption(-1, "other");
+    form->editor().model.SetFigureCaption(BoardFigure, "other");
     form->List->selectRow(0);
     form->UpdateCommandState();
     form->EditGoEdit->trigger();
-    EXPECT_EQ(form->CaptionInput->text(), CaptionText(form->model, -1));
-    EXPECT_EQ(form->model.GetFigureCaption(-1), odd);
+    EXPECT_EQ(form->CaptionInput->text(), CaptionText(form->editor().model, BoardFigure));
+    EXPECT_EQ(form->editor().model.GetFigureCaption(BoardFigure), odd);
 }
 
 } // namespace

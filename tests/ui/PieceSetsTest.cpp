@@ -56,23 +56,23 @@ TEST_F(PieceSets, StartUpListsEveryFileSortedByDisplayNameWithoutRegardToCase)
                                                            "seishonagon"}));
     EXPECT_EQ(MenuItem(QStringLiteral("七巧板"))->data().toInt(), 4);
     // After the scan the built-in set is in force, with an empty document for it.
-    EXPECT_EQ(form->model.pieceSet().name, "tan");
-    EXPECT_EQ(form->model.figureLines(), std::vector<std::string>{"tan"});
+    EXPECT_EQ(form->editor().model.pieceSet().name, "tan");
+    EXPECT_EQ(form->editor().model.figureLines(), std::vector<std::string>{"tan"});
     EXPECT_EQ(form->StatusPanels[1]->text(), QStringLiteral("タングラム"));
     EXPECT_TRUE(dialogs.records().empty());
 }
 
 TEST_F(PieceSets, ChoosingASetFromTheMenuSwitchesAtOnce)
 {
-    form->model.setModified(true); // an empty but modified document is given up without a question
+    form->editor().model.setModified(true); // an empty but modified document is given up without a question
     MenuItem(QStringLiteral("Tパズル"))->trigger();
     EXPECT_TRUE(dialogs.records().empty());
-    EXPECT_EQ(form->model.pieceSet().name, "tpuzzle");
-    EXPECT_EQ(form->model.figureLines(), std::vector<std::string>{"tpuzzle"});
-    EXPECT_FALSE(form->model.modified());
+    EXPECT_EQ(form->editor().model.pieceSet().name, "tpuzzle");
+    EXPECT_EQ(form->editor().model.figureLines(), std::vector<std::string>{"tpuzzle"});
+    EXPECT_FALSE(form->editor().model.modified());
     EXPECT_EQ(form->StatusPanels[1]->text(), QStringLiteral("Tパズル"));
-    EXPECT_EQ(form->undoRing().undoCount(), 0);
-    EXPECT_EQ(form->guideFigure, form->model.GetCurrentFigure());
+    EXPECT_EQ(form->editor().undoRing().undoCount(), 0);
+    EXPECT_EQ(form->editor().guideFigure, form->editor().model.GetCurrentFigure());
     EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("名称未設定"));
 }
 
@@ -86,14 +86,14 @@ TEST_F(PieceSets, TheDialogTakesAnySetFileAndStartsInThePieceSetFolder)
     EXPECT_EQ(request.filter, QStringLiteral("ピース形状ファイル|*.plt"));
     EXPECT_EQ(request.defaultSuffix, QStringLiteral("plt"));
     EXPECT_EQ(request.initialPath, ProgramPath("pltes"));
-    EXPECT_EQ(form->model.pieceSet().name, "ring");
+    EXPECT_EQ(form->editor().model.pieceSet().name, "ring");
     EXPECT_EQ(form->StatusPanels[1]->text(), QStringLiteral("輪"));
-    EXPECT_EQ(form->currentFolder, ProgramPath("mine"));
+    EXPECT_EQ(form->editor().currentFolder, ProgramPath("mine"));
 
     // Cancelled: nothing changes.
     dialogs.clearRecords();
     form->EditChange->trigger();
-    EXPECT_EQ(form->model.pieceSet().name, "ring");
+    EXPECT_EQ(form->editor().model.pieceSet().name, "ring");
 }
 
 TEST_F(PieceSets, TheBuiltInSetAsksAboutUnsavedChangesFirst)
@@ -104,14 +104,14 @@ TEST_F(PieceSets, TheBuiltInSetAsksAboutUnsavedChangesFirst)
     form->defaultPlt->trigger();
     EXPECT_EQ(Shown(Kind::Confirmation),
               QStringList({QStringLiteral("ファイルの内容が変わっています。\n\n保存しますか？")}));
-    EXPECT_EQ(form->model.pieceSet().name, "tangram7") << "the set the document names stays";
+    EXPECT_EQ(form->editor().model.pieceSet().name, "tangram7") << "the set the document names stays";
     EXPECT_EQ(Rows(), QStringList({QStringLiteral("一")}));
 
     dialogs.QueueAnswer(Answer::No);
     form->defaultPlt->trigger();
-    EXPECT_EQ(form->model.pieceSet().name, "tan");
+    EXPECT_EQ(form->editor().model.pieceSet().name, "tan");
     EXPECT_TRUE(Rows().isEmpty());
-    EXPECT_EQ(form->model.figureLines(), std::vector<std::string>{"tan"});
+    EXPECT_EQ(form->editor().model.figureLines(), std::vector<std::string>{"tan"});
     EXPECT_EQ(form->StatusPanels[1]->text(), QStringLiteral("タングラム"));
 }
 

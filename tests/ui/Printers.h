@@ -5,8 +5,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <gtest/gtest.h>
 
 #include <ostream>
+#include <string>
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
@@ -16,6 +18,16 @@ inline void PrintTo(const QStringList& list, std::ostream* os)
 {
     *os << '[' << list.join(QStringLiteral(", ")).toStdString() << ']';
 }
+
+// Names a parameterised case after its printed value, which each table
+// keeps short and unique (letters, digits and underscores only).
+struct PrintedName {
+    template <class T>
+    std::string operator()(const ::testing::TestParamInfo<T>& info) const
+    {
+        return ::testing::PrintToString(info.param);
+    }
+};
 
 namespace zol {
 

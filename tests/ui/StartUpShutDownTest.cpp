@@ -50,7 +50,7 @@ TEST_F(StartUp, EveryKeyOfZolIniReachesItsControlOrMember)
     WriteIni(FullIni());
     StartWindow();
 
-    const Settings& s = form->settings;
+    const Settings& s = form->editor().settings;
     EXPECT_EQ(s.dcxsmin, 40);
     EXPECT_EQ(s.dcxabsmax, 256);
     EXPECT_EQ(s.fssens, 7);
@@ -59,15 +59,15 @@ TEST_F(StartUp, EveryKeyOfZolIniReachesItsControlOrMember)
     EXPECT_FALSE(form->OptAA->isChecked());
     EXPECT_FALSE(form->AA->isChecked());
     EXPECT_TRUE(form->OptToolBar->isHidden());
-    EXPECT_EQ(form->undoRing().size(), 2) << "maxundo=1 still allows one undo step";
+    EXPECT_EQ(form->editor().undoRing().size(), 2) << "maxundo=1 still allows one undo step";
     EXPECT_EQ(s.inidir, ProgramPath("docs"));
     EXPECT_DOUBLE_EQ(s.gamma, 1.8);
     EXPECT_EQ(form->historyItem(0)->text(), QStringLiteral("&0 a.zol"));
     EXPECT_EQ(form->historyItem(1)->text(), QStringLiteral("&1 ") + DisplayPath("/elsewhere/b.zol"));
     EXPECT_FALSE(form->historyItem(2)->isVisible());
     EXPECT_EQ(s.palette, (PaletteParams{0xFFFFFF, 10, 20, 30, 40, 50, 60}));
-    EXPECT_EQ(form->model.backgroundColor(), 0xFFFFFFu);
-    EXPECT_DOUBLE_EQ(form->model.gamma(), 1.0) << "a coloured palette draws without gamma";
+    EXPECT_EQ(form->editor().model.backgroundColor(), 0xFFFFFFu);
+    EXPECT_DOUBLE_EQ(form->editor().model.gamma(), 1.0) << "a coloured palette draws without gamma";
     EXPECT_EQ(s.registeredPalette, (PaletteParams{255, 1, 2, 3, 4, 5, 6}));
     EXPECT_EQ((std::array{s.sbx, s.sby, s.sbz}), (std::array{1, 2, 3}));
     EXPECT_EQ(form->size(), QSize(750, 700));
@@ -77,17 +77,17 @@ TEST_F(StartUp, EveryKeyOfZolIniReachesItsControlOrMember)
 
 TEST_F(StartUp, AFirstStartUsesTheDefaults)
 {
-    const Settings& s = form->settings;
+    const Settings& s = form->editor().settings;
     EXPECT_EQ(form->size(), QSize(698, 664));
     const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
     EXPECT_EQ(form->pos(), QPoint(desktop.left() + (desktop.width() - 689) / 2,
                                   desktop.top() + (desktop.height() - 657) / 2));
     EXPECT_TRUE(form->OptAA->isChecked());
     EXPECT_FALSE(form->OptToolBar->isHidden());
-    EXPECT_EQ(form->undoRing().size(), 100);
+    EXPECT_EQ(form->editor().undoRing().size(), 100);
     EXPECT_EQ(s.inidir, ProgramFolder()) << "no zols folder: the program folder";
-    EXPECT_DOUBLE_EQ(form->model.gamma(), 2.2);
-    EXPECT_EQ(form->model.backgroundColor(), 0u);
+    EXPECT_DOUBLE_EQ(form->editor().model.gamma(), 2.2);
+    EXPECT_EQ(form->editor().model.backgroundColor(), 0u);
     EXPECT_EQ(form->Shape1->penColor(), QColor(Qt::black));
     for (int i = 0; i < HistorySize; ++i)
         EXPECT_FALSE(form->historyItem(i)->isVisible());
@@ -98,11 +98,11 @@ TEST_F(StartUp, NumbersThatAreNoNumbersTakeTheDefaultAndHexIsRead)
     WriteIni(QStringLiteral("[システム]\ndcxsmin=abc\ndcxabsmax=0X1f\nflipsens=\nmaxundo=-5\ngamma=x\nopttbv=7\n"
                             "[ポジション]\nwidth=0x300\nheight=6x\n"));
     StartWindow();
-    EXPECT_EQ(form->settings.dcxsmin, 32);
-    EXPECT_EQ(form->settings.dcxabsmax, 31);
+    EXPECT_EQ(form->editor().settings.dcxsmin, 32);
+    EXPECT_EQ(form->editor().settings.dcxabsmax, 31);
     EXPECT_EQ(form->flipsensComboBox->currentText(), QStringLiteral("8"));
-    EXPECT_EQ(form->undoRing().size(), 2);
-    EXPECT_DOUBLE_EQ(form->model.gamma(), 2.2);
+    EXPECT_EQ(form->editor().undoRing().size(), 2);
+    EXPECT_DOUBLE_EQ(form->editor().model.gamma(), 2.2);
     EXPECT_FALSE(form->OptToolBar->isHidden()) << "any non-zero value shows the tool bar";
     EXPECT_EQ(form->size(), QSize(768, 664));
 }
@@ -122,12 +122,12 @@ TEST_F(StartUp, ADocumentOnTheCommandLineIsOpened)
     EXPECT_EQ(Rows(), QStringList({QStringLiteral("三角, 四角の家（ソ表）"), QStringLiteral("鶴")}));
     EXPECT_EQ(form->List->selectedRow(), 0);
     EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("三角, 四角の家（ソ表）"));
-    EXPECT_EQ(form->model.GetCurrentFigure().x[0], 204);
-    EXPECT_EQ(form->guideFigure, form->model.GetCurrentFigure());
-    EXPECT_EQ(form->settings.history[0], path);
+    EXPECT_EQ(form->editor().model.GetCurrentFigure().x[0], 204);
+    EXPECT_EQ(form->editor().guideFigure, form->editor().model.GetCurrentFigure());
+    EXPECT_EQ(form->editor().settings.history[0], path);
     EXPECT_EQ(form->StatusPanels[0]->text(), DisplayPath(path));
-    EXPECT_EQ(form->undoRing().undoCount(), 0);
-    EXPECT_FALSE(form->model.modified());
+    EXPECT_EQ(form->editor().undoRing().undoCount(), 0);
+    EXPECT_FALSE(form->editor().model.modified());
 }
 
 TEST_F(StartUp, AnyOtherCommandLineOrAMissingDocumentLeavesAnEmptyList)
@@ -144,8 +144,8 @@ TEST_F(StartUp, AnyOtherCommandLineOrAMissingDocumentLeavesAnEmptyList)
         dialogs.clearRecords();
         StartWindow(c.arguments);
         EXPECT_TRUE(Rows().isEmpty());
-        EXPECT_EQ(DocumentPathText(form->model), QStringLiteral("新しいファイル"));
-        EXPECT_TRUE(form->settings.history[0].isEmpty());
+        EXPECT_EQ(DocumentPathText(form->editor().model), QStringLiteral("新しいファイル"));
+        EXPECT_TRUE(form->editor().settings.history[0].isEmpty());
         EXPECT_EQ(Shown(Kind::Information).size(), c.messages);
     }
     EXPECT_EQ(Shown(Kind::Information), QStringList({QStringLiteral("指定されたファイルが見つかりませんでした。")}));
@@ -153,7 +153,7 @@ TEST_F(StartUp, AnyOtherCommandLineOrAMissingDocumentLeavesAnEmptyList)
 
 TEST_F(StartUp, ThePaletteDecidesTheGuidesGammaAndFrame)
 {
-    form->settings.gamma = 1.7;
+    form->editor().settings.gamma = 1.7;
     const QColor workspace = form->palette().color(QPalette::Window);
     const struct {
         PaletteParams p;
@@ -171,16 +171,16 @@ TEST_F(StartUp, ThePaletteDecidesTheGuidesGammaAndFrame)
     };
     for (const auto& c : cases) {
         form->ApplyPalette(c.p);
-        EXPECT_DOUBLE_EQ(form->model.gamma(), c.gamma) << c.p.bgcolor << " vo " << c.p.vo << " vr " << c.p.vr;
+        EXPECT_DOUBLE_EQ(form->editor().model.gamma(), c.gamma) << c.p.bgcolor << " vo " << c.p.vo << " vr " << c.p.vr;
         EXPECT_EQ(form->Shape1->penColor(), c.frame);
-        EXPECT_EQ(form->settings.palette, c.p);
-        EXPECT_EQ(form->model.backgroundColor(), c.p.bgcolor);
+        EXPECT_EQ(form->editor().settings.palette, c.p);
+        EXPECT_EQ(form->editor().model.backgroundColor(), c.p.bgcolor);
     }
     // The guide shows the guide figure in the new colours, the board the board figure.
     QImage board(BoardSize, BoardSize, QImage::Format_RGB32), guide(GuideSize, GuideSize, QImage::Format_RGB32);
-    form->model.RenderBoard(-1, board, guide, true);
-    EXPECT_EQ(form->guideBitmap, guide);
-    EXPECT_EQ(form->boardBitmap, DrawnBoard());
+    form->editor().model.RenderBoard(BoardFigure, board, guide, true);
+    EXPECT_EQ(form->editor().guideBitmap, guide);
+    EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
 }
 
 class ShutDown : public StartUp {};
@@ -196,8 +196,8 @@ TEST_F(ShutDown, ClosingWritesEveryKeyBack)
     form->OptEye->trigger();
     form->flipsensComboBox->setEditText(QStringLiteral("11"));
     form->ApplyPalette({0xFFFFFF, 1, 2, 3, 4, 5, 6});
-    form->settings.registeredPalette = {0x123456, 7, 8, 9, 10, 11, 12};
-    form->settings.sbx = 90;
+    form->editor().settings.registeredPalette = {0x123456, 7, 8, 9, 10, 11, 12};
+    form->editor().settings.sbx = 90;
     form->resize(720, 680);
     form->move(30, 40);
     ASSERT_TRUE(form->close());

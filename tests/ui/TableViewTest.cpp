@@ -11,19 +11,19 @@ protected:
     QImage Thumbnail(int index)
     {
         QImage image(64, 64, QImage::Format_RGB32);
-        form->model.DrawFigure(index, 0.125, image, false);
+        form->editor().model.DrawFigure(index, 0.125, image, false);
         return image;
     }
     QImage Cell(int column, int row) const
     {
-        return form->boardBitmap.copy(100 * column + 224, 100 * row + 216, 64, 64);
+        return form->editor().boardBitmap.copy(100 * column + 224, 100 * row + 216, 64, 64);
     }
     // Nothing but the (black) background in this part of the board.
     bool Blank(const QRect& area) const
     {
         for (int y = area.top(); y <= area.bottom(); ++y)
             for (int x = area.left(); x <= area.right(); ++x)
-                if (form->boardBitmap.pixel(x, y) != qRgb(0, 0, 0))
+                if (form->editor().boardBitmap.pixel(x, y) != qRgb(0, 0, 0))
                     return false;
         return true;
     }
@@ -74,7 +74,7 @@ TEST_F(TableView, TurningItOffShowsTheBoardFigureAgain)
     AddFigures({"A"});
     ShowTable(0);
     form->ToolButtonShowTable->trigger();
-    EXPECT_EQ(form->boardBitmap, DrawnBoard());
+    EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
 }
 
 struct ClickCase {
@@ -100,30 +100,31 @@ TEST_P(TableClick, TakesTheFigureInTheClickedCellOntoTheBoard)
         captions << QStringLiteral("f%1").arg(i);
     AddFigures(captions);
     ShowTable(c.selected);
-    const Figure board = form->model.GetCurrentFigure();
-    const int entries = form->undoRing().undoCount();
+    const Figure board = form->editor().model.GetCurrentFigure();
+    const int entries = form->editor().undoRing().undoCount();
     ClickBoard(c.at);
     if (c.figure < 0) {
         EXPECT_TRUE(form->ToolButtonShowTable->isChecked());
-        EXPECT_EQ(form->model.GetCurrentFigure(), board);
-        EXPECT_EQ(form->undoRing().undoCount(), entries);
+        EXPECT_EQ(form->editor().model.GetCurrentFigure(), board);
+        EXPECT_EQ(form->editor().undoRing().undoCount(), entries);
         return;
     }
-    const Figure f = form->model.ParseFigure(c.figure);
+    const Figure f = form->editor().model.ParseFigure(c.figure);
     EXPECT_FALSE(form->ToolButtonShowTable->isChecked());
     EXPECT_EQ(form->List->selectedRow(), c.figure);
-    EXPECT_EQ(form->model.GetCurrentFigure(), f);
+    EXPECT_EQ(form->editor().model.GetCurrentFigure(), f);
     EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("f%1").arg(c.figure));
-    EXPECT_EQ(form->guideFigure, f);
-    EXPECT_EQ(form->boardBitmap, DrawnBoard());
-    EXPECT_EQ(form->undoRing().undoCount(), entries + 1);
+    EXPECT_EQ(form->editor().guideFigure, f);
+    EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
+    EXPECT_EQ(form->editor().undoRing().undoCount(), entries + 1);
     EXPECT_EQ(form->board().mode, BoardMode::Idle);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, TableClick,
                          ::testing::Values(ClickCase{5, {300, 300}, 5}, ClickCase{12, {0, 0}, 0},
                                            ClickCase{6, {320, 230}, 7}, ClickCase{6, {511, 300}, 8},
-                                           ClickCase{0, {0, 0}, -1}, ClickCase{12, {511, 300}, -1}));
+                                           ClickCase{0, {0, 0}, -1}, ClickCase{12, {511, 300}, -1}),
+                         PrintedName());
 
 } // namespace
 } // namespace zol::test

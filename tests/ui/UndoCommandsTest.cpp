@@ -27,11 +27,11 @@ TEST_F(UndoCommands, StepBackThroughAFullRingUntilUndoIsDisabled)
     for (int step = 1; step <= 99; ++step) {
         ASSERT_TRUE(form->EditUndo->isEnabled()) << step;
         form->EditUndo->trigger();
-        ASSERT_EQ(form->model.GetCurrentFigure(), Shifted(150 - step, QStringLiteral("名称未設定")));
+        ASSERT_EQ(form->editor().model.GetCurrentFigure(), Shifted(150 - step, QStringLiteral("名称未設定")));
     }
     EXPECT_FALSE(form->EditUndo->isEnabled());
     form->EditUndo->trigger(); // does nothing
-    EXPECT_EQ(form->model.GetCurrentFigure(), Shifted(51, QStringLiteral("名称未設定")));
+    EXPECT_EQ(form->editor().model.GetCurrentFigure(), Shifted(51, QStringLiteral("名称未設定")));
     EXPECT_TRUE(form->EditRedo->isEnabled());
 }
 
@@ -40,16 +40,16 @@ TEST_F(UndoCommands, RedoReturnsUntilANewEntryIsMade)
     const Figure a = Enter(1), b = Enter(2), c = Enter(3);
     form->EditUndo->trigger();
     form->EditUndo->trigger();
-    EXPECT_EQ(form->model.GetCurrentFigure(), a);
+    EXPECT_EQ(form->editor().model.GetCurrentFigure(), a);
     form->EditRedo->trigger();
-    EXPECT_EQ(form->model.GetCurrentFigure(), b);
-    EXPECT_EQ(form->boardBitmap, DrawnBoard());
-    EXPECT_EQ(form->guideFigure, b);
+    EXPECT_EQ(form->editor().model.GetCurrentFigure(), b);
+    EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
+    EXPECT_EQ(form->editor().guideFigure, b);
     EXPECT_TRUE(form->EditRedo->isEnabled());
     Enter(4);
     EXPECT_FALSE(form->EditRedo->isEnabled());
     form->EditUndo->trigger();
-    EXPECT_EQ(form->model.GetCurrentFigure(), b);
+    EXPECT_EQ(form->editor().model.GetCurrentFigure(), b);
     (void)c;
 }
 
@@ -62,7 +62,7 @@ TEST_F(UndoCommands, TypedCaptionIsNotAnEntry)
     EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("first"));
     form->EditRedo->trigger();
     EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("second"));
-    EXPECT_EQ(form->model.GetFigureCaption(-1), "second");
+    EXPECT_EQ(form->editor().model.GetFigureCaption(BoardFigure), "second");
 }
 
 TEST_F(UndoCommands, WithTheGuideLockedOnlyTheBoardChanges)
@@ -70,30 +70,30 @@ TEST_F(UndoCommands, WithTheGuideLockedOnlyTheBoardChanges)
     Enter(1);
     Enter(2);
     form->GuideLock->setChecked(true);
-    const Figure guide = form->guideFigure;
-    const QImage guideImage = form->guideBitmap;
+    const Figure guide = form->editor().guideFigure;
+    const QImage guideImage = form->editor().guideBitmap;
     form->EditUndo->trigger();
-    EXPECT_EQ(form->model.GetCurrentFigure(), Shifted(1, QStringLiteral("名称未設定")));
-    EXPECT_EQ(form->boardBitmap, DrawnBoard());
-    EXPECT_EQ(form->guideFigure, guide);
-    EXPECT_EQ(form->guideBitmap, guideImage);
+    EXPECT_EQ(form->editor().model.GetCurrentFigure(), Shifted(1, QStringLiteral("名称未設定")));
+    EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
+    EXPECT_EQ(form->editor().guideFigure, guide);
+    EXPECT_EQ(form->editor().guideBitmap, guideImage);
 }
 
 TEST_F(UndoCommands, BreakScattersAgainAndCanBeUndone)
 {
-    const Figure start = form->model.GetCurrentFigure();
+    const Figure start = form->editor().model.GetCurrentFigure();
     AddFigures({"A"});
-    const bool modified = form->model.modified();
-    form->model.SetCurrentFigure(start);
+    const bool modified = form->editor().model.modified();
+    form->editor().model.SetCurrentFigure(start);
     form->EditBreak->trigger();
-    const Figure broken = form->model.GetCurrentFigure();
+    const Figure broken = form->editor().model.GetCurrentFigure();
     EXPECT_NE(broken.x, start.x);
     EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("名称未設定"));
-    EXPECT_EQ(form->model.figureCount(), 1);
-    EXPECT_EQ(form->model.modified(), modified);
-    EXPECT_EQ(form->guideFigure, broken);
+    EXPECT_EQ(form->editor().model.figureCount(), 1);
+    EXPECT_EQ(form->editor().model.modified(), modified);
+    EXPECT_EQ(form->editor().guideFigure, broken);
     form->EditUndo->trigger();
-    EXPECT_EQ(form->model.GetCurrentFigure().x, start.x);
+    EXPECT_EQ(form->editor().model.GetCurrentFigure().x, start.x);
 }
 
 TEST_F(UndoCommands, UndoTurnsTheTableViewOff)
@@ -105,7 +105,7 @@ TEST_F(UndoCommands, UndoTurnsTheTableViewOff)
     ASSERT_TRUE(form->ToolButtonShowTable->isChecked());
     form->EditUndo->trigger();
     EXPECT_FALSE(form->ToolButtonShowTable->isChecked());
-    EXPECT_EQ(form->boardBitmap, DrawnBoard());
+    EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
 }
 
 } // namespace

@@ -50,7 +50,8 @@ TEST_P(UndoRingLimits, KeepsTheNewestStatesUpToSizeMinusOne)
 
 INSTANTIATE_TEST_SUITE_P(Sizes, UndoRingLimits,
                          ::testing::Values(RingCase{100, 150, 99}, RingCase{100, 99, 99}, RingCase{100, 3, 3},
-                                           RingCase{2, 5, 1}, RingCase{2, 0, 0}, RingCase{3, 7, 2}));
+                                           RingCase{2, 5, 1}, RingCase{2, 0, 0}, RingCase{3, 7, 2}),
+                         PrintedName());
 
 TEST(UndoRing, SizeIsRaisedToTwoAndCapped)
 {

@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QToolBar>
 
+#include <stdexcept>
+
 namespace zol::test {
 namespace {
 
@@ -29,11 +31,11 @@ TEST_F(Window, StartsWithAnEmptyNewDocumentAndTheBuiltInSet)
     EXPECT_EQ(form->StatusPanels[1]->text(), QStringLiteral("タングラム"));
     EXPECT_EQ(form->StatusPanels[2]->text(), QStringLiteral("0"));
     EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("名称未設定"));
-    EXPECT_EQ(form->guideFigure, form->model.GetCurrentFigure());
-    EXPECT_EQ(form->undoRing().undoCount(), 0);
-    EXPECT_EQ(form->undoRing().size(), 100);
+    EXPECT_EQ(form->editor().guideFigure, form->editor().model.GetCurrentFigure());
+    EXPECT_EQ(form->editor().undoRing().undoCount(), 0);
+    EXPECT_EQ(form->editor().undoRing().size(), 100);
     EXPECT_EQ(form->board().mode, BoardMode::Idle);
-    EXPECT_EQ(form->boardBitmap, DrawnBoard());
+    EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
     EXPECT_EQ(form->size(), QSize(698, 664));
     EXPECT_TRUE(dialogs.records().empty());
 }
@@ -82,7 +84,8 @@ TEST_P(Layout, PlacesTheControlsAndCentresThemInLargerWindows)
 INSTANTIATE_TEST_SUITE_P(Windows, Layout,
                          ::testing::Values(PlaceCase{{698, 664}, 4, 0}, PlaceCase{{689, 666}, 0, 0},
                                            PlaceCase{{640, 480}, 0, 0}, PlaceCase{{698, 800}, 4, 67},
-                                           PlaceCase{{1000, 900}, 155, 117}));
+                                           PlaceCase{{1000, 900}, 155, 117}),
+                         PrintedName());
 
 TEST_F(Window, ControlsUseTheFormsTypefacesAndSizes)
 {
@@ -216,31 +219,31 @@ protected:
 // for itself; the window's commands come first.
 TEST_F(Shortcuts, ReachTheCommandsWhileTheCaptionFieldHasTheFocus)
 {
-    const Figure start = form->model.GetCurrentFigure();
+    const Figure start = form->editor().model.GetCurrentFigure();
     form->CaptionInput->setFocus();
     ASSERT_TRUE(form->CaptionInput->hasFocus());
     QTest::keyClicks(form->CaptionInput, QStringLiteral("X"));
     QTest::keyClick(form->CaptionInput, Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(form->model.figureCount(), 1);
+    EXPECT_EQ(form->editor().model.figureCount(), 1);
     EXPECT_EQ(Rows(), QStringList({"名称未設定X"}));
 
     QTest::keyClick(form->CaptionInput, Qt::Key_B, Qt::ControlModifier); // Break: a new scatter
-    const Figure scattered = form->model.GetCurrentFigure();
+    const Figure scattered = form->editor().model.GetCurrentFigure();
     EXPECT_NE(scattered.x, start.x);
     QTest::keyClick(form->CaptionInput, Qt::Key_Z, Qt::ControlModifier); // Undo
-    EXPECT_EQ(form->model.GetCurrentFigure(), start);
+    EXPECT_EQ(form->editor().model.GetCurrentFigure(), start);
     QTest::keyClick(form->CaptionInput, Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier); // Redo
-    EXPECT_EQ(form->model.GetCurrentFigure(), scattered);
+    EXPECT_EQ(form->editor().model.GetCurrentFigure(), scattered);
     QTest::keyClick(form->CaptionInput, Qt::Key_U, Qt::ControlModifier); // Undo again
-    EXPECT_EQ(form->model.GetCurrentFigure(), start);
+    EXPECT_EQ(form->editor().model.GetCurrentFigure(), start);
     QTest::keyClick(form->CaptionInput, Qt::Key_R, Qt::ControlModifier); // Redo again
-    EXPECT_EQ(form->model.GetCurrentFigure(), scattered);
+    EXPECT_EQ(form->editor().model.GetCurrentFigure(), scattered);
 
     form->List->setFocus();
     form->List->selectRow(0);
     form->UpdateCommandState();
     QTest::keyClick(form->List, Qt::Key_D, Qt::ControlModifier);
-    EXPECT_EQ(form->model.figureCount(), 0);
+    EXPECT_EQ(form->editor().model.figureCount(), 0);
 }
 
 TEST_F(Shortcuts, OfDisabledCommandsDoNothing)
@@ -252,11 +255,11 @@ TEST_F(Shortcuts, OfDisabledCommandsDoNothing)
     form->CaptionInput->setFocus();
     QTest::keyClick(form->CaptionInput, Qt::Key_D, Qt::ControlModifier);
     QTest::keyClick(form->CaptionInput, Qt::Key_E, Qt::ControlModifier);
-    EXPECT_EQ(form->model.figureCount(), 2);
+    EXPECT_EQ(form->editor().model.figureCount(), 2);
     // Undo is disabled too: nothing was entered since start-up.
-    const Figure board = form->model.GetCurrentFigure();
+    const Figure board = form->editor().model.GetCurrentFigure();
     QTest::keyClick(form->CaptionInput, Qt::Key_U, Qt::ControlModifier);
-    EXPECT_EQ(form->model.GetCurrentFigure(), board);
+    EXPECT_EQ(form->editor().model.GetCurrentFigure(), board);
 }
 
 // A figure whose placement line is broken (as a merged file may bring)
@@ -265,17 +268,36 @@ TEST_F(Window, AFailingCommandShowsItsErrorAndChangesNothing)
 {
     AddFigures({"A"});
     AddBrokenFigure(QStringLiteral("B"));
-    const Figure board = form->model.GetCurrentFigure();
-    const Figure guide = form->guideFigure;
+    const Figure board = form->editor().model.GetCurrentFigure();
+    const Figure guide = form->editor().guideFigure;
 
     ClickRow(1);
     form->EditGoEdit->trigger();
 
     ASSERT_EQ(Shown(Kind::Error).size(), 2);
     EXPECT_TRUE(Shown(Kind::Error)[0].contains(QStringLiteral("not a valid integer"))) << Shown(Kind::Error)[0];
-    EXPECT_EQ(form->model.GetCurrentFigure(), board);
-    EXPECT_EQ(form->guideFigure, guide);
-    EXPECT_EQ(form->model.figureCount(), 2);
+    EXPECT_EQ(form->editor().model.GetCurrentFigure(), board);
+    EXPECT_EQ(form->editor().guideFigure, guide);
+    EXPECT_EQ(form->editor().model.figureCount(), 2);
+}
+
+// A handler that stops on an exception has changed what it changed; the
+// commands follow that state all the same.
+TEST_F(Window, CommandsFollowTheStateAfterAHandlerThatFailed)
+{
+    AddFigures({"A", "B"});
+    form->List->selectRow(-1);
+    form->UpdateCommandState();
+    ASSERT_FALSE(form->EditDelete->isEnabled());
+
+    form->Guarded([&] {
+        form->List->selectRow(1);
+        throw std::runtime_error("stopped halfway");
+    });
+    EXPECT_EQ(Shown(Kind::Error), QStringList({"stopped halfway"}));
+    EXPECT_TRUE(form->EditDelete->isEnabled());
+    EXPECT_TRUE(form->EditUp->isEnabled());
+    EXPECT_FALSE(form->EditDown->isEnabled());
 }
 
 } // namespace

@@ -1,0 +1,77 @@
+#pragma once
+// What the editor works on, apart from any window: the model with its piece
+// set, board figure and figure list, the board and guide bitmaps, the figure
+// the guide shows, the undo history, the settings of Zol.ini (the palette
+// record among them) and the folders file dialogs start in. The main window
+// and the windows that come later (palette, colour picker, viewer, arc
+// calculator, about, help) share one Editor.
+
+#include "io/Settings.h"
+#include "model/Figure.h"
+#include "model/TangramModel.h"
+#include "model/TextEncoding.h"
+#include "ui/UndoRing.h"
+
+#include <QImage>
+#include <QString>
+
+#include <memory>
+
+namespace zol {
+
+// The figure index that names the board's figure rather than a list figure.
+inline constexpr int BoardFigure = -1;
+// The selection of the model when a band picked a group of pieces.
+inline constexpr int GroupSelection = -2;
+
+class Editor {
+public:
+    Editor();
+
+    // Reserves the undo history; throws std::bad_alloc when it cannot be had.
+    void CreateUndoRing(int size);
+    bool hasUndoRing() const { return undo_ != nullptr; }
+    UndoRing& undo() { return *undo_; }
+    const UndoRing& undoRing() const { return *undo_; }
+
+    // The board figure becomes the newest undo entry, replaces it, or is all
+    // the history holds.
+    void PushUndo();
+    void ReplaceUndoTop();
+    void ResetUndo();
+
+    // The board's figure into the board bitmap, at full size.
+    void DrawBoard();
+    // The board's figure into the board bitmap and, reduced, the guide bitmap.
+    void RenderBoardAndGuide(bool antialias);
+
+    // The guide keeps showing the board figure as it is now.
+    void TakeGuideSnapshot();
+
+    // Captions typed earlier were checked against the old encoding; those
+    // that still do not convert keep their bytes rather than lose text.
+    void RecodeHeldCaptions(TextEncoding from, TextEncoding to);
+
+    TangramModel model;
+    QImage boardBitmap;
+    QImage guideBitmap;
+    Figure guideFigure;
+    // Swap space for drawing a figure other than the board's into the bitmaps.
+    Figure scratchA;
+    Figure scratchB;
+    // The settings of Zol.ini: read at start-up, kept up to date by the
+    // commands, written back at shut-down. `palette` is the current record
+    // (its background is taken from the model when written), `inidir` the
+    // open dialog's folder, `history` the recently used documents.
+    Settings settings;
+    // Where files named without a folder are looked for first: the folder of
+    // the file last chosen in a file dialog.
+    QString currentFolder;
+    // The open dialog of piece-set files starts here.
+    QString pieceSetDialogFolder;
+
+private:
+    std::unique_ptr<UndoRing> undo_;
+};
+
+} // namespace zol
