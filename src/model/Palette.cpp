@@ -53,16 +53,21 @@ uint8_t LowByte(int offset, int spread)
 
 } // namespace
 
+uint32_t NextPaletteColor(const PaletteParams& p)
+{
+    const int v = Spread(p.vr);
+    const int s = Spread(p.sr);
+    const int h = Spread(p.hr);
+    const Rgb c = HsvToRgb(LowByte(p.ho, h), LowByte(p.so, s), LowByte(p.vo, v));
+    return c.r + 256u * c.g + 65536u * c.b;
+}
+
 void TangramModel::SetPalette(ColorRef bgcolor, int ho, int so, int vo, int hr, int sr, int vr)
 {
     background_ = bgcolor;
-    for (int i = 0; i < MaxPieces; ++i) {
-        const int v = Spread(vr);
-        const int s = Spread(sr);
-        const int h = Spread(hr);
-        const Rgb c = HsvToRgb(LowByte(ho, h), LowByte(so, s), LowByte(vo, v));
-        pieceColors_[i] = c.r + 256u * c.g + 65536u * c.b;
-    }
+    const PaletteParams params{bgcolor, ho, hr, so, sr, vo, vr};
+    for (int i = 0; i < MaxPieces; ++i)
+        pieceColors_[i] = NextPaletteColor(params);
 }
 
 ColorRef TangramModel::LabelColor() const

@@ -24,6 +24,11 @@ struct PaletteParams {
     bool operator==(const PaletteParams&) const = default;
 };
 
+// One piece colour 0x00BBGGRR of `params`, drawing from the process-wide
+// generator a value, a saturation and a hue number, each only when its spread
+// is not 0.
+uint32_t NextPaletteColor(const PaletteParams& params);
+
 struct FixedPalette {
     const char* caption; // UTF-8
     PaletteParams params;

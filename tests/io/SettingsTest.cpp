@@ -76,6 +76,14 @@ TEST_F(SettingsFile, ReadsNumbersOrFallsBackToTheDefault)
     const Field aadown = [](const Settings& s) { return s.aadown; };
     const Field gamma = [](const Settings& s) { return s.gamma; };
     const Field maxundo = [](const Settings& s) { return s.maxundo; };
+    const Field ho = [](const Settings& s) { return s.palette.ho; };
+    const Field hr = [](const Settings& s) { return s.palette.hr; };
+    const Field vr = [](const Settings& s) { return s.palette.vr; };
+    const Field so_ = [](const Settings& s) { return s.registeredPalette.so; };
+    const Field bgcolor_ = [](const Settings& s) { return s.registeredPalette.bgcolor; };
+    const Field sbx = [](const Settings& s) { return s.sbx; };
+    const Field sby = [](const Settings& s) { return s.sby; };
+    const Field sbz = [](const Settings& s) { return s.sbz; };
     struct Case {
         std::string text;
         Field field;
@@ -95,6 +103,25 @@ TEST_F(SettingsFile, ReadsNumbersOrFallsBackToTheDefault)
         {"[パレット]\nbgcolor=0x8000000C", bgcolor, 0x8000000C},
         {"[パレット]\nbgcolor=-2147483636", bgcolor, 0x8000000C},
         {"[パレット]\nbgcolor=0x1FFFFFFFF", bgcolor, 0},
+        {"[パレット]\nbgcolor=0xFFFFFF", bgcolor, 0xFFFFFF},
+        {"[パレット]\nbgcolor=0x1000000", bgcolor, 0},
+        {"[パレット]\nbgcolor=-1", bgcolor, 0},
+        {"[パレット]\nbgcolor_=0x80000005", bgcolor_, 0},
+        {"[パレット]\nho=0", ho, 0},
+        {"[パレット]\nho=-1", ho, 255},
+        {"[パレット]\nho=256", ho, 255},
+        {"[パレット]\nhr=255", hr, 255},
+        {"[パレット]\nhr=300", hr, 0},
+        {"[パレット]\nvr=green", vr, 0},
+        {"[パレット]\nso_=-7", so_, 255},
+        {"[パレット]\nso_=12", so_, 12},
+        {"[ポジション]\nsbx=255", sbx, 255},
+        {"[ポジション]\nsbx=256", sbx, 128},
+        {"[ポジション]\nsby=-1", sby, 128},
+        {"[ポジション]\nsbz=10", sbz, 10},
+        {"[ポジション]\nsbz=9", sbz, 20},
+        {"[ポジション]\nsbz=101", sbz, 20},
+        {"[ポジション]\nsbz=wide", sbz, 20},
         {"[システム]\naadown=0", aadown, 0},
         {"[システム]\naadown=7", aadown, 1},
         {"[システム]\naadown=no", aadown, 1},

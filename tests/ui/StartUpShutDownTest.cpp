@@ -36,7 +36,7 @@ protected:
                               "[ヒストリー]\n0=%2\n1=/elsewhere/b.zol\n"
                               "[パレット]\nho=10\nhr=20\nso=30\nsr=40\nvo=50\nvr=60\nbgcolor=0xFFFFFF\n"
                               "ho_=1\nhr_=2\nso_=3\nsr_=4\nvo_=5\nvr_=6\nbgcolor_=255\n"
-                              "[ポジション]\ntop=50\nleft=60\nheight=700\nwidth=750\nsbx=1\nsby=2\nsbz=3\n"
+                              "[ポジション]\ntop=50\nleft=60\nheight=700\nwidth=750\nsbx=1\nsby=2\nsbz=33\n"
                               "[ウィンドウ]\nws=0\n")
             .arg(ProgramPath("docs"), ProgramPath("zols/a.zol"));
     }
@@ -69,7 +69,7 @@ TEST_F(StartUp, EveryKeyOfZolIniReachesItsControlOrMember)
     EXPECT_EQ(form->editor().model.backgroundColor(), 0xFFFFFFu);
     EXPECT_DOUBLE_EQ(form->editor().model.gamma(), 1.0) << "a coloured palette draws without gamma";
     EXPECT_EQ(s.registeredPalette, (PaletteParams{255, 1, 2, 3, 4, 5, 6}));
-    EXPECT_EQ((std::array{s.sbx, s.sby, s.sbz}), (std::array{1, 2, 3}));
+    EXPECT_EQ((std::array{s.sbx, s.sby, s.sbz}), (std::array{1, 2, 33}));
     EXPECT_EQ(form->size(), QSize(750, 700));
     EXPECT_EQ(form->pos(), QPoint(60, 50));
     EXPECT_FALSE(form->isMaximized());
