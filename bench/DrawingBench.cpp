@@ -28,7 +28,7 @@ struct Board {
 void BM_DrawFigureBoard(benchmark::State& state)
 {
     Board b;
-    MeasureAgainstMemset(state, [&] { b.model.DrawFigure(-1, 1.0, b.board, false); });
+    MeasureAgainstMemset(state, [&] { b.model.DrawFigure(-1, 1.0, b.board, Background::Fill); });
 }
 
 void BM_DrawFigureCarrying(benchmark::State& state)
@@ -40,7 +40,7 @@ void BM_DrawFigureCarrying(benchmark::State& state)
     MeasureAgainstMemset(state, [&] {
         b.model.MoveSelection(dx, 0);
         dx = -dx;
-        b.model.DrawFigure(-1, 1.0, b.board, false);
+        b.model.DrawFigure(-1, 1.0, b.board, Background::Fill);
     });
 }
 

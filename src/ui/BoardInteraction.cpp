@@ -46,14 +46,14 @@ void TZolForm::pb1MouseDown(Qt::MouseButton button, QPoint at)
             board_.mode = BoardMode::Turning;
         } else if (button == Qt::MiddleButton) {
             model.FlipSelection();
-            model.DrawFigure(-1, 1.0, boardBitmap, false);
+            model.DrawFigure(-1, 1.0, boardBitmap, Background::Fill);
             RepaintBoxes(true, false);
         }
         break;
     case BoardMode::Turning:
         if (button == Qt::LeftButton) {
             model.SnapSelectionAngle();
-            model.DrawFigure(-1, 1.0, boardBitmap, false);
+            model.DrawFigure(-1, 1.0, boardBitmap, Background::Fill);
             RepaintBoxes(true, false);
         }
         break;
@@ -123,7 +123,7 @@ void TZolForm::PickUp(QPoint at)
     }
     if (model.selection() == -1) {
         board_.mode = BoardMode::Idle;
-        model.DrawFigure(-1, 1.0, boardBitmap, false);
+        model.DrawFigure(-1, 1.0, boardBitmap, Background::Fill);
         RepaintBoxes(true, false);
         return;
     }
@@ -131,7 +131,7 @@ void TZolForm::PickUp(QPoint at)
     CaptionInput->setFocus(Qt::OtherFocusReason);
     pb1->setCursor(Qt::BlankCursor);
     board_.shake.Reset({settings.dcxsmin, settings.dcxabsmax, settings.flipsens, settings.fssens});
-    model.DrawFigure(-1, 1.0, boardBitmap, false);
+    model.DrawFigure(-1, 1.0, boardBitmap, Background::Fill);
     RepaintBoxes(true, false);
     CentrePointer();
 }
@@ -155,7 +155,7 @@ void TZolForm::CarryStep()
         model.FlipSelection();
     model.MoveSelection(d.x(), d.y());
     CentrePointer();
-    model.DrawFigure(-1, 1.0, boardBitmap, false);
+    model.DrawFigure(-1, 1.0, boardBitmap, Background::Fill);
     RepaintBoxes(true, false);
 }
 
@@ -164,7 +164,7 @@ void TZolForm::TurnStep()
     // One pixel to the right turns by one unit (half a degree) clockwise.
     model.RotateSelection(pointer_.Position().x() - board_.measureFrom.x());
     CentrePointer();
-    model.DrawFigure(-1, 1.0, boardBitmap, false);
+    model.DrawFigure(-1, 1.0, boardBitmap, Background::Fill);
     RepaintBoxes(true, false);
 }
 

@@ -20,10 +20,7 @@ void TZolForm::RefreshListRows(int first, int count)
 void TZolForm::ShowListFigureInGuide(int i)
 {
     model.RenderBoard(i, boardBitmap, guideBitmap, antialias());
-    scratchB = model.GetCurrentFigure();
-    model.LoadFigure(i);
-    TakeGuideSnapshot();
-    model.SetCurrentFigure(scratchB);
+    guideFigure = model.ParseFigure(i);
 }
 
 void TZolForm::ListClick()
@@ -44,7 +41,7 @@ void TZolForm::EditGoEditExecute()
         return;
     ReleaseShowTable();
     model.LoadFigure(s);
-    model.DrawFigure(-1, 1.0, boardBitmap, false);
+    model.DrawFigure(-1, 1.0, boardBitmap, Background::Fill);
     ShowCaption();
     RepaintBoxes(true, false);
     PushUndo();

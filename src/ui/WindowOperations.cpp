@@ -79,7 +79,7 @@ void TZolForm::RedrawGuide()
 void TZolForm::RedrawBoardFollowingGuide()
 {
     if (GuideLock->isChecked()) {
-        model.DrawFigure(-1, 1.0, boardBitmap, false);
+        model.DrawFigure(-1, 1.0, boardBitmap, Background::Fill);
         RepaintBoxes(true, false);
         return;
     }
@@ -94,7 +94,7 @@ void TZolForm::RedrawBoard()
         DrawTableView();
         return;
     }
-    model.DrawFigure(-1, 1.0, boardBitmap, false);
+    model.DrawFigure(-1, 1.0, boardBitmap, Background::Fill);
     RepaintBoxes(true, false);
 }
 

@@ -158,7 +158,7 @@ TEST_F(Render, DefaultsToWhitePiecesOnBlackAtFullSize)
     placeScattered();
     model.SetPalette(0x000000, 255, 0, 255, 0, 0, 0);
     QImage expected(512, 512, QImage::Format_RGB32);
-    model.DrawFigure(-1, 1.0, expected, false);
+    model.DrawFigure(-1, 1.0, expected, Background::Fill);
     EXPECT_EQ(image, expected);
     EXPECT_EQ(image.pixel(256, 260), qRgb(255, 255, 255));
 }
@@ -171,7 +171,7 @@ TEST_F(Render, ScaleZoomAndPaletteReachDrawFigure)
     model.setZoomPercent(140);
     usePalette(3, 9);
     QImage expected(154, 154, QImage::Format_RGB32);
-    model.DrawFigure(-1, 0.3, expected, false);
+    model.DrawFigure(-1, 0.3, expected, Background::Fill);
     EXPECT_EQ(image, expected);
 }
 
