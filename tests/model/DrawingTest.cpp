@@ -61,7 +61,16 @@ TEST_P(PenWidth, GrowsToTwoWhenTheDrawingIsEnlarged)
 INSTANTIATE_TEST_SUITE_P(ScaleTimesZoom, PenWidth,
                          ::testing::Values(PenCase{1.0, 100, 1}, PenCase{1.0, 101, 2}, PenCase{1.0, 115, 2},
                                            PenCase{0.125, 100, 1}, PenCase{0.125, 200, 1}, PenCase{1.5, 100, 2},
-                                           PenCase{0.5, 201, 2}, PenCase{2.0, 50, 1}));
+                                           PenCase{0.5, 201, 2}, PenCase{2.0, 50, 1}),
+                         [](const auto& info) {
+                             // "Scale0p125Zoom200": the decimal point spelled p
+                             std::string scale = std::to_string(info.param.scale);
+                             scale.erase(scale.find_last_not_of('0') + 1);
+                             if (scale.back() == '.')
+                                 scale.pop_back();
+                             std::replace(scale.begin(), scale.end(), '.', 'p');
+                             return "Scale" + scale + "Zoom" + std::to_string(info.param.zoom);
+                         });
 
 class Drawing : public ::testing::Test {
 protected:
