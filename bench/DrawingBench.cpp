@@ -1,10 +1,12 @@
-// Redrawing the board (every mouse move while carrying) and rendering board
-// and guide (every drop), against the board-memset baseline.
+// Redrawing the board (every mouse move while carrying), rendering board and
+// guide (every drop), and the guide of a figure handed to the renderer by
+// value (what list-wide work does per figure), against the board-memset
+// baseline.
 
 #include "BoardBaseline.h"
 
+#include "model/FigureRenderer.h"
 #include "model/Random.h"
-#include "model/TangramModel.h"
 
 #include <QImage>
 
@@ -28,7 +30,7 @@ struct Board {
 void BM_DrawFigureBoard(benchmark::State& state)
 {
     Board b;
-    MeasureAgainstMemset(state, [&] { b.model.DrawFigure(-1, 1.0, b.board, false); });
+    MeasureAgainstMemset(state, [&] { b.model.DrawFigure(-1, 1.0, b.board, Background::Fill); });
 }
 
 void BM_DrawFigureCarrying(benchmark::State& state)
@@ -40,7 +42,7 @@ void BM_DrawFigureCarrying(benchmark::State& state)
     MeasureAgainstMemset(state, [&] {
         b.model.MoveSelection(dx, 0);
         dx = -dx;
-        b.model.DrawFigure(-1, 1.0, b.board, false);
+        b.model.DrawFigure(-1, 1.0, b.board, Background::Fill);
     });
 }
 
@@ -51,10 +53,25 @@ void BM_RenderBoardAntialias(benchmark::State& state)
     MeasureAgainstMemset(state, [&] { b.model.RenderBoard(-1, b.board, b.guide, true); });
 }
 
+// The piece polygons are computed from the figure on every call here, where
+// the board figure's are kept in the model.
+void BM_RendererGuideOfAFigure(benchmark::State& state)
+{
+    Board b;
+    b.model.SetGamma(2.2);
+    const Figure figure = b.model.currentFigure();
+    const FigureRenderer renderer(b.model);
+    MeasureAgainstMemset(state, [&] {
+        renderer.DrawFigure(figure, 1.0, b.board, Background::Fill);
+        renderer.ReduceBoard(b.board, b.guide, GuideReduction::Antialias);
+    });
+}
+
 } // namespace
 
 BENCHMARK(BM_DrawFigureBoard);
 BENCHMARK(BM_DrawFigureCarrying);
 BENCHMARK(BM_RenderBoardAntialias);
+BENCHMARK(BM_RendererGuideOfAFigure);
 
 } // namespace zol::bench

@@ -4,7 +4,7 @@
 #include "cli/Commands.h"
 #include "cli/FigureArgument.h"
 #include "cli/PaletteOptions.h"
-#include "model/TangramModel.h"
+#include "model/FigureRenderer.h"
 
 #include <QImage>
 
@@ -28,24 +28,22 @@ void RefuseMixedOptions(const Arguments& arguments)
             throw UsageError(std::string(option) + " applies only to --guide");
 }
 
-QImage DrawBoard(const Arguments& arguments, TangramModel& model)
+QImage DrawBoard(const Arguments& arguments, const TangramModel& model)
 {
     const double scale = arguments.real("--scale", 1.0);
     if (!(scale > 0.0 && scale <= MaxScale) || std::lround(BoardSize * scale) < 1)
         throw UsageError("--scale must lie above 0 and at most 16, and give at least one pixel");
     const int side = static_cast<int>(std::lround(BoardSize * scale));
     QImage bitmap(side, side, QImage::Format_RGB32);
-    model.DrawFigure(-1, scale, bitmap, false);
+    FigureRenderer(model).DrawBoardFigure(scale, bitmap, Background::Fill);
     return bitmap;
 }
 
 QImage DrawGuide(const Arguments& arguments, TangramModel& model)
 {
     model.SetGamma(arguments.real("--gamma", 1.0));
-    QImage board(BoardSize, BoardSize, QImage::Format_RGB32);
-    QImage guide(GuideSize, GuideSize, QImage::Format_RGB32);
-    model.RenderBoard(-1, board, guide, !arguments.has("--no-aa"));
-    return guide;
+    const auto reduction = arguments.has("--no-aa") ? GuideReduction::Stretch : GuideReduction::Antialias;
+    return FigureRenderer(model).Guide(model.currentFigure(), reduction);
 }
 
 } // namespace

@@ -31,13 +31,13 @@ Point TangramModel::RotateVector(int x, int y, int a) const
     return {static_cast<int>((x * c - y * s) / 512), static_cast<int>((x * s + y * c) / 512)};
 }
 
-void TangramModel::transform(int i, Point* out) const
+void TangramModel::FigurePolygon(const Figure& figure, int i, Point* out) const
 {
     const PieceShape& shape = set_.shapes[i];
-    const int x = current_.x[i];
-    const int y = current_.y[i];
-    const int a = current_.angle[i];
-    const double f = current_.flip[i];
+    const int x = figure.x[i];
+    const int y = figure.y[i];
+    const int a = figure.angle[i];
+    const double f = figure.flip[i];
     const Point p = RotateVector(Trunc(shape.pivotX * f), shape.pivotY, a);
     for (int j = 0; j < shape.vertexCount; ++j) {
         const Point q = RotateVector(Trunc(shape.x[j] * f), shape.y[j], a);
@@ -77,7 +77,7 @@ void TangramModel::straightenEdges(Point* pt, int n) const
     }
 }
 
-void TangramModel::UpdatePolygon(int i) { transform(i, polygons_[i].data()); }
+void TangramModel::UpdatePolygon(int i) { FigurePolygon(current_, i, polygons_[i].data()); }
 
 void TangramModel::UpdatePolygons()
 {
@@ -91,7 +91,7 @@ bool TangramModel::PointInRect(int x1, int y1, int x2, int y2, int px, int py)
 }
 
 // Scaling by s, then the zoom about the centre of the drawn area (256 s).
-Point TangramModel::drawnPoint(const Point& p, double s) const
+Point TangramModel::DrawnPoint(const Point& p, double s) const
 {
     const double c = 256 * s;
     const int sx = Trunc(p.x * s);
@@ -109,7 +109,7 @@ Rect TangramModel::FigureBounds(double s)
     Rect r{127, 127, 0, 0};
     for (int i = 0; i < set_.pieceCount; ++i) {
         for (int j = 0; j < polygonSize(i); ++j) {
-            const Point p = drawnPoint(polygons_[i][j], s);
+            const Point p = DrawnPoint(polygons_[i][j], s);
             r.left = std::min(r.left, p.x);
             r.right = std::max(r.right, p.x);
             r.top = std::min(r.top, p.y);

@@ -1,4 +1,4 @@
-#include "model/TangramModel.h"
+#include "model/FigureRenderer.h"
 
 #include <QImage>
 
@@ -36,14 +36,12 @@ void TangramModel::PickPiece(int x, int y, QImage& bitmap, bool select)
     ClearSelection();
     // Paint every piece in a colour that is its own index; the pixel names the
     // topmost piece there, as the user sees it (zoom included).
-    const ColorRef background = background_;
-    const auto colours = pieceColors_;
-    background_ = 0xFFFFFF;
+    std::array<ColorRef, MaxPieces> indexColours{};
     for (int i = 0; i < MaxPieces; ++i)
-        pieceColors_[i] = static_cast<ColorRef>(i);
-    DrawFigure(-1, 1.0, bitmap, false);
-    background_ = background;
-    pieceColors_ = colours;
+        indexColours[i] = static_cast<ColorRef>(i);
+    FigureRenderer renderer(*this);
+    renderer.UseColours(0xFFFFFF, indexColours);
+    renderer.DrawBoardFigure(1.0, bitmap, Background::Fill);
 
     int hit = -1;
     if (x >= 0 && y >= 0 && x < bitmap.width() && y < bitmap.height()) {

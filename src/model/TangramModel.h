@@ -4,6 +4,7 @@
 // It knows nothing of windows; bitmaps are lent to it by its callers.
 
 #include "model/CommaList.h"
+#include "model/DrawOptions.h"
 #include "model/Figure.h"
 #include "model/PieceSet.h"
 #include "model/TextEncoding.h"
@@ -79,11 +80,17 @@ public:
     void UpdatePolygons();
     int polygonSize(int i) const { return set_.shapes[i].vertexCount; }
     const Point* boardPolygon(int i) const { return polygons_[i].data(); }
+    // Piece i of any figure of the set, as boardPolygon gives it for the board.
+    void FigurePolygon(const Figure& figure, int i, Point* out) const;
+    // A board point as drawn at scale s, zoomed about the drawn area's centre.
+    Point DrawnPoint(const Point& p, double s) const;
     Rect FigureBounds(double s);
     static bool PointInRect(int x1, int y1, int x2, int y2, int px, int py);
 
     // --- drawing ------------------------------------------------------------
-    void DrawFigure(int index, double scale, QImage& bitmap, bool keepBackground);
+    // Figure index (-1 the board figure) through a FigureRenderer. Drawing a
+    // list figure ends the board's selection, as parking the board figure did.
+    void DrawFigure(int index, double scale, QImage& bitmap, Background background);
     void RenderBoard(int index, QImage& board, QImage& guide, bool antialias);
     void SetGamma(double g);
     double gamma() const { return gamma_; }
@@ -92,6 +99,7 @@ public:
     void setZoomPercent(int percent) { zoomPercent_ = percent; }
     // The colour the workspace colour stands for when drawn (set by the window).
     void setWorkspaceRgb(ColorRef rgb) { workspaceRgb_ = rgb; }
+    ColorRef Resolve(ColorRef c) const { return c == WorkspaceColor ? workspaceRgb_ : c; }
 
     // --- selection and manipulation --------------------------------------------
     void ClearSelection();
@@ -116,16 +124,13 @@ public:
 
 private:
     void InstallSet(const PieceSet& set, const Figure& start);
-    void transform(int i, Point* out) const;
     void straightenEdges(Point* p, int n) const;
-    Point drawnPoint(const Point& p, double s) const;
     void beginGroupTurn();
     void placeGroupFromSnapshot();
     void moveToTop(int piece);
     void moveToBottom(int piece);
     void checkIndex(int i) const;
     void checkInsertIndex(int i) const;
-    uint32_t resolve(ColorRef c) const;
 
     std::array<int, 720> cosine_{};
     std::array<int, 256> gammaTable_{};

@@ -19,7 +19,7 @@ void Editor::ReplaceUndoTop() { undo_->ReplaceTop(model.GetCurrentFigure()); }
 
 void Editor::ResetUndo() { undo_->Reset(model.GetCurrentFigure()); }
 
-void Editor::DrawBoard() { model.DrawFigure(BoardFigure, 1.0, boardBitmap, false); }
+void Editor::DrawBoard() { model.DrawFigure(BoardFigure, 1.0, boardBitmap, Background::Fill); }
 
 void Editor::RenderBoardAndGuide(bool antialias) { model.RenderBoard(BoardFigure, boardBitmap, guideBitmap, antialias); }
 

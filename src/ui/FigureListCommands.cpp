@@ -20,10 +20,7 @@ void TZolForm::RefreshListRows(int first, int count)
 void TZolForm::ShowListFigureInGuide(int i)
 {
     model.RenderBoard(i, boardBitmap, guideBitmap, antialias());
-    scratchB = model.GetCurrentFigure();
-    model.LoadFigure(i);
-    editor_.TakeGuideSnapshot();
-    model.SetCurrentFigure(scratchB);
+    guideFigure = model.ParseFigure(i);
 }
 
 void TZolForm::ListClick()

@@ -44,7 +44,7 @@ void TZolForm::DrawTableView()
                 const int i = s + 5 * r + c;
                 if (i < 0 || i > n - 1)
                     continue;
-                model.DrawFigure(i, 0.125, thumbnail, false);
+                model.DrawFigure(i, 0.125, thumbnail, Background::Fill);
                 const int x = CellPitch * c + 224;
                 painter.drawImage(x, CellPitch * r + 216, thumbnail);
                 painter.drawText(QPoint(x, CellPitch * r + 280 + ascent),

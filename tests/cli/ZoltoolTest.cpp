@@ -1,3 +1,5 @@
+#include "support/CaseNames.h"
+
 #include "model/Palette.h"
 #include "model/Random.h"
 #include "model/TangramModel.h"
@@ -13,6 +15,7 @@
 #include <vector>
 
 using namespace zol;
+using zol::test::NamedByWhat;
 
 namespace {
 
@@ -158,7 +161,7 @@ TEST_F(Render, DefaultsToWhitePiecesOnBlackAtFullSize)
     placeScattered();
     model.SetPalette(0x000000, 255, 0, 255, 0, 0, 0);
     QImage expected(512, 512, QImage::Format_RGB32);
-    model.DrawFigure(-1, 1.0, expected, false);
+    model.DrawFigure(-1, 1.0, expected, Background::Fill);
     EXPECT_EQ(image, expected);
     EXPECT_EQ(image.pixel(256, 260), qRgb(255, 255, 255));
 }
@@ -171,7 +174,7 @@ TEST_F(Render, ScaleZoomAndPaletteReachDrawFigure)
     model.setZoomPercent(140);
     usePalette(3, 9);
     QImage expected(154, 154, QImage::Format_RGB32);
-    model.DrawFigure(-1, 0.3, expected, false);
+    model.DrawFigure(-1, 0.3, expected, Background::Fill);
     EXPECT_EQ(image, expected);
 }
 
@@ -193,6 +196,7 @@ TEST_F(Render, GuideIsTheAntialiasedReductionThroughTheGamma)
 }
 
 struct BadCase {
+    const char* what;
     std::vector<std::string> words;
     const char* says; // a piece of the message
 };
@@ -212,33 +216,38 @@ const std::string Short = Solved.substr(0, Solved.rfind(','));
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, BadInvocation,
-    ::testing::Values(BadCase{{"frobnicate"}, "unknown command"}, BadCase{{"polygons"}, "usage: zoltool polygons"},
-                      BadCase{{"polygons", Solved, "extra"}, "usage"},
-                      BadCase{{"polygons", Short}, "27 numbers"},
-                      BadCase{{"polygons", Solved + ",1"}, "29 numbers"},
-                      BadCase{{"polygons", "1,2,x"}, "bad FIGURE"},
-                      BadCase{{"polygons", Solved + ","}, "bad FIGURE"},
-                      BadCase{{"polygons", Solved.substr(0, Solved.size() - 1) + "2"}, "flip"},
-                      BadCase{{"polygons", "9999999999" + Solved.substr(3)}, "bad FIGURE"},
-                      BadCase{{"polygons", Solved, "--seed", "1"}, "no option --seed"},
-                      BadCase{{"palette", "7"}, "TAG"}, BadCase{{"palette", "-1"}, "TAG"},
-                      BadCase{{"palette", "two"}, "TAG"}, BadCase{{"palette", "2", "--seed"}, "needs a value"},
-                      BadCase{{"palette", "2", "--seed", "-1"}, "--seed"},
-                      BadCase{{"palette", "2", "--seed", "4294967296"}, "--seed"},
-                      BadCase{{"palette", "2", "--seed", "1", "--seed", "2"}, "twice"},
-                      BadCase{{"render", Solved}, "usage"},
-                      BadCase{{"render", Solved, "o.png", "--scale", "0"}, "--scale"},
-                      BadCase{{"render", Solved, "o.png", "--scale", "abc"}, "--scale"},
-                      BadCase{{"render", Solved, "o.png", "--scale", "17"}, "--scale"},
-                      BadCase{{"render", Solved, "o.png", "--scale", "nan"}, "--scale"},
-                      BadCase{{"render", Solved, "o.png", "--zoom", "0"}, "--zoom"},
-                      BadCase{{"render", Solved, "o.png", "--zoom", "1.5"}, "--zoom"},
-                      BadCase{{"render", Solved, "o.png", "--palette", "9"}, "TAG"},
-                      BadCase{{"render", Solved, "o.png", "--gamma", "2"}, "--guide"},
-                      BadCase{{"render", Solved, "o.png", "--no-aa"}, "--guide"},
-                      BadCase{{"render", Solved, "o.png", "--guide", "--scale", "2"}, "--scale"},
-                      BadCase{{"render", Solved, "o.png", "--guide", "--gamma", "x"}, "--gamma"},
-                      BadCase{{"render", "1,2", "o.png"}, "bad FIGURE"}));
+    ::testing::Values(
+        BadCase{"unknown command", {"frobnicate"}, "unknown command"},
+        BadCase{"polygons without figure", {"polygons"}, "usage: zoltool polygons"},
+        BadCase{"polygons extra operand", {"polygons", Solved, "extra"}, "usage"},
+        BadCase{"figure of 27 numbers", {"polygons", Short}, "27 numbers"},
+        BadCase{"figure of 29 numbers", {"polygons", Solved + ",1"}, "29 numbers"},
+        BadCase{"figure not numbers", {"polygons", "1,2,x"}, "bad FIGURE"},
+        BadCase{"figure ends in comma", {"polygons", Solved + ","}, "bad FIGURE"},
+        BadCase{"flip 2", {"polygons", Solved.substr(0, Solved.size() - 1) + "2"}, "flip"},
+        BadCase{"figure number overflows", {"polygons", "9999999999" + Solved.substr(3)}, "bad FIGURE"},
+        BadCase{"option of another command", {"polygons", Solved, "--seed", "1"}, "no option --seed"},
+        BadCase{"palette tag 7", {"palette", "7"}, "TAG"},
+        BadCase{"palette tag minus 1", {"palette", "-1"}, "TAG"},
+        BadCase{"palette tag a word", {"palette", "two"}, "TAG"},
+        BadCase{"seed without value", {"palette", "2", "--seed"}, "needs a value"},
+        BadCase{"negative seed", {"palette", "2", "--seed", "-1"}, "--seed"},
+        BadCase{"seed of 2 to the 32", {"palette", "2", "--seed", "4294967296"}, "--seed"},
+        BadCase{"seed twice", {"palette", "2", "--seed", "1", "--seed", "2"}, "twice"},
+        BadCase{"render without output", {"render", Solved}, "usage"},
+        BadCase{"scale 0", {"render", Solved, "o.png", "--scale", "0"}, "--scale"},
+        BadCase{"scale a word", {"render", Solved, "o.png", "--scale", "abc"}, "--scale"},
+        BadCase{"scale 17", {"render", Solved, "o.png", "--scale", "17"}, "--scale"},
+        BadCase{"scale nan", {"render", Solved, "o.png", "--scale", "nan"}, "--scale"},
+        BadCase{"zoom 0", {"render", Solved, "o.png", "--zoom", "0"}, "--zoom"},
+        BadCase{"zoom a fraction", {"render", Solved, "o.png", "--zoom", "1.5"}, "--zoom"},
+        BadCase{"palette tag 9 to render", {"render", Solved, "o.png", "--palette", "9"}, "TAG"},
+        BadCase{"gamma without guide", {"render", Solved, "o.png", "--gamma", "2"}, "--guide"},
+        BadCase{"no aa without guide", {"render", Solved, "o.png", "--no-aa"}, "--guide"},
+        BadCase{"scale with guide", {"render", Solved, "o.png", "--guide", "--scale", "2"}, "--scale"},
+        BadCase{"gamma a word", {"render", Solved, "o.png", "--guide", "--gamma", "x"}, "--gamma"},
+        BadCase{"render a bad figure", {"render", "1,2", "o.png"}, "bad FIGURE"}),
+    NamedByWhat());
 
 TEST(Zoltool, UsageForNoArgumentsAndForHelp)
 {

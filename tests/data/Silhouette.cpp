@@ -10,7 +10,7 @@ QImage DrawSilhouette(TangramModel& model)
 {
     QImage board(BoardSize, BoardSize, QImage::Format_RGB32);
     model.SetPalette(0xFFFFFF, 0, 0, 0, 0, 0, 0); // white board, black pieces
-    model.DrawFigure(-1, 1.0, board, false);
+    model.DrawFigure(-1, 1.0, board, Background::Fill);
     return board;
 }
 

@@ -33,6 +33,9 @@ inline void Check(bool ok, const QString& what)
     std::printf("ok: %s\n", qPrintable(what));
 }
 
+// A step the test reached: a progress message, not a check.
+inline void Note(const QString& what) { std::printf("-- %s\n", qPrintable(what)); }
+
 inline QString Run(const QString& program, const QStringList& args, int timeoutMs = 30000)
 {
     QProcess p;

@@ -1,10 +1,12 @@
 #include "model/CommaList.h"
+#include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 using namespace zol;
+using zol::test::SpelledName;
 
 namespace {
 
@@ -26,7 +28,8 @@ INSTANTIATE_TEST_SUITE_P(
                       GoodList{"-2147483648,2147483647", {INT32_MIN, INT32_MAX}},
                       GoodList{"007,-0", {7, 0}},
                       // 31 characters is the longest field.
-                      GoodList{std::string(30, '0') + "9", {9}}));
+                      GoodList{std::string(30, '0') + "9", {9}}),
+    [](const auto& info) { return SpelledName(info.param.text); });
 
 class CommaListRefuses : public ::testing::TestWithParam<std::string> {};
 
@@ -35,16 +38,22 @@ TEST_P(CommaListRefuses, WithConversionError)
     EXPECT_THROW(ParseCommaList(GetParam()), ConversionError);
 }
 
-INSTANTIATE_TEST_SUITE_P(EmptyFields, CommaListRefuses, ::testing::Values("", ",", "1,", ",1", "1,,2", " "));
+const auto SpelledText = [](const auto& info) { return SpelledName(info.param); };
+
+INSTANTIATE_TEST_SUITE_P(EmptyFields, CommaListRefuses, ::testing::Values("", ",", "1,", ",1", "1,,2", " "),
+                         SpelledText);
 INSTANTIATE_TEST_SUITE_P(NotIntegers, CommaListRefuses,
                          ::testing::Values("1 ", "1.5", "0x10", "$10", "abc", "+", "-", "1-2", "--1", "+-1", "1e3",
-                                           "１", "12a"));
+                                           "１", "12a"),
+                         SpelledText);
 INSTANTIATE_TEST_SUITE_P(Int32Overflow, CommaListRefuses,
                          ::testing::Values("2147483648", "-2147483649", "99999999999999999999",
-                                           "1,-9223372036854775808"));
+                                           "1,-9223372036854775808"),
+                         SpelledText);
 INSTANTIATE_TEST_SUITE_P(TooLong, CommaListRefuses,
                          ::testing::Values(std::string(31, '0') + "9", // a field of 32 characters
-                                           std::string(4096, '1')));   // a line of 4096 characters
+                                           std::string(4096, '1')),    // a line of 4096 characters
+                         SpelledText);
 
 TEST(CommaList, LineLimitIs4095Characters)
 {

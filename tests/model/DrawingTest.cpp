@@ -1,6 +1,7 @@
 #include "GoldenImage.h"
 #include "ModelFixtures.h"
 
+#include "model/FigureRenderer.h"
 #include "model/Palette.h"
 #include "model/Random.h"
 
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 using namespace zol;
@@ -51,7 +53,7 @@ TEST_P(PenWidth, GrowsToTwoWhenTheDrawingIsEnlarged)
     model.SelectInRect(0, 0, 511, 511); // hollow, so the outline shows alone
     model.setZoomPercent(c.zoom);
     QImage image = Bitmap(int(512 * c.scale));
-    model.DrawFigure(-1, c.scale, image, false);
+    model.DrawFigure(-1, c.scale, image, Background::Fill);
     EXPECT_EQ(EdgeThickness(image, image.height() / 2, WhitePixel), c.penWidth)
         << "scale " << c.scale << " zoom " << c.zoom;
 }
@@ -59,7 +61,16 @@ TEST_P(PenWidth, GrowsToTwoWhenTheDrawingIsEnlarged)
 INSTANTIATE_TEST_SUITE_P(ScaleTimesZoom, PenWidth,
                          ::testing::Values(PenCase{1.0, 100, 1}, PenCase{1.0, 101, 2}, PenCase{1.0, 115, 2},
                                            PenCase{0.125, 100, 1}, PenCase{0.125, 200, 1}, PenCase{1.5, 100, 2},
-                                           PenCase{0.5, 201, 2}, PenCase{2.0, 50, 1}));
+                                           PenCase{0.5, 201, 2}, PenCase{2.0, 50, 1}),
+                         [](const auto& info) {
+                             // "Scale0p125Zoom200": the decimal point spelled p
+                             std::string scale = std::to_string(info.param.scale);
+                             scale.erase(scale.find_last_not_of('0') + 1);
+                             if (scale.back() == '.')
+                                 scale.pop_back();
+                             std::replace(scale.begin(), scale.end(), '.', 'p');
+                             return "Scale" + scale + "Zoom" + std::to_string(info.param.zoom);
+                         });
 
 class Drawing : public ::testing::Test {
 protected:
@@ -76,7 +87,7 @@ protected:
     QImage draw()
     {
         QImage image = Bitmap(BoardSize);
-        model.DrawFigure(-1, 1.0, image, false);
+        model.DrawFigure(-1, 1.0, image, Background::Fill);
         return image;
     }
     QRgb colour(int piece) const { return ToRgb(model.pieceColor(piece)); }
@@ -125,7 +136,7 @@ TEST_F(Drawing, SelectedPiecesShowOnlyTheirOutline)
 TEST_F(Drawing, KeepBackgroundDrawsOverWhatIsThere)
 {
     QImage image = Bitmap(BoardSize);
-    model.DrawFigure(-1, 1.0, image, true);
+    model.DrawFigure(-1, 1.0, image, Background::Keep);
     EXPECT_EQ(image.pixel(0, 0), qRgb(1, 2, 3));
     EXPECT_EQ(image.pixel(105, 105), colour(0));
 }
@@ -158,7 +169,7 @@ TEST_F(Drawing, ListFigureIsDrawnWithoutDisturbingTheBoard)
     const ModelState board = Capture(model);
 
     QImage listed = Bitmap(BoardSize);
-    model.DrawFigure(0, 1.0, listed, false);
+    model.DrawFigure(0, 1.0, listed, Background::Fill);
     EXPECT_EQ(listed.pixel(305, 305), colour(0)); // filled: list figures carry no selection
     EXPECT_EQ(listed.pixel(105, 105), Black);
 
@@ -167,16 +178,24 @@ TEST_F(Drawing, ListFigureIsDrawnWithoutDisturbingTheBoard)
     EXPECT_EQ(Capture(model), expected);
 }
 
-TEST_F(Drawing, BadListIndexOrLineDrawsNothingAndKeepsTheBoard)
+// The background goes down first: a list line that cannot be drawn leaves an
+// empty picture, not the one the bitmap showed before.
+TEST_F(Drawing, BadListIndexOrLineLeavesTheBackgroundAndKeepsTheBoard)
 {
     std::vector<std::string> lines = model.figureLines();
     lines.push_back("caption");
     lines.push_back("1,2,3");
     model.SetFigureLines(lines, TextEncoding::Cp932);
+    model.SelectInRect(99, 99, 101, 101);
     const ModelState board = Capture(model);
-    QImage image = Bitmap(BoardSize);
-    EXPECT_THROW(model.DrawFigure(1, 1.0, image, false), std::out_of_range);
-    EXPECT_THROW(model.DrawFigure(0, 1.0, image, false), ConversionError);
+    QImage outOfRange = Bitmap(BoardSize);
+    EXPECT_THROW(model.DrawFigure(1, 1.0, outOfRange, Background::Fill), std::out_of_range);
+    QImage malformed = Bitmap(BoardSize);
+    EXPECT_THROW(model.DrawFigure(0, 1.0, malformed, Background::Fill), ConversionError);
+    QImage empty = Bitmap(BoardSize);
+    empty.fill(Black);
+    EXPECT_EQ(outOfRange, empty);
+    EXPECT_EQ(malformed, empty);
     EXPECT_EQ(Capture(model), board);
 }
 
@@ -287,13 +306,17 @@ TEST(Gamma, TableEntries)
 // keep every pixel.
 class RandomFigures : public ::testing::Test {
 protected:
-    void scatter(std::mt19937& rng)
+    Figure randomFigure(std::mt19937& rng) const
     {
         Figure figure = model.currentFigure();
         for (int i = 0; i < 7; ++i)
             figure.setPlacement(i, {int(rng() % 700) - 90, int(rng() % 700) - 90, int(rng() % 720),
                                     rng() % 2 ? 1.0 : -1.0});
-        model.SetCurrentFigure(figure);
+        return figure;
+    }
+    void scatter(std::mt19937& rng)
+    {
+        model.SetCurrentFigure(randomFigure(rng));
         model.SetPalette(0x000000, 0, 128, 128, 256, 128, 128);
     }
     QImage reference(double s)
@@ -329,8 +352,32 @@ TEST_F(RandomFigures, DrawFigurePaintsWhatPlainPolygonCallsPaint)
         const auto [s, zoom] = views[round % 5];
         model.setZoomPercent(zoom);
         QImage drawn = Bitmap(int(512 * s));
-        model.DrawFigure(-1, s, drawn, false);
+        model.DrawFigure(-1, s, drawn, Background::Fill);
         ASSERT_EQ(drawn, reference(s)) << "round " << round;
+    }
+}
+
+// A figure handed to the renderer by value is drawn as it would look on the
+// board without selection marks, while the board figure and its selection stay.
+TEST_F(RandomFigures, RendererDrawsAnyFigureAsTheBoardWouldShowIt)
+{
+    std::mt19937 rng(99);
+    for (int round = 0; round < 20; ++round) {
+        scatter(rng);
+        model.SelectInRect(0, 0, 300, 300);
+        const double s = round % 2 ? 1.0 : 0.125;
+        model.setZoomPercent(round % 4 < 2 ? 100 : 133);
+        const Figure other = randomFigure(rng);
+        TangramModel shown = model;
+        shown.SetCurrentFigure(other);
+        QImage expected = Bitmap(int(512 * s));
+        shown.DrawFigure(-1, s, expected, Background::Fill);
+        const ModelState board = Capture(model);
+
+        QImage drawn = Bitmap(int(512 * s));
+        FigureRenderer(model).DrawFigure(other, s, drawn, Background::Fill);
+        ASSERT_EQ(drawn, expected) << "round " << round;
+        ASSERT_EQ(Capture(model), board) << "round " << round;
     }
 }
 
@@ -397,7 +444,7 @@ protected:
 TEST_F(Pictures, Board)
 {
     QImage board = Bitmap(BoardSize);
-    model.DrawFigure(-1, 1.0, board, false);
+    model.DrawFigure(-1, 1.0, board, Background::Fill);
     EXPECT_TRUE(MatchesGolden(board, "board"));
 }
 
@@ -407,14 +454,14 @@ TEST_F(Pictures, BoardZoomedWithASelectedGroup)
     ASSERT_EQ(model.selection(), -2);
     model.setZoomPercent(115);
     QImage board = Bitmap(BoardSize);
-    model.DrawFigure(-1, 1.0, board, false);
+    model.DrawFigure(-1, 1.0, board, Background::Fill);
     EXPECT_TRUE(MatchesGolden(board, "board-zoom115-group"));
 }
 
 TEST_F(Pictures, Thumbnail)
 {
     QImage cell = Bitmap(64);
-    model.DrawFigure(-1, 0.125, cell, false);
+    model.DrawFigure(-1, 0.125, cell, Background::Fill);
     EXPECT_TRUE(MatchesGolden(cell, "thumbnail"));
 }
 

@@ -1,4 +1,5 @@
 #include "ModelFixtures.h"
+#include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -154,7 +155,8 @@ INSTANTIATE_TEST_SUITE_P(
                       IndexCase{"swap before the start", [](TangramModel& m) { m.SwapFigures(-1, 0); }},
                       IndexCase{"caption past the end", [](TangramModel& m) { m.SetFigureCaption(3, "x"); }},
                       IndexCase{"read caption past the end", [](TangramModel& m) { m.GetFigureCaption(3); }},
-                      IndexCase{"load past the end", [](TangramModel& m) { m.LoadFigure(3); }}));
+                      IndexCase{"load past the end", [](TangramModel& m) { m.LoadFigure(3); }}),
+    NamedByWhat());
 
 TEST_F(FigureList, MalformedPlacementLineLeavesTheBoardAsItWas)
 {

@@ -1,4 +1,5 @@
 #include "ModelFixtures.h"
+#include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -76,16 +77,17 @@ INSTANTIATE_TEST_SUITE_P(
                       {{28, -28}, {28, 52}, {-52, -28}}},
         TransformCase{"vertex slides along its upright incoming edge", SlidesUpright, "90", {100, 100, 0, 1},
                       {{100, 101}, {130, 131}, {160, 100}, {100, 90}}},
-        TransformCase{"and mirrored", SlidesUpright, "90", {100, 100, 0, -1},
+        TransformCase{"upright slide mirrored", SlidesUpright, "90", {100, 100, 0, -1},
                       {{100, 101}, {70, 131}, {40, 100}, {100, 90}}},
         TransformCase{"a slide is seen by the next edge", SlidesLevel, "90", {100, 100, 0, 1},
                       {{101, 100}, {131, 130}, {161, 100}, {90, 100}}},
-        TransformCase{"and mirrored", SlidesLevel, "90", {100, 100, 0, -1},
+        TransformCase{"slide seen by the next edge mirrored", SlidesLevel, "90", {100, 100, 0, -1},
                       {{99, 100}, {69, 130}, {39, 100}, {110, 100}}},
         TransformCase{"turned a quarter", SlidesLevel, "90", {100, 100, 180, 1},
                       {{100, 101}, {70, 131}, {100, 161}, {100, 90}}},
         TransformCase{"short diagonals are left alone", "3,0,0,0,0,20,21,40,0", "90", {0, 0, 0, 1},
-                      {{0, 0}, {20, 21}, {40, 0}}}));
+                      {{0, 0}, {20, 21}, {40, 0}}}),
+    NamedByWhat());
 
 TEST(Geometry, PointInRectTakesCornersInAnyOrderWithBordersIncluded)
 {

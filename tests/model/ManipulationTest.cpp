@@ -221,7 +221,10 @@ INSTANTIATE_TEST_SUITE_P(Angles, SnapSingle,
                                            SnapCase{"90", 634, 630}, SnapCase{"60", 29, 0}, SnapCase{"60", 30, 60},
                                            SnapCase{"1", 397, 397}, SnapCase{"7", 5, 7},
                                            // a step that does not divide the turn wraps past 720
-                                           SnapCase{"7", 719, 1}));
+                                           SnapCase{"7", 719, 1}),
+                         [](const auto& info) {
+                             return "Step" + info.param.step + "Angle" + std::to_string(info.param.angle);
+                         });
 
 TEST_F(Manipulation, SnapTurnsTheGroupSoItsBottomPieceLandsOnTheStep)
 {

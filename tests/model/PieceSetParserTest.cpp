@@ -1,4 +1,5 @@
 #include "ModelFixtures.h"
+#include "support/CaseNames.h"
 
 #include "model/Random.h"
 
@@ -194,6 +195,6 @@ TEST_P(SetParserRefuses, AndLeavesTheModelAsItWas)
     ExpectPolygonsMatchPlacements(model);
 }
 
-INSTANTIATE_TEST_SUITE_P(Limits, SetParserRefuses, ::testing::ValuesIn(BadSets()));
+INSTANTIATE_TEST_SUITE_P(Limits, SetParserRefuses, ::testing::ValuesIn(BadSets()), NamedByWhat());
 
 } // namespace

@@ -126,7 +126,7 @@ void EditorFixture::PlaceOnBoard(const Figure& figure)
 QImage EditorFixture::DrawnBoard()
 {
     QImage image(BoardSize, BoardSize, QImage::Format_RGB32);
-    form->editor().model.DrawFigure(BoardFigure, 1.0, image, false);
+    form->editor().model.DrawFigure(BoardFigure, 1.0, image, Background::Fill);
     return image;
 }
 

@@ -11,7 +11,7 @@ protected:
     QImage Thumbnail(int index)
     {
         QImage image(64, 64, QImage::Format_RGB32);
-        form->editor().model.DrawFigure(index, 0.125, image, false);
+        form->editor().model.DrawFigure(index, 0.125, image, Background::Fill);
         return image;
     }
     QImage Cell(int column, int row) const
