@@ -127,7 +127,6 @@ private:
     void checkInsertIndex(int i) const;
     uint32_t resolve(ColorRef c) const;
 
-    std::array<int, 720> cosine_{};
     std::array<int, 256> gammaTable_{};
     Figure start_;
     Figure snapshot_;
