@@ -82,7 +82,7 @@ QLineEdit* TRpcalForm::addField(const QString& name, const QString& text, QPoint
 
 void TRpcalForm::addLabel(const QStringList& parts, QPoint at, const QList<QLineEdit*>& fields)
 {
-    // Part 0 starts at `at`, each further part right after the field before it.
+    // The first text starts at `at`, each further one right after the field before it.
     for (qsizetype i = 0; i < parts.size(); ++i) {
         auto* label = new QLabel(parts[i], this);
         label->adjustSize();
