@@ -6,7 +6,7 @@ ifneq ($(shell command -v ccache 2>/dev/null),)
 CMAKE_FLAGS += -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 endif
 
-.PHONY: run test build configure bootstrap bench clean
+.PHONY: run test build configure bootstrap bench clean install
 
 bootstrap:
 	@scripts/bootstrap
@@ -25,6 +25,11 @@ test: build
 
 bench: build
 	$(BUILD)/bench/zol_bench
+
+# Installs into PREFIX (/usr/local unless told): make install PREFIX=~/.local
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
 	rm -rf $(BUILD)

@@ -29,6 +29,10 @@ const std::vector<Command>& Commands()
          nullptr, InfoCommand},
         {"save-as", {"IN.zol", "OUT.zol"}, {}, "load IN as the editor opens it and write it to OUT as Save As does",
          nullptr, SaveAsCommand},
+        {"arc", {"N", "START", "END", "CX", "CY", "VX", "VY"}, {},
+         "print N points of the arc from START to END degrees of vector (VX,VY) around (CX,CY) as the arc calculator "
+         "shows them",
+         RunArc},
     };
     return commands;
 }

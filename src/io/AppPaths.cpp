@@ -28,14 +28,18 @@ void SetProgramFolder(const QString& folder)
     ProgramFolderOverride() = folder;
 }
 
+// An installed program lives in <prefix>/bin, its data in <prefix>/share/zol.
+static QString InstalledDataPath(const QString& name)
+{
+    return QDir::cleanPath(QDir(ProgramFolder()).filePath("../share/zol/" + name));
+}
+
 QString DataPath(const QString& name)
 {
-    const QDir program(ProgramFolder());
-    const QString beside = program.filePath(name);
+    const QString beside = QDir(ProgramFolder()).filePath(name);
     if (QFileInfo::exists(beside))
         return beside;
-    // An installed program lives in <prefix>/bin, its data in <prefix>/share/zol.
-    const QString installed = QDir::cleanPath(program.filePath("../share/zol/" + name));
+    const QString installed = InstalledDataPath(name);
     return QFileInfo::exists(installed) ? installed : beside;
 }
 
@@ -51,8 +55,12 @@ QString DocumentFolder()
 
 QString SettingsFilePath()
 {
+    // An installed program's folder is shared by every user, even where the
+    // prefix happens to be writable: its data lies in share/zol, not beside it.
     const QString program = ProgramFolder();
-    if (QFileInfo(program).isWritable())
+    const bool installed = !QFileInfo::exists(QDir(program).filePath("pltes")) &&
+                           QFileInfo(InstalledDataPath("")).isDir();
+    if (!installed && QFileInfo(program).isWritable())
         return QDir(program).filePath("Zol.ini");
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QDir().mkpath(config);

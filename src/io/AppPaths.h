@@ -19,8 +19,9 @@ QString DataPath(const QString& name);
 QString PieceSetFolder();
 QString DocumentFolder();
 
-// Zol.ini beside the program when that folder is writable, else in the user's
-// configuration folder (created when missing).
+// Zol.ini beside the program when that folder is writable and the program is
+// not installed (its data is beside it, or there is no <prefix>/share/zol),
+// else in the user's configuration folder (created when missing).
 QString SettingsFilePath();
 
 // The path as the platform writes it, for captions and messages.

@@ -1,5 +1,7 @@
 #include "model/TangramModel.h"
 
+#include "model/Rotation.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -18,17 +20,14 @@ int Sign(int v) { return v < 0 ? -1 : 1; }
 
 int TangramModel::NormalizeAngle(int a)
 {
-    const int r = a % 720;
-    return r < 0 ? r + 720 : r;
+    return zol::NormalizeAngle(int64_t{a});
 }
 
 Point TangramModel::RotateVector(int x, int y, int a) const
 {
-    a = NormalizeAngle(a);
-    const int64_t c = cosine_[a];
-    const int64_t s = cosine_[(a + 540) % 720];
-    // 64-bit products give the 32-bit results wherever those do not overflow.
-    return {static_cast<int>((x * c - y * s) / 512), static_cast<int>((x * s + y * c) / 512)};
+    // The 64-bit rotation gives the 32-bit results wherever those do not overflow.
+    const Point64 r = Roll(x, y, a);
+    return {static_cast<int>(r.x), static_cast<int>(r.y)};
 }
 
 void TangramModel::FigurePolygon(const Figure& figure, int i, Point* out) const

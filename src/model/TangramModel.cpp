@@ -3,16 +3,12 @@
 #include "model/PlacementLine.h"
 #include "model/Random.h"
 
-#include <cmath>
-#include <numbers>
 #include <stdexcept>
 
 namespace zol {
 
 TangramModel::TangramModel()
 {
-    for (int i = 0; i < 720; ++i)
-        cosine_[i] = static_cast<int>(std::cos(2.0 * std::numbers::pi * i / 720.0) * 512.5);
     zoomPercent_ = 100;
     SetGamma(1.0);
     LoadBuiltInSet();

@@ -132,7 +132,6 @@ private:
     void checkIndex(int i) const;
     void checkInsertIndex(int i) const;
 
-    std::array<int, 720> cosine_{};
     std::array<int, 256> gammaTable_{};
     Figure start_;
     Figure snapshot_;

@@ -1,14 +1,28 @@
 // The arc calculator, the about box and the help.
-// Not built yet: these commands exist with their captions, keys and
-// enabled rules, and do nothing until their work arrives.
 #include "ui/ZolForm.h"
+
+#include "ui/tools/AboutBox.h"
+#include "ui/tools/HelpWindow.h"
+#include "ui/tools/RpcalForm.h"
 
 namespace zol {
 
-void TZolForm::OptRpcalExecute() {}
+// The main window stays hidden while the calculator is open.
+void TZolForm::OptRpcalExecute()
+{
+    hide();
+    TRpcalForm(this).exec();
+    show();
+}
 
-void TZolForm::HelpAboutExecute() {}
+void TZolForm::HelpAboutExecute()
+{
+    TAboutBox(VersionPicturePath(), this).exec();
+}
 
-void TZolForm::HelpQRefferenceExecute() {}
+void TZolForm::HelpQRefferenceExecute()
+{
+    ShowHelp(dialogs_, this);
+}
 
 } // namespace zol

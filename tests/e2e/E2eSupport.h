@@ -137,4 +137,15 @@ inline EditorWindow StartEditor(QProcess& editor, const QString& zol, const QStr
     return {window, QRect(g.value("X"), g.value("Y"), g.value("WIDTH"), g.value("HEIGHT"))};
 }
 
+// Closes the editor through its File menu (Alt+F, then X) and waits for it to end normally.
+inline void CloseThroughFileMenu(QProcess& editor)
+{
+    Key(QStringLiteral("alt+f"));
+    Pause(500);
+    Key(QStringLiteral("x"));
+    if (!editor.waitForFinished(15000))
+        Fail(QStringLiteral("the editor did not close"));
+    Check(editor.exitCode() == 0, QStringLiteral("the editor ended normally"));
+}
+
 } // namespace e2e

@@ -112,13 +112,7 @@ int main(int argc, char** argv)
         rows = rows && HasText(shot, row(i));
     Check(rows && !HasText(shot, row(14)), QStringLiteral("the list shows the 14 captions"));
 
-    // File menu, Exit: Alt+F, then X.
-    Key(QStringLiteral("alt+f"));
-    Pause(500);
-    Key(QStringLiteral("x"));
-    if (!editor.waitForFinished(15000))
-        Fail(QStringLiteral("the editor did not close"));
-    Check(editor.exitCode() == 0, QStringLiteral("the editor ended normally"));
+    CloseThroughFileMenu(editor);
 
     QFile ini(folder.filePath(QStringLiteral("Zol.ini")));
     Check(ini.open(QIODevice::ReadOnly), QStringLiteral("Zol.ini was written beside the program"));

@@ -38,3 +38,18 @@ TEST_F(AppPaths, SettingsGoToTheConfigFolderWhenTheProgramFolderIsNotWritable)
     QDir().mkpath(Path("prefix/bin"));
     EXPECT_EQ(SettingsFilePath(), Path("prefix/bin/Zol.ini"));
 }
+
+TEST_F(AppPaths, AnInstalledProgramKeepsItsSettingsInTheConfigFolderEvenWhenItsFolderIsWritable)
+{
+    QDir().mkpath(Path("prefix/bin"));
+    QDir().mkpath(Path("prefix/share/zol/pltes"));
+    const bool hadConfigHome = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+    const QByteArray savedConfigHome = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", Path("config").toUtf8());
+    const QString installed = SettingsFilePath();
+    QDir().mkpath(Path("prefix/bin/pltes")); // a copy with its data beside it
+    const QString beside = SettingsFilePath();
+    hadConfigHome ? qputenv("XDG_CONFIG_HOME", savedConfigHome) : qunsetenv("XDG_CONFIG_HOME");
+    EXPECT_TRUE(installed.startsWith(Path("config/"))) << installed.toStdString();
+    EXPECT_EQ(beside, Path("prefix/bin/Zol.ini"));
+}

@@ -1,0 +1,144 @@
+// The editor installed into a prefix as a desktop program: the layout of the
+// installed files, the launcher and file types checked with the desktop's own
+// tools, the installed zoltool on an installed sample, and the installed
+// editor started with that sample, its calculator and help opened by their
+// keys, and Zol.ini written in the user's config folder.
+#include "E2eSupport.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+using namespace e2e;
+
+namespace {
+
+QString g_prefix;
+
+QString Installed(const QString& relative) { return QDir(g_prefix).filePath(relative); }
+
+void CheckInstalled(const QStringList& files)
+{
+    for (const QString& file : files)
+        Check(QFileInfo(Installed(file)).isFile(), QStringLiteral("installed ") + file);
+}
+
+// xdotool's ids of the visible windows whose name matches `pattern`.
+QStringList Windows(const QString& pattern)
+{
+    QProcess p;
+    p.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                        QStringLiteral("--name"), pattern});
+    p.waitForFinished(10000);
+    return QString::fromLocal8Bit(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+}
+
+void WaitUntil(const std::function<bool()>& done, const QString& what)
+{
+    for (int i = 0; i < 100; ++i) {
+        if (done()) {
+            Check(true, what);
+            return;
+        }
+        Pause(100);
+    }
+    Fail(QStringLiteral("timed out: ") + what);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc != 4)
+        Fail(QStringLiteral("usage: e2e_install <cmake> <build folder> <screenshot folder>"));
+    g_shots = QString::fromLocal8Bit(argv[3]);
+    QDir().mkpath(g_shots);
+
+    QTemporaryDir home;
+    const QDir root(home.path());
+    g_prefix = root.filePath(QStringLiteral("prefix"));
+    // A desktop of our own: nothing of the user's, the prefix's data first.
+    qputenv("HOME", root.filePath(QStringLiteral("home")).toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", root.filePath(QStringLiteral("config")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", root.filePath(QStringLiteral("data")).toLocal8Bit());
+    qputenv("XDG_DATA_DIRS", (Installed(QStringLiteral("share")) + QStringLiteral(":/usr/share")).toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", root.filePath(QStringLiteral("runtime")).toLocal8Bit());
+    for (const char* desktop : {"XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID"})
+        qunsetenv(desktop);
+    for (const char* folder : {"home", "config", "data", "runtime"})
+        root.mkpath(QString::fromLatin1(folder));
+    QFile::setPermissions(root.filePath(QStringLiteral("runtime")), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                                         QFileDevice::ExeOwner);
+
+    Run(QString::fromLocal8Bit(argv[1]), {QStringLiteral("--install"), QString::fromLocal8Bit(argv[2]),
+                                          QStringLiteral("--prefix"), g_prefix},
+        120000);
+    CheckInstalled({"bin/zol", "bin/zoltool", "share/zol/pltes/tangram7.plt", "share/zol/zols/sample.zol",
+                    "share/zol/help/index.html", "share/zol/pictures/version.bmp", "share/applications/zol.desktop",
+                    "share/mime/packages/zol.xml", "share/icons/hicolor/scalable/apps/zol.svg",
+                    "share/icons/hicolor/16x16/apps/zol.png", "share/icons/hicolor/48x48/apps/zol.png",
+                    "share/icons/hicolor/256x256/apps/zol.png", "share/man/man1/zoltool.1"});
+
+    // The launcher and the file types, as the desktop sees them.
+    Run(QStringLiteral("desktop-file-validate"), {Installed(QStringLiteral("share/applications/zol.desktop"))});
+    Check(true, QStringLiteral("desktop-file-validate accepts zol.desktop"));
+    Run(QStringLiteral("update-mime-database"), {Installed(QStringLiteral("share/mime"))});
+    const QString sample = Installed(QStringLiteral("share/zol/zols/sample.zol"));
+    const QString type = Run(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("filetype"), sample});
+    Check(type == QLatin1String("application/x-zol"), QStringLiteral("a .zol file is application/x-zol: ") + type);
+    const QString pieceSet = Run(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("filetype"),
+                                                              Installed(QStringLiteral("share/zol/pltes/tangram7.plt"))});
+    Check(pieceSet == QLatin1String("application/x-zol-pieceset"), QStringLiteral("a .plt file is application/x-zol-pieceset: ") + pieceSet);
+    const QString opener =
+        Run(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("application/x-zol")});
+    Check(opener == QLatin1String("zol.desktop"), QStringLiteral("the editor opens .zol files: ") + opener);
+    const QString manual = Run(QStringLiteral("man"), {QStringLiteral("-l"), Installed(QStringLiteral("share/man/man1/zoltool.1"))});
+    Check(manual.contains(QLatin1String("zoltool")) && manual.contains(QLatin1String("arc")),
+          QStringLiteral("man shows the zoltool page"));
+
+    // The installed zoltool on the installed sample.
+    const QString info = Run(Installed(QStringLiteral("bin/zoltool")), {QStringLiteral("info"), sample});
+    Check(info.contains(QLatin1String("tan")), QStringLiteral("zoltool info reads the installed sample"));
+    const QString arc = Run(Installed(QStringLiteral("bin/zoltool")),
+                            {QStringLiteral("arc"), "5", "0", "90", "0", "0", "100", "0"});
+    Check(arc == QLatin1String("100,0, 92,38, 70,70, 38,92, 0,100,"), QStringLiteral("zoltool arc: ") + arc);
+
+    // The installed editor with the sample, its calculator and its help.
+    QProcess editor;
+    const EditorWindow main = StartEditor(editor, Installed(QStringLiteral("bin/zol")), {sample});
+    Screenshot(QStringLiteral("installed-editor"));
+    Key(QStringLiteral("ctrl+p"));
+    WaitUntil([] { return !Windows(QStringLiteral("円弧上の座標計算機")).isEmpty(); },
+              QStringLiteral("Ctrl+P opens the arc calculator"));
+    WaitUntil([&] { return !Windows(QStringLiteral("^Zol editor$")).contains(main.id); },
+              QStringLiteral("the main window hides while the calculator is open"));
+    Screenshot(QStringLiteral("calculator"));
+    Key(QStringLiteral("Return"));
+    WaitUntil([&] { return Windows(QStringLiteral("^Zol editor$")).contains(main.id); },
+              QStringLiteral("Enter closes the calculator and the main window comes back"));
+    Xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), main.id});
+    Key(QStringLiteral("F1"));
+    WaitUntil([] { return !Windows(QStringLiteral("ヘルプ ‐ 目次")).isEmpty(); },
+              QStringLiteral("F1 opens the installed help at its contents"));
+    Screenshot(QStringLiteral("help"));
+
+    Xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), main.id});
+    Key(QStringLiteral("alt+h"));
+    Pause(500);
+    Key(QStringLiteral("i"));
+    WaitUntil([] { return !Windows(QStringLiteral("^バージョン情報$")).isEmpty(); },
+              QStringLiteral("the Help menu opens the about box"));
+    Screenshot(QStringLiteral("about"));
+    Key(QStringLiteral("Return"));
+    WaitUntil([] { return Windows(QStringLiteral("^バージョン情報$")).isEmpty(); },
+              QStringLiteral("Enter closes the about box"));
+
+    Xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), main.id});
+    CloseThroughFileMenu(editor);
+    Check(QFileInfo(root.filePath(QStringLiteral("config/Zol editor/Zol.ini"))).isFile(),
+          QStringLiteral("Zol.ini is written in the user's config folder"));
+    Check(!QFileInfo::exists(Installed(QStringLiteral("bin/Zol.ini"))), QStringLiteral("and not beside the program"));
+    return 0;
+}
