@@ -1,4 +1,5 @@
 #include "model/TangramModel.h"
+#include "model/Reduction.h"
 
 #include <QImage>
 #include <QPainter>
@@ -114,19 +115,24 @@ void TangramModel::DrawFigure(int index, double s, QImage& bitmap, bool keepBack
         SetCurrentFigure(parked);
 }
 
-void TangramModel::RenderBoard(int index, QImage& board, QImage& guide, bool antialias)
+void ReduceBoard(const QImage& board, QImage& guide, bool antialias, const std::array<int, 256>& gamma)
 {
-    DrawFigure(index, 1.0, board, false);
     if (board.isNull() || guide.isNull())
         return;
     if (board.depth() == 32 && guide.depth() == 32) {
-        Reduce(board, guide, antialias, gammaTable_);
+        Reduce(board, guide, antialias, gamma);
         return;
     }
     // The reductions work on whole 32-bit pixels; other formats go through copies.
     QImage guide32(guide.size(), QImage::Format_RGB32);
-    Reduce(board.convertToFormat(QImage::Format_RGB32), guide32, antialias, gammaTable_);
+    Reduce(board.convertToFormat(QImage::Format_RGB32), guide32, antialias, gamma);
     guide = guide32.convertToFormat(guide.format());
+}
+
+void TangramModel::RenderBoard(int index, QImage& board, QImage& guide, bool antialias)
+{
+    DrawFigure(index, 1.0, board, false);
+    ReduceBoard(board, guide, antialias, gammaTable_);
 }
 
 
