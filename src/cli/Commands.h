@@ -10,5 +10,6 @@ class Arguments;
 void RunPolygons(const Arguments& arguments, std::ostream& out);
 void RunPalette(const Arguments& arguments, std::ostream& out);
 void RunRender(const Arguments& arguments, std::ostream& out);
+void RunAnimate(const Arguments& arguments, std::ostream& out);
 
 } // namespace zol::cli

@@ -21,7 +21,24 @@ QImage ReadPicture(const QString& path, bool jpeg)
     return jpeg ? ReadJpeg(path) : QImage(path, "BMP");
 }
 
+QImage Fitted(const QImage& picture)
+{
+    if (picture.isNull())
+        return {};
+    if (picture.size() == QSize(BoardSize, BoardSize))
+        return picture.convertToFormat(QImage::Format_RGB32);
+    return picture.scaled(BoardSize, BoardSize, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+        .convertToFormat(QImage::Format_RGB32);
+}
+
 } // namespace
+
+QImage ReadViewerPicture(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const bool jpeg = suffix == QStringLiteral("jpg") || suffix == QStringLiteral("jpeg");
+    return Fitted(jpeg ? ReadJpeg(path) : QImage(path));
+}
 
 int32_t PictureSum(const QImage& picture)
 {
@@ -56,12 +73,9 @@ ViewerBackground LoadViewerBackground(const QString& documentPath, const QString
         if (!QFileInfo(c.path).isFile())
             continue;
         // The first file that exists decides, even when it cannot be read.
-        QImage picture = ReadPicture(c.path, c.jpeg);
-        if (picture.isNull())
+        background.picture = Fitted(ReadPicture(c.path, c.jpeg));
+        if (background.picture.isNull())
             return background;
-        if (picture.size() != QSize(BoardSize, BoardSize))
-            picture = picture.scaled(BoardSize, BoardSize, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        background.picture = picture.convertToFormat(QImage::Format_RGB32);
         const int32_t genuine = c.photo == Photo::A ? PhotoASum : PhotoBSum;
         if (c.photo != Photo::None && PictureSum(background.picture) == genuine)
             background.photo = c.photo;

@@ -23,6 +23,11 @@ struct ViewerBackground {
 // no picture.
 ViewerBackground LoadViewerBackground(const QString& documentPath, const QString& dataFolder, int32_t random);
 
+// A picture file as the viewer uses it: a JPEG (".jpg", ".jpeg") through
+// libjpeg, anything else as a bitmap, stretched to 512 x 512. Null when the
+// file cannot be read.
+QImage ReadViewerPicture(const QString& path);
+
 // The sum of the blue, green and red bytes of every pixel (modulo 2^31), by
 // which the program's own photographs are recognised.
 int32_t PictureSum(const QImage& picture);

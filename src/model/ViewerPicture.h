@@ -12,10 +12,13 @@ class ViewerCanvas {
 public:
     // Takes the document's piece set, palette and zoom; the document itself
     // is never drawn on. The viewer's reduction applies no gamma table.
-    explicit ViewerCanvas(const TangramModel& document);
+    // A scale above 1 draws the board that many times larger and reduces it
+    // to a picture of 128 x scale.
+    explicit ViewerCanvas(const TangramModel& document, int scale = 1);
 
-    // Draws `figure` into the board bitmap, over `background` (a 512 x 512
-    // picture) unless it is null, and reduces the board into the picture.
+    // Draws `figure` into the board bitmap, over `background` (stretched to
+    // the board when it has another size) unless it is null, and reduces the
+    // board into the picture.
     void Draw(const Figure& figure, const QImage* background, bool antialias);
 
     const QImage& picture() const { return picture_; }
@@ -23,8 +26,9 @@ public:
 
 private:
     TangramModel drawing_;
-    QImage board_{BoardSize, BoardSize, QImage::Format_RGB32};
-    QImage picture_{GuideSize, GuideSize, QImage::Format_RGB32};
+    int scale_;
+    QImage board_;
+    QImage picture_;
 };
 
 } // namespace zol
