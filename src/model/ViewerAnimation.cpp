@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <stdexcept>
 
 namespace zol {
 
@@ -20,6 +21,8 @@ constexpr double Travel = 2.0;   // time one piece takes
 ViewerAnimation::ViewerAnimation(const TangramModel& document, int selected)
     : document_(document), count_(document.figureCount()), pieces_(document.pieceCount())
 {
+    if (count_ < 1)
+        throw std::invalid_argument("the slide show needs at least one figure");
     const int first = selected >= 0 && selected < count_ ? selected : 0;
     next_ = Wrap(first + 1);
     from_ = Load(first);

@@ -76,6 +76,11 @@ TEST_F(Slideshow, StartsFromTheFirstFigureWhenNoneIsSelected)
     EXPECT_EQ(IndexOf(a.to()), 1);
 }
 
+TEST_F(Slideshow, RefusesAnEmptyList)
+{
+    EXPECT_THROW(ViewerAnimation(model, 0), std::invalid_argument);
+}
+
 TEST_F(Slideshow, LastFigureMovesTowardTheFirst)
 {
     MakeList(3);
