@@ -158,8 +158,8 @@ def scaled_table(table, quality):
     return [min(255, max(1, (q * scale + 50) // 100)) for q in table]
 
 
-def huffman_codes(spec):
-    counts, symbols = spec
+def huffman_codes(table):
+    counts, symbols = table
     codes, code, k = {}, 0, 0
     for length in range(1, 17):
         for _ in range(counts[length - 1]):
