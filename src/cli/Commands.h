@@ -11,5 +11,6 @@ void RunPolygons(const Arguments& arguments, std::ostream& out);
 void RunPalette(const Arguments& arguments, std::ostream& out);
 void RunRender(const Arguments& arguments, std::ostream& out);
 void RunArc(const Arguments& arguments, std::ostream& out);
+void RunAnimate(const Arguments& arguments, std::ostream& out);
 
 } // namespace zol::cli

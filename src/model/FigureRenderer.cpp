@@ -1,4 +1,5 @@
 #include "model/FigureRenderer.h"
+#include "model/Reduction.h"
 
 #include <QImage>
 #include <QPainter>
@@ -62,6 +63,21 @@ void Reduce(const QImage& board, QImage& guide, GuideReduction reduction, const 
 }
 
 } // namespace
+
+void ReduceBoard(const QImage& board, QImage& guide, bool antialias, const std::array<int, 256>& gamma)
+{
+    if (board.isNull() || guide.isNull())
+        return;
+    const GuideReduction reduction = antialias ? GuideReduction::Antialias : GuideReduction::Stretch;
+    if (board.depth() == 32 && guide.depth() == 32) {
+        Reduce(board, guide, reduction, gamma);
+        return;
+    }
+    // The reductions work on whole 32-bit pixels; other formats go through copies.
+    QImage guide32(guide.size(), QImage::Format_RGB32);
+    Reduce(board.convertToFormat(QImage::Format_RGB32), guide32, reduction, gamma);
+    guide = guide32.convertToFormat(guide.format());
+}
 
 FigureRenderer::FigureRenderer(const TangramModel& model) : model_(model), background_(model.backgroundColor())
 {
@@ -136,16 +152,7 @@ void FigureRenderer::paint(const Figure* listFigure, double s, QImage& image) co
 
 void FigureRenderer::ReduceBoard(const QImage& board, QImage& guide, GuideReduction reduction) const
 {
-    if (board.isNull() || guide.isNull())
-        return;
-    if (board.depth() == 32 && guide.depth() == 32) {
-        Reduce(board, guide, reduction, model_.gammaTable());
-        return;
-    }
-    // The reductions work on whole 32-bit pixels; other formats go through copies.
-    QImage guide32(guide.size(), QImage::Format_RGB32);
-    Reduce(board.convertToFormat(QImage::Format_RGB32), guide32, reduction, model_.gammaTable());
-    guide = guide32.convertToFormat(guide.format());
+    zol::ReduceBoard(board, guide, reduction == GuideReduction::Antialias, model_.gammaTable());
 }
 
 QImage FigureRenderer::Board(const Figure& figure) const

@@ -1,0 +1,122 @@
+// End to end: the active viewer opened from the real menu of the editor.
+//
+//   e2e_viewer <path of zol> <data folder> <folder for screenshots>
+//
+// It opens the viewer with Alt+O, V, sees its 128 x 128 picture change
+// between two screenshots, closes it with Enter and finds the main window
+// back, its board as it was.
+#include "E2eSupport.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+using namespace e2e;
+
+void Copy(const QString& from, const QString& to)
+{
+    QDir().mkpath(QFileInfo(to).absolutePath());
+    if (!QFile::copy(from, to))
+        Fail(QStringLiteral("cannot copy ") + from + QStringLiteral(" to ") + to);
+}
+
+std::optional<QString> VisibleWindow(const QString& name)
+{
+    QProcess p;
+    p.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                        QStringLiteral("--name"), name});
+    p.waitForFinished(10000);
+    const QString out = QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+    if (p.exitCode() != 0 || out.isEmpty())
+        return std::nullopt;
+    return out.section('\n', 0, 0);
+}
+
+QRect Geometry(const QString& window)
+{
+    const auto g = ShellValues(Xdo({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window}));
+    return QRect(g.value("X"), g.value("Y"), g.value("WIDTH"), g.value("HEIGHT"));
+}
+
+QString WaitForWindow(const QString& name, bool visible)
+{
+    for (int k = 0; k < 100; ++k) {
+        const auto found = VisibleWindow(name);
+        if (found.has_value() == visible)
+            return found.value_or(QString());
+        Pause(100);
+    }
+    Fail(QStringLiteral("timed out waiting for window ") + name + (visible ? " to show" : " to go"));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc != 4)
+        Fail(QStringLiteral("usage: e2e_viewer <zol> <data folder> <screenshot folder>"));
+    const QString data = QString::fromLocal8Bit(argv[2]);
+    g_shots = QString::fromLocal8Bit(argv[3]);
+    QDir().mkpath(g_shots);
+
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+
+    QTemporaryDir program;
+    const QDir folder(program.path());
+    const QString zol = folder.filePath(QStringLiteral("zol"));
+    Copy(QString::fromLocal8Bit(argv[1]), zol);
+    QFile::setPermissions(zol, QFile::permissions(zol) | QFileDevice::ExeOwner);
+    for (const QString& set : QDir(data + QStringLiteral("/pltes")).entryList({QStringLiteral("*.plt")}))
+        Copy(data + QStringLiteral("/pltes/") + set, folder.filePath(QStringLiteral("pltes/") + set));
+    for (const char* photo : {"photoA.jpg", "photoB.jpg"})
+        Copy(data + '/' + photo, folder.filePath(photo));
+    const QString document = folder.filePath(QStringLiteral("documents/sample.zol"));
+    Copy(data + QStringLiteral("/zols/sample.zol"), document);
+
+    QProcess editor;
+    const EditorWindow main = StartEditor(editor, zol, {document});
+    Pause(1000);
+    const QImage before = Screenshot(QStringLiteral("editor")).copy(main.frame);
+
+    // Options menu, Active viewer: Alt+O, then V.
+    Key(QStringLiteral("alt+o"));
+    Pause(500);
+    Key(QStringLiteral("v"));
+    const QString viewer = WaitForWindow(QStringLiteral("^Acitve Viewer$"), true);
+    Check(true, QStringLiteral("the viewer opened from the menu"));
+    Check(!VisibleWindow(QStringLiteral("^Zol editor$")), QStringLiteral("the main window is hidden meanwhile"));
+    const QRect frame = Geometry(viewer);
+    Check(frame.size() == QSize(433, 169), QStringLiteral("the viewer is 433 x 169"));
+    const QRect picture(frame.topLeft() + QPoint(40, 16), QSize(128, 128));
+
+    Pause(300);
+    const QImage first = Screenshot(QStringLiteral("viewer-first")).copy(picture);
+    Pause(400);
+    const QImage second = Screenshot(QStringLiteral("viewer-second")).copy(picture);
+    Check(first != second, QStringLiteral("the 128 x 128 picture moves"));
+
+    Xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), viewer});
+    Key(QStringLiteral("Return"));
+    WaitForWindow(QStringLiteral("^Acitve Viewer$"), false);
+    Check(true, QStringLiteral("Enter closed the viewer"));
+    const QString back = WaitForWindow(QStringLiteral("^Zol editor$"), true);
+    Pause(1000);
+    const QRect mainFrame = Geometry(back);
+    const QImage after = Screenshot(QStringLiteral("editor-back")).copy(mainFrame);
+    Check(mainFrame.size() == main.frame.size(), QStringLiteral("the main window came back at its size"));
+    Check(after == before, QStringLiteral("the main window came back as it was"));
+
+    Xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), back});
+    Key(QStringLiteral("alt+f"));
+    Pause(500);
+    Key(QStringLiteral("x"));
+    if (!editor.waitForFinished(15000))
+        Fail(QStringLiteral("the editor did not close"));
+    Check(editor.exitCode() == 0, QStringLiteral("the editor ended normally"));
+    std::printf("all checks passed\n");
+    return 0;
+}
