@@ -139,6 +139,30 @@ TEST_F(DocumentFile, AFileThatCannotBeReadIsAFileErrorAndChangesNothing)
     EXPECT_EQ(model.documentPath(), "新しいファイル");
 }
 
+TEST_F(DocumentFile, OpeningReplacesAChangedDocumentWithAnUnmodifiedOne)
+{
+    // The change was answered "No" (discard) before the open.
+    Write("docs/tan.plt", Replaced(test::Fixture("square.plt"), "square", "tan"));
+    WriteFixture("square.plt", "pltes/square.plt");
+    struct Case {
+        const char* fixture;
+        std::deque<bool> answers;
+    } cases[] = {
+        {"cp932.zol", {}},
+        {"square.zol", {}}, // another set
+        {"old.zol", {false}}, // the version line declined
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fixture);
+        model.StoreFigure(-1);
+        ASSERT_TRUE(model.modified());
+        WriteFixture(c.fixture, "docs/doc.zol");
+        ScriptedPrompter prompter(c.answers);
+        ASSERT_TRUE(Load("docs/doc.zol", prompter));
+        EXPECT_FALSE(model.modified());
+    }
+}
+
 TEST_F(DocumentFile, LoadsTheSetTheDocumentNames)
 {
     WriteFixture("square.plt", "pltes/square.plt");
