@@ -67,6 +67,11 @@ bool LoadPieceSet(TangramModel& model, const QString& name, const QString& curre
 {
     model.setLoadFailed(false);
     const std::optional<QString> path = FindPieceSetFile(name, currentFolder);
+    if (!path && name == QLatin1String(BuiltInSetKey)) {
+        // The built-in set needs no file; a file of its name still comes first.
+        model.LoadBuiltInSet();
+        return true;
+    }
     if (!path)
         return GiveUp(model, prompter, NotFoundMessage);
     const TextLines file = ReadLineFile(*path);

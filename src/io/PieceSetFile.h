@@ -20,7 +20,10 @@ class TangramModel;
 std::optional<QString> FindPieceSetFile(const QString& name, const QString& folder);
 
 // Finds, checks and installs the set called name. currentFolder is searched
-// first: the folder of the file the user last chose in a dialog. Returns false
+// first: the folder of the file the user last chose in a dialog. The built-in
+// set's name installs the built-in set when no file of that name is found
+// (documents made with it name it, and so does a failed file's menu entry
+// after the start-up scan). Returns false
 // when it gives up: the message is shown, the built-in set is installed with an
 // empty list and the load-failed flag is set. A set that does not parse throws
 // ConversionError and leaves the model unchanged; an unreadable file throws

@@ -66,7 +66,7 @@ Figure PlacementsFromValues(const std::vector<int>& values, int pieceCount, int 
 void TangramModel::LoadBuiltInSet()
 {
     static const std::vector<std::string> builtIn = {
-        "tan",
+        BuiltInSetKey,
         "7",
         "3,28,28,0,0,0,80,80,0",
         "3,40,14,0,0,40,40,80,0",

@@ -178,6 +178,23 @@ TEST_F(DocumentFile, LoadsTheSetTheDocumentNames)
     EXPECT_FALSE(model.setChanged()) << "the set was already installed";
 }
 
+TEST_F(DocumentFile, OpensADocumentOfTheBuiltInSetAfterASwitch)
+{
+    WriteFixture("square.plt", "pltes/square.plt");
+    WriteFixture("square.zol", "square.zol");
+    WriteFixture("cp932.zol", "tan.zol");
+    ScriptedPrompter prompter;
+    ASSERT_TRUE(Load("square.zol", prompter));
+    ASSERT_EQ(model.pieceSet().name, "square");
+
+    EXPECT_TRUE(Load("tan.zol", prompter));
+    EXPECT_TRUE(prompter.informed.empty());
+    EXPECT_TRUE(model.setChanged());
+    EXPECT_EQ(model.pieceSet().name, "tan");
+    EXPECT_EQ(model.figureCount(), 2);
+    EXPECT_EQ(model.documentPath(), Path("tan.zol").toStdString());
+}
+
 TEST_F(DocumentFile, GivesUpWhenItsSetCannotBeFound)
 {
     struct Case {

@@ -140,5 +140,19 @@ TEST_F(PieceSetScanProblems, AFileThatGivesUpShowsItsMessageAndTheBuiltInNames)
     EXPECT_TRUE(Shown(Kind::Error).value(0).contains(QStringLiteral("broken.plt")));
 }
 
+TEST_F(PieceSetScanProblems, TheRefusedFilesEntrySwitchesToTheBuiltInSet)
+{
+    MenuItem(QStringLiteral("良"))->trigger();
+    dialogs.clearRecords();
+    const QList<QAction*> items = form->PopupMenuPlt->actions();
+    const auto scanned = std::find_if(items.begin(), items.end(), [](QAction* item) {
+        return item->text() == QStringLiteral("タングラム") && item->data().toInt() >= 0;
+    });
+    ASSERT_NE(scanned, items.end());
+    (*scanned)->trigger();
+    EXPECT_EQ(form->model.pieceSet().name, "tan");
+    EXPECT_TRUE(Shown(Kind::Information).isEmpty()) << Shown(Kind::Information).join('\n');
+}
+
 } // namespace
 } // namespace zol::test
