@@ -3,6 +3,7 @@
 // converting files of the old format, and the list of sets offered in the menu.
 
 #include "io/Prompter.h"
+#include "model/Message.h"
 
 #include <QString>
 
@@ -33,13 +34,22 @@ bool LoadPieceSet(TangramModel& model, const QString& name, const QString& curre
 // LoadPieceSet, then an empty document for the set.
 bool ChangePieceSet(TangramModel& model, const QString& name, const QString& currentFolder, Prompter& prompter);
 
+// A piece-set file that could not be used, and why.
+struct PieceSetFileError {
+    QString path; // as shown to the user
+    Message problem;
+};
+
 // The sets offered in the piece-set menu, sorted by display name without
 // regard to case; setNames[i] belongs to displayNames[i].
 struct PieceSetMenu {
     std::vector<QString> displayNames;
     std::vector<QString> setNames;
-    std::vector<QString> errors; // files that do not parse: left out, reported
+    std::vector<PieceSetFileError> errors; // files that do not parse: left out, reported
 };
+
+// The report of the files a scan left out: a heading, then a line per file.
+QString PieceSetErrorReport(const std::vector<PieceSetFileError>& errors, Language language);
 
 // The folder scanned at start-up: the piece-set folder, or the program folder
 // when there is none.

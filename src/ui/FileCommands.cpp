@@ -7,6 +7,7 @@
 #include "io/DocumentMerge.h"
 #include "io/FileError.h"
 #include "io/TextCodec.h"
+#include "ui/ActionGuard.h"
 #include "ui/DisplayText.h"
 #include "ui/FigureListBox.h"
 
@@ -171,7 +172,7 @@ bool TZolForm::SaveDocumentReporting(const QString& path)
         SaveDocument(model, path);
         return true;
     } catch (const FileError& e) {
-        dialogs_.Error(QString::fromUtf8(e.what()));
+        dialogs_.Error(ErrorText(e));
         return false;
     }
 }

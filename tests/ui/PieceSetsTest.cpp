@@ -137,7 +137,10 @@ TEST_F(PieceSetScanProblems, AFileThatGivesUpShowsItsMessageAndTheBuiltInNames)
     EXPECT_EQ(Shown(Kind::Information), QStringList({QStringLiteral("pltファイルが未対応のバージョンのものでした。")}));
     EXPECT_FALSE(captions.contains(QStringLiteral("壊")));
     EXPECT_EQ(Shown(Kind::Error).size(), 1) << "the file that does not parse is reported";
-    EXPECT_TRUE(Shown(Kind::Error).value(0).contains(QStringLiteral("broken.plt")));
+    const QStringList report = Shown(Kind::Error).value(0).split('\n');
+    ASSERT_EQ(report.size(), 2) << report.join('\n');
+    EXPECT_EQ(report[0], QStringLiteral("次のピース形状ファイルは使えませんでした。"));
+    EXPECT_TRUE(report[1].endsWith(QStringLiteral("broken.plt: 'x' は有効な整数値ではありません。"))) << report[1];
 }
 
 TEST_F(PieceSetScanProblems, TheRefusedFilesEntrySwitchesToTheBuiltInSet)
