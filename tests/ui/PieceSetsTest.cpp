@@ -145,14 +145,18 @@ TEST_F(PieceSetScanProblems, AFileThatGivesUpShowsItsMessageAndTheBuiltInNames)
 
 TEST_F(PieceSetScanProblems, TheRefusedFilesEntrySwitchesToTheBuiltInSet)
 {
-    MenuItem(QStringLiteral("良"))->trigger();
-    dialogs.clearRecords();
     const QList<QAction*> items = form->PopupMenuPlt->actions();
-    const auto scanned = std::find_if(items.begin(), items.end(), [](QAction* item) {
-        return item->text() == QStringLiteral("タングラム") && item->data().toInt() >= 0;
-    });
-    ASSERT_NE(scanned, items.end());
-    (*scanned)->trigger();
+    const auto scanned = [&](const QString& caption) {
+        return std::find_if(items.begin(), items.end(), [&](QAction* item) {
+            return item->text() == caption && item->data().toInt() >= 0;
+        });
+    };
+    ASSERT_NE(scanned(QStringLiteral("良")), items.end());
+    ASSERT_NE(scanned(QStringLiteral("タングラム")), items.end());
+    (*scanned(QStringLiteral("良")))->trigger();
+    ASSERT_EQ(form->model.pieceSet().name, "good");
+    dialogs.clearRecords();
+    (*scanned(QStringLiteral("タングラム")))->trigger();
     EXPECT_EQ(form->model.pieceSet().name, "tan");
     EXPECT_TRUE(Shown(Kind::Information).isEmpty()) << Shown(Kind::Information).join('\n');
 }
