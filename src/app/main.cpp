@@ -2,6 +2,7 @@
 // window and its message loop.
 #include "SingleInstance.h"
 
+#include "ui/ActionGuard.h"
 #include "ui/AppTitle.h"
 #include "ui/BoardPointer.h"
 #include "ui/Fonts.h"
@@ -9,7 +10,9 @@
 #include "ui/ZolForm.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
 
 #include <exception>
 
@@ -23,6 +26,11 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(zol::AppTitle());
+    // Qt's own dialogs and buttons speak Japanese, as the window does. Without
+    // the translation files they stay in English; nothing else changes.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     zol::RegisterFontSubstitutions();
     QApplication::setFont(zol::PixelFont(zol::GothicP, 12));
 
@@ -36,7 +44,7 @@ int main(int argc, char** argv)
         form.show();
         return QApplication::exec();
     } catch (const std::exception& e) {
-        QMessageBox::critical(nullptr, zol::AppTitle(), QString::fromUtf8(e.what()));
+        QMessageBox::critical(nullptr, zol::AppTitle(), zol::ErrorText(e));
         return 1;
     }
 }

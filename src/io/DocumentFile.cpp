@@ -57,7 +57,7 @@ bool LoadDocument(TangramModel& model, const QString& path, const QString& curre
         return false;
     }
     if (file.lines.empty())
-        throw ConversionError("the document names no piece set");
+        throw ConversionError(Message{MessageId::NoSetName, {}});
     const PieceSet& set = model.pieceSet();
     if (!SameText(file.lines.front(), file.encoding, set.name, model.setEncoding())) {
         if (!LoadPieceSet(model, DecodeText(file.lines.front(), file.encoding), currentFolder, prompter))

@@ -38,7 +38,7 @@ std::vector<std::string> InDocumentEncoding(TangramModel& model, const std::vect
         return *recoded;
     auto utf8 = RecodeLines(lines, encoding, TextEncoding::Utf8);
     if (!utf8 || !ConvertDocumentEncoding(model, TextEncoding::Utf8))
-        throw ConversionError("the merged file holds text that cannot be converted without damage");
+        throw ConversionError(Message{MessageId::MergeUnconvertible, {}});
     return *utf8;
 }
 

@@ -3,7 +3,6 @@
 #include "io/AppPaths.h"
 #include "model/TextEncoding.h"
 
-#include <QCollator>
 #include <QDir>
 #include <QFileInfo>
 
@@ -13,11 +12,12 @@ namespace zol {
 
 namespace {
 
-QCollator CaseBlindCollator()
+// Paths that differ in letter case alone name one file on a case-blind file
+// system. Case folding only: a locale's collation would also equate width and
+// kana variants (あ, ア, ｱ), which are different files everywhere.
+bool SamePath(const QString& a, const QString& b)
 {
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    return collator;
+    return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
 // A menu caption shows "&" as the accelerator mark unless doubled.
@@ -32,9 +32,8 @@ void AddToHistory(HistoryList& history, const QString& path)
 {
     if (path.isEmpty() || path == QString::fromStdString(LiteralText(ModelText::NewFile, TextEncoding::Utf8)))
         return;
-    const QCollator collator = CaseBlindCollator();
-    auto match = std::find_if(history.begin(), history.end(),
-                              [&](const QString& entry) { return collator.compare(entry, path) == 0; });
+    auto match =
+        std::find_if(history.begin(), history.end(), [&](const QString& entry) { return SamePath(entry, path); });
     // Without a match the oldest entry makes room.
     if (match == history.end())
         match = history.end() - 1;
@@ -44,13 +43,12 @@ void AddToHistory(HistoryList& history, const QString& path)
 
 std::array<HistoryMenuItem, HistorySize> HistoryMenuItems(const HistoryList& history, const QString& documentFolder)
 {
-    const QCollator collator = CaseBlindCollator();
     const QString folder = QDir::cleanPath(documentFolder);
     std::array<HistoryMenuItem, HistorySize> items;
     for (int i = 0; i < HistorySize; ++i) {
         const QString& entry = history[i];
         const QFileInfo info(entry);
-        const bool inFolder = collator.compare(QDir::cleanPath(info.path()), folder) == 0;
+        const bool inFolder = SamePath(QDir::cleanPath(info.path()), folder);
         const QString name = inFolder ? info.fileName() : DisplayPath(entry);
         items[i] = {'&' + QString::number(i) + ' ' + MenuText(name), !entry.isEmpty()};
     }

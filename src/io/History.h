@@ -11,9 +11,9 @@ inline constexpr int HistorySize = 10;
 // Entry 0 is the most recent; an empty entry is an empty slot.
 using HistoryList = std::array<QString, HistorySize>;
 
-// Puts path on top; an entry equal to it without regard to case (in the user's
-// locale) moves up rather than appearing twice, and the oldest falls off. A new
-// document (no path, or "新しいファイル") is not entered.
+// Puts path on top; an entry equal to it but for letter case moves up rather
+// than appearing twice, and the oldest falls off. A new document (no path, or
+// "新しいファイル") is not entered.
 void AddToHistory(HistoryList& history, const QString& path);
 
 struct HistoryMenuItem {

@@ -13,10 +13,9 @@ namespace {
 
 constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
 
-[[noreturn]] void Fail(const char* what, const QString& path, const QString& reason)
+[[noreturn]] void Fail(MessageId what, const QString& path, const QString& reason)
 {
-    const QString text = QString::fromUtf8(what) + '\n' + DisplayPath(path) + '\n' + reason;
-    throw FileError(text.toStdString());
+    throw FileError(Message{what, {DisplayPath(path).toStdString(), reason.toStdString()}});
 }
 
 } // namespace
@@ -61,10 +60,10 @@ std::string ReadFileBytes(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        Fail("ファイルを読み込めませんでした。", path, file.errorString());
+        Fail(MessageId::ReadFailed, path, file.errorString());
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        Fail("ファイルを読み込めませんでした。", path, file.errorString());
+        Fail(MessageId::ReadFailed, path, file.errorString());
     return data.toStdString();
 }
 
@@ -72,17 +71,17 @@ void WriteFileAtomically(const QString& path, const std::string& bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        Fail("ファイルを保存できませんでした。", path, file.errorString());
+        Fail(MessageId::WriteFailed, path, file.errorString());
     // commit() does not notice a failure of the final flush of its buffer (a
     // full disk), so the flush is checked here before the rename.
     const qint64 size = static_cast<qint64>(bytes.size());
     if (file.write(bytes.data(), size) != size || !file.flush()) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        Fail("ファイルを保存できませんでした。", path, reason);
+        Fail(MessageId::WriteFailed, path, reason);
     }
     if (!file.commit())
-        Fail("ファイルを保存できませんでした。", path, file.errorString());
+        Fail(MessageId::WriteFailed, path, file.errorString());
 }
 
 TextLines ReadLineFile(const QString& path)

@@ -67,6 +67,11 @@ bool LoadPieceSet(TangramModel& model, const QString& name, const QString& curre
 {
     model.setLoadFailed(false);
     const std::optional<QString> path = FindPieceSetFile(name, currentFolder);
+    if (!path && name == QLatin1String(BuiltInSetKey)) {
+        // The built-in set needs no file; a file of its name still comes first.
+        model.LoadBuiltInSet();
+        return true;
+    }
     if (!path)
         return GiveUp(model, prompter, NotFoundMessage);
     const TextLines file = ReadLineFile(*path);
@@ -92,6 +97,14 @@ bool ChangePieceSet(TangramModel& model, const QString& name, const QString& cur
     return loaded;
 }
 
+QString PieceSetErrorReport(const std::vector<PieceSetFileError>& errors, Language language)
+{
+    QString report = QString::fromStdString(MessageText({MessageId::PieceSetErrors, {}}, language));
+    for (const PieceSetFileError& error : errors)
+        report += '\n' + error.path + ": " + QString::fromStdString(MessageText(error.problem, language));
+    return report;
+}
+
 QString PieceSetScanFolder()
 {
     const QString folder = PieceSetFolder();
@@ -109,7 +122,7 @@ PieceSetMenu ScanPieceSets(TangramModel& model, const QString& folder, Prompter&
             // A set that gives up leaves the built-in set, whose names it then shows.
             ChangePieceSet(model, QFileInfo(file).completeBaseName(), folder, prompter);
         } catch (const std::runtime_error& e) { // ConversionError, FileError
-            menu.errors.push_back(DisplayPath(dir.filePath(file)) + ": " + QString::fromUtf8(e.what()));
+            menu.errors.push_back({DisplayPath(dir.filePath(file)), MessageOf(e)});
             continue;
         }
         const QString displayName = DecodeText(model.pieceSet().displayName, model.setEncoding());

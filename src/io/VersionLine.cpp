@@ -19,7 +19,8 @@ void OfferVersionLine(const QString& path, const TextLines& file, const char* qu
     try {
         WriteLineFile(path, rewritten);
     } catch (const FileError& e) {
-        prompter.Inform(e.what());
+        // The prompter speaks to the user of the editor, in Japanese.
+        prompter.Inform(ErrorText(e, Language::Japanese));
     }
 }
 

@@ -6,9 +6,9 @@ namespace zol {
 
 namespace {
 
-[[noreturn]] void Fail(std::string_view what, std::string_view text)
+[[noreturn]] void Fail(MessageId id, std::string_view text)
 {
-    throw ConversionError("'" + std::string(text.substr(0, 40)) + "' " + std::string(what));
+    throw ConversionError(Message{id, {std::string(text.substr(0, 40))}});
 }
 
 } // namespace
@@ -16,7 +16,7 @@ namespace {
 int ParseInteger(std::string_view field)
 {
     if (field.size() > MaxFieldLength)
-        Fail("is too long for a number", field);
+        Fail(MessageId::NumberTooLong, field);
     std::string_view s = field;
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
         s.remove_prefix(1);
@@ -26,21 +26,21 @@ int ParseInteger(std::string_view field)
         s.remove_prefix(1);
     }
     if (s.empty() || s.front() < '0' || s.front() > '9')
-        Fail("is not a valid integer value", field);
+        Fail(MessageId::NotAnInteger, field);
     long long magnitude = 0;
     auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), magnitude);
     if (ec != std::errc() || end != s.data() + s.size())
-        Fail("is not a valid integer value", field);
+        Fail(MessageId::NotAnInteger, field);
     const long long value = negative ? -magnitude : magnitude;
     if (value < INT32_MIN || value > INT32_MAX)
-        Fail("is not a valid integer value", field);
+        Fail(MessageId::NotAnInteger, field);
     return static_cast<int>(value);
 }
 
 std::vector<int> ParseCommaList(std::string_view line)
 {
     if (line.size() > MaxLineLength)
-        throw ConversionError("a line is longer than 4095 characters");
+        throw ConversionError(Message{MessageId::LineTooLong, {}});
     std::vector<int> values;
     size_t start = 0;
     for (;;) {
@@ -48,7 +48,7 @@ std::vector<int> ParseCommaList(std::string_view line)
         const std::string_view field =
             line.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
         if (values.size() == ParseBufferSize)
-            throw ConversionError("a line holds more than 1024 numbers");
+            throw ConversionError(Message{MessageId::TooManyNumbers, {}});
         values.push_back(ParseInteger(field));
         if (comma == std::string_view::npos)
             return values;

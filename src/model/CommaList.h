@@ -1,6 +1,8 @@
 #pragma once
 // The comma-separated integer text form of piece lines and placement lines.
 
+#include "model/Message.h"
+
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -10,9 +12,14 @@ namespace zol {
 
 // Raised by every number parser for text that is not a well-formed integer list.
 // Every command handler catches it and reports it; the model stays consistent.
-class ConversionError : public std::runtime_error {
+class ConversionError : public std::runtime_error, public MessageError {
 public:
-    using std::runtime_error::runtime_error;
+    // what() is the English text; the editor shows the Japanese one.
+    explicit ConversionError(const Message& message)
+        : std::runtime_error(MessageText(message, Language::English)), MessageError(message)
+    {
+    }
+    explicit ConversionError(const std::string& text) : std::runtime_error(text), MessageError(text) {}
 };
 
 inline constexpr int MaxLineLength = 4095;

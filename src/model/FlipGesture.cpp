@@ -1,6 +1,5 @@
 #include "model/FlipGesture.h"
 
-#include <algorithm>
 #include <cstdlib>
 
 namespace zol {
@@ -16,19 +15,20 @@ void FlipGesture::clear()
 void FlipGesture::Reset(const FlipGestureSettings& settings)
 {
     settings_ = settings;
-    // The ring holds 1024 steps; a window outside 1..1024 would read past it.
-    window_ = static_cast<int>(std::clamp<long long>(1LL * settings.flipsens * settings.fssens, 1, 1024));
+    // Only the low ten bits of the window matter, as the ring has 1024 steps:
+    // 0 (or 1024) spans the whole ring and 1 (or 1025) nothing. Unsigned
+    // arithmetic keeps those bits of any product, negative or overflowing.
+    window_ = static_cast<unsigned>(settings.flipsens) * static_cast<unsigned>(settings.fssens) % RingSize;
     clear();
 }
 
 bool FlipGesture::Step(int dx)
 {
-    const int size = static_cast<int>(ring_.size());
     ring_[write_] = dx;
     net_ += dx;
     travel_ += std::llabs(dx);
-    write_ = (write_ + 1) % size;
-    const int old = ring_[((write_ - window_) % size + size) % size];
+    write_ = (write_ + 1) % RingSize;
+    const int old = ring_[(write_ + RingSize - window_) % RingSize];
     net_ -= old;
     travel_ -= std::llabs(old);
     if (std::llabs(net_) < settings_.dcxsmin && travel_ > settings_.dcxabsmax) {

@@ -23,9 +23,10 @@ public:
 private:
     void clear();
 
-    std::array<int, 1024> ring_{};
-    int write_ = 0;
-    int window_ = 40;
+    static constexpr unsigned RingSize = 1024;
+    std::array<int, RingSize> ring_{};
+    unsigned write_ = 0;
+    unsigned window_ = 40; // low ten bits of flipsens x fssens
     long long net_ = 0;
     long long travel_ = 0;
     FlipGestureSettings settings_;

@@ -16,6 +16,10 @@ struct PieceShape {
     std::array<int, PolygonCapacity> y{};
 };
 
+// The name of the built-in set: documents of that set name it, though no
+// file holds it.
+inline constexpr const char* BuiltInSetKey = "tan";
+
 struct PieceSet {
     std::string name;        // key of documents and of the .plt file name
     int pieceCount = 0;

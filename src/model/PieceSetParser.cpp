@@ -6,10 +6,10 @@ namespace zol {
 
 namespace {
 
-void CheckBound(int value, const char* what)
+void CheckBound(int value, MessageId outOfRange)
 {
     if (value < -CoordinateLimit || value > CoordinateLimit)
-        throw ConversionError(std::string(what) + " " + std::to_string(value) + " is out of range");
+        throw ConversionError(Message{outOfRange, {std::to_string(value)}});
 }
 
 PieceShape ParsePieceLine(const std::string& line)
@@ -18,18 +18,18 @@ PieceShape ParsePieceLine(const std::string& line)
     PieceShape shape;
     shape.vertexCount = v[0];
     if (shape.vertexCount < 1 || shape.vertexCount > MaxVertices)
-        throw ConversionError("a piece has " + std::to_string(v[0]) + " vertices; 1 to 63 are allowed");
+        throw ConversionError(Message{MessageId::VertexCount, {std::to_string(v[0])}});
     if (v.size() < 3 + 2 * static_cast<size_t>(shape.vertexCount))
-        throw ConversionError("a piece line holds too few numbers for its vertices");
+        throw ConversionError(Message{MessageId::PieceLineTooShort, {}});
     shape.pivotX = v[1];
     shape.pivotY = v[2];
-    CheckBound(shape.pivotX, "a pivot coordinate");
-    CheckBound(shape.pivotY, "a pivot coordinate");
+    CheckBound(shape.pivotX, MessageId::PivotOutOfRange);
+    CheckBound(shape.pivotY, MessageId::PivotOutOfRange);
     for (int j = 0; j < shape.vertexCount; ++j) {
         shape.x[j] = v[3 + 2 * j];
         shape.y[j] = v[4 + 2 * j];
-        CheckBound(shape.x[j], "a vertex coordinate");
-        CheckBound(shape.y[j], "a vertex coordinate");
+        CheckBound(shape.x[j], MessageId::VertexOutOfRange);
+        CheckBound(shape.y[j], MessageId::VertexOutOfRange);
     }
     return shape;
 }
@@ -37,7 +37,7 @@ PieceShape ParsePieceLine(const std::string& line)
 const std::string& LineAt(const std::vector<std::string>& lines, size_t i)
 {
     if (i >= lines.size())
-        throw ConversionError("the piece set ends after " + std::to_string(lines.size()) + " lines");
+        throw ConversionError(Message{MessageId::SetEndsEarly, {std::to_string(lines.size())}});
     return lines[i];
 }
 
@@ -46,15 +46,15 @@ const std::string& LineAt(const std::vector<std::string>& lines, size_t i)
 Figure PlacementsFromValues(const std::vector<int>& values, int pieceCount, int offset)
 {
     if (values.size() < 4 * static_cast<size_t>(pieceCount))
-        throw ConversionError("a placement line holds " + std::to_string(values.size()) + " numbers; " +
-                              std::to_string(4 * pieceCount) + " are needed");
+        throw ConversionError(
+            Message{MessageId::PlacementCount, {std::to_string(values.size()), std::to_string(4 * pieceCount)}});
     Figure figure;
     for (int i = 0; i < pieceCount; ++i) {
         for (int k = 0; k < 3; ++k)
-            CheckBound(values[4 * i + k], "a placement value");
+            CheckBound(values[4 * i + k], MessageId::PlacementOutOfRange);
         // Any other flip would squash or stretch the piece instead of mirroring it.
         if (values[4 * i + 3] != 1 && values[4 * i + 3] != -1)
-            throw ConversionError("a flip value must be 1 or -1");
+            throw ConversionError(Message{MessageId::FlipValue, {}});
         figure.x[i] = values[4 * i] + offset;
         figure.y[i] = values[4 * i + 1] + offset;
         figure.angle[i] = values[4 * i + 2];
@@ -66,7 +66,7 @@ Figure PlacementsFromValues(const std::vector<int>& values, int pieceCount, int 
 void TangramModel::LoadBuiltInSet()
 {
     static const std::vector<std::string> builtIn = {
-        "tan",
+        BuiltInSetKey,
         "7",
         "3,28,28,0,0,0,80,80,0",
         "3,40,14,0,0,40,40,80,0",
@@ -89,14 +89,14 @@ void TangramModel::InstallSetLines(const std::vector<std::string>& lines, TextEn
     set.pieceCount = ParseInteger(LineAt(lines, 1));
     const int n = set.pieceCount;
     if (n < 1 || n > MaxPieces)
-        throw ConversionError("a piece set has " + std::to_string(n) + " pieces; 1 to 32 are allowed");
+        throw ConversionError(Message{MessageId::PieceCount, {std::to_string(n)}});
     for (int i = 0; i < n; ++i)
         set.shapes[i] = ParsePieceLine(LineAt(lines, 2 + i));
     Figure start = PlacementsFromValues(ParseCommaList(LineAt(lines, n + 2)), n, StartOffset);
     set.displayName = LineAt(lines, n + 3);
     set.angleStep = ParseInteger(LineAt(lines, n + 4));
     if (set.angleStep < 1 || set.angleStep > CoordinateLimit)
-        throw ConversionError("the angle step must be at least 1");
+        throw ConversionError(Message{MessageId::AngleStep, {}});
 
     setLines_ = lines;
     setEncoding_ = encoding;

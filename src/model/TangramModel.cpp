@@ -1,5 +1,6 @@
 #include "model/TangramModel.h"
 
+#include "model/Message.h"
 #include "model/PlacementLine.h"
 #include "model/Random.h"
 
@@ -19,13 +20,13 @@ TangramModel::TangramModel()
 void TangramModel::checkIndex(int i) const
 {
     if (i < 0 || i >= figureCount_)
-        throw std::out_of_range("List index out of bounds (" + std::to_string(i) + ")");
+        throw ListIndexError(i);
 }
 
 void TangramModel::checkInsertIndex(int i) const
 {
     if (i > figureCount_)
-        throw std::out_of_range("List index out of bounds (" + std::to_string(i) + ")");
+        throw ListIndexError(i);
 }
 
 bool TangramModel::hasDocumentFile() const

@@ -1,8 +1,16 @@
 #include "ui/ActionGuard.h"
 
+#include "model/Message.h"
+
 #include <exception>
 
 namespace zol {
+
+QString ErrorText(const std::exception& error)
+{
+    // Conversion, index and file errors carry their text in both languages.
+    return QString::fromStdString(ErrorText(error, Language::Japanese));
+}
 
 bool RunGuarded(Dialogs& dialogs, const std::function<void()>& handler)
 {
@@ -13,8 +21,7 @@ bool RunGuarded(Dialogs& dialogs, const std::function<void()>& handler)
     } catch (const std::bad_alloc&) {
         message = QStringLiteral("メモリが不足しています。");
     } catch (const std::exception& e) {
-        // Conversion errors and index errors carry their own text.
-        message = QString::fromUtf8(e.what());
+        message = ErrorText(e);
     } catch (...) {
         message = QStringLiteral("不明なエラーが発生しました。");
     }

@@ -5,9 +5,13 @@
 
 #include "ui/Dialogs.h"
 
+#include <exception>
 #include <functional>
 
 namespace zol {
+
+// The text the window shows for an error: Japanese where the error has one.
+QString ErrorText(const std::exception& error);
 
 // Runs `handler`; an exception that escapes it is reported with `dialogs`.
 // Returns false when one did.

@@ -150,7 +150,7 @@ bool TZolForm::SaveDocumentReporting(const QString& path)
         SaveDocument(model, path);
         return true;
     } catch (const FileError& e) {
-        dialogs_.Error(QString::fromUtf8(e.what()));
+        dialogs_.Error(ErrorText(e));
         return false;
     }
 }

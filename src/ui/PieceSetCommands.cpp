@@ -10,7 +10,6 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QMenu>
-#include <QStringList>
 
 namespace zol {
 
@@ -19,10 +18,8 @@ void TZolForm::BuildPieceSetMenu()
     pieceSetDialogFolder = PieceSetScanFolder();
     PieceSetMenu menu;
     RunGuarded(dialogs_, [&] { menu = ScanPieceSets(model, pieceSetDialogFolder, prompter_); });
-    if (!menu.errors.empty()) {
-        QStringList errors(menu.errors.begin(), menu.errors.end());
-        dialogs_.Error(errors.join('\n'));
-    }
+    if (!menu.errors.empty())
+        dialogs_.Error(PieceSetErrorReport(menu.errors, Language::Japanese));
     pieceSetNames_ = std::move(menu.setNames);
     for (size_t i = 0; i < menu.displayNames.size(); ++i) {
         // A name is a caption as it stands; "&" marks no accelerator.

@@ -4,6 +4,7 @@
 
 #include "io/AppPaths.h"
 #include "io/FileError.h"
+#include "ui/ActionGuard.h"
 #include "ui/Dialogs.h"
 
 #include <QAction>
@@ -54,7 +55,7 @@ void TZolForm::WriteSettingsFile()
     try {
         WriteSettings(SettingsFilePath(), settings, normal);
     } catch (const FileError& e) {
-        dialogs_.Error(QStringLiteral("設定を保存できませんでした。\n") + QString::fromUtf8(e.what()));
+        dialogs_.Error(QStringLiteral("設定を保存できませんでした。\n") + ErrorText(e));
     }
 }
 

@@ -139,6 +139,30 @@ TEST_F(DocumentFile, AFileThatCannotBeReadIsAFileErrorAndChangesNothing)
     EXPECT_EQ(model.documentPath(), "新しいファイル");
 }
 
+TEST_F(DocumentFile, OpeningReplacesAChangedDocumentWithAnUnmodifiedOne)
+{
+    // The change was answered "No" (discard) before the open.
+    Write("docs/tan.plt", Replaced(test::Fixture("square.plt"), "square", "tan"));
+    WriteFixture("square.plt", "pltes/square.plt");
+    struct Case {
+        const char* fixture;
+        std::deque<bool> answers;
+    } cases[] = {
+        {"cp932.zol", {}},
+        {"square.zol", {}}, // another set
+        {"old.zol", {false}}, // the version line declined
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fixture);
+        model.StoreFigure(-1);
+        ASSERT_TRUE(model.modified());
+        WriteFixture(c.fixture, "docs/doc.zol");
+        ScriptedPrompter prompter(c.answers);
+        ASSERT_TRUE(Load("docs/doc.zol", prompter));
+        EXPECT_FALSE(model.modified());
+    }
+}
+
 TEST_F(DocumentFile, LoadsTheSetTheDocumentNames)
 {
     WriteFixture("square.plt", "pltes/square.plt");
@@ -152,6 +176,23 @@ TEST_F(DocumentFile, LoadsTheSetTheDocumentNames)
 
     ASSERT_TRUE(Load("doc.zol", prompter));
     EXPECT_FALSE(model.setChanged()) << "the set was already installed";
+}
+
+TEST_F(DocumentFile, OpensADocumentOfTheBuiltInSetAfterASwitch)
+{
+    WriteFixture("square.plt", "pltes/square.plt");
+    WriteFixture("square.zol", "square.zol");
+    WriteFixture("cp932.zol", "tan.zol");
+    ScriptedPrompter prompter;
+    ASSERT_TRUE(Load("square.zol", prompter));
+    ASSERT_EQ(model.pieceSet().name, "square");
+
+    EXPECT_TRUE(Load("tan.zol", prompter));
+    EXPECT_TRUE(prompter.informed.empty());
+    EXPECT_TRUE(model.setChanged());
+    EXPECT_EQ(model.pieceSet().name, "tan");
+    EXPECT_EQ(model.figureCount(), 2);
+    EXPECT_EQ(model.documentPath(), Path("tan.zol").toStdString());
 }
 
 TEST_F(DocumentFile, GivesUpWhenItsSetCannotBeFound)

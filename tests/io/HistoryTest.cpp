@@ -1,5 +1,7 @@
 #include "io/History.h"
 
+#include <QLocale>
+
 #include <gtest/gtest.h>
 
 using namespace zol;
@@ -13,6 +15,18 @@ HistoryList Numbered(int count)
         list[i] = QString("/d/%1.zol").arg(i);
     return list;
 }
+
+// The user's locale for the length of a test.
+class InLocale {
+public:
+    explicit InLocale(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~InLocale() { QLocale::setDefault(saved_); }
+    InLocale(const InLocale&) = delete;
+    InLocale& operator=(const InLocale&) = delete;
+
+private:
+    QLocale saved_;
+};
 
 } // namespace
 
@@ -42,6 +56,21 @@ TEST(History, PutsThePathOnTopWithoutDuplicates)
     for (Case& c : cases) {
         AddToHistory(c.before, c.path);
         EXPECT_EQ(c.before, c.after) << c.what;
+    }
+}
+
+TEST(History, KeepsFilesApartThatDifferInMoreThanCase)
+{
+    // A Japanese locale's collation equates width and kana type; file names do not.
+    for (const QLocale& locale : {QLocale(QLocale::Japanese, QLocale::Japan), QLocale::c()}) {
+        SCOPED_TRACE(locale.name().toStdString());
+        const InLocale in(locale);
+        HistoryList list;
+        for (const char* path : {"/d/あ.zol", "/d/ア.zol", "/d/ｱ.zol", "/d/a.zol", "/d/ａ.zol", "/d/Ａ.zol"})
+            AddToHistory(list, QString::fromUtf8(path));
+        const HistoryList expected = {QString::fromUtf8("/d/Ａ.zol"), "/d/a.zol", QString::fromUtf8("/d/ｱ.zol"),
+                                      QString::fromUtf8("/d/ア.zol"), QString::fromUtf8("/d/あ.zol")};
+        EXPECT_EQ(list, expected) << "full-width Ａ differs from ａ in case alone and takes its place";
     }
 }
 

@@ -93,6 +93,27 @@ TEST_F(PieceSetFile, GivesUpWithTheBuiltInSetAndAMessage)
     }
 }
 
+TEST_F(PieceSetFile, TheBuiltInSetNeedsNoFileButAFileOfItsNameWins)
+{
+    WriteFixture("square.plt", "pltes/square.plt");
+    ScriptedPrompter prompter;
+    ASSERT_TRUE(ChangePieceSet(model, "square", {}, prompter));
+    model.StoreFigure(-1);
+
+    EXPECT_TRUE(LoadPieceSet(model, "tan", {}, prompter));
+    EXPECT_EQ(model.pieceSet().name, "tan");
+    EXPECT_EQ(model.pieceCount(), 7);
+    EXPECT_EQ(DisplayName(model), QString::fromUtf8("タングラム"));
+    EXPECT_FALSE(model.loadFailed());
+    EXPECT_EQ(model.figureCount(), 1) << "loading a set leaves the document to its caller";
+    EXPECT_TRUE(prompter.informed.empty());
+
+    Write("pltes/tan.plt", SetFile("tan", "Mine"));
+    EXPECT_TRUE(LoadPieceSet(model, "tan", {}, prompter));
+    EXPECT_EQ(DisplayName(model), "Mine");
+    EXPECT_EQ(model.pieceCount(), 1);
+}
+
 TEST_F(PieceSetFile, OffersToAddTheVersionLineToAnOldFile)
 {
     const std::string old = test::Fixture("square-old.plt");
@@ -167,7 +188,26 @@ TEST_F(PieceSetFile, ScanListsEverySetSortedByDisplayNameWithoutRegardToCase)
     EXPECT_EQ(menu.setNames, (std::vector<QString>{"x1", "x2", "b", "g", "other", "tan"}));
     EXPECT_EQ(prompter.informed, std::vector<std::string>{Unsupported});
     ASSERT_EQ(menu.errors.size(), 1u);
-    EXPECT_TRUE(menu.errors[0].contains("broken.plt")) << menu.errors[0].toStdString();
+    EXPECT_EQ(PieceSetErrorReport(menu.errors, Language::English),
+              "These piece-set files could not be used:\n" + DisplayPath(Path("pltes/broken.plt")) +
+                  ": 'x0' is not a valid integer value");
+    ExpectBuiltInWithEmptyList();
+}
+
+TEST_F(PieceSetFile, TheEntryOfAFailedFileSwitchesToTheBuiltInSet)
+{
+    WriteFixture("square-2.12.plt", "pltes/old.plt");
+    WriteFixture("square.plt", "pltes/square.plt");
+    ScriptedPrompter scan;
+    const PieceSetMenu menu = ScanPieceSets(model, PieceSetScanFolder(), scan);
+    ASSERT_EQ(menu.displayNames, (std::vector<QString>{QString::fromUtf8("タングラム"), QString::fromUtf8("正方形")}));
+
+    ScriptedPrompter prompter;
+    ASSERT_TRUE(ChangePieceSet(model, menu.setNames[1], {}, prompter));
+    model.StoreFigure(-1);
+    EXPECT_TRUE(ChangePieceSet(model, menu.setNames[0], {}, prompter));
+    EXPECT_TRUE(prompter.informed.empty());
+    EXPECT_FALSE(model.loadFailed());
     ExpectBuiltInWithEmptyList();
 }
 

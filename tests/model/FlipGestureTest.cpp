@@ -53,6 +53,44 @@ TEST(FlipGesture, OnlyTheLastWindowMinusOneStepsCount)
     EXPECT_EQ(FlipStep(window4, Shake(60, 100)), 0);
 }
 
+// The 1-based step at which a shake flips, for the steps of each case.
+struct FlipCase {
+    const char* what;
+    FlipGestureSettings settings;
+    std::vector<int> steps;
+    int flipStep;
+};
+
+TEST(FlipGesture, FlipsAtTheStepTheLimitsGive)
+{
+    const FlipCase cases[] = {
+        {"net travel of exactly dcxsmin is a move", {}, {100, -100, 100, -68}, 0},
+        {"one pixel less is a shake", {}, {100, -100, 100, -69}, 4},
+        {"total travel of exactly dcxabsmax is not yet enough", {}, Shake(25, 8), 0},
+        {"the next step passes it", {}, Shake(25, 20), 9},
+    };
+    for (const FlipCase& c : cases)
+        EXPECT_EQ(FlipStep(c.settings, c.steps), c.flipStep) << c.what;
+}
+
+TEST(FlipGesture, OnlyTheLowTenBitsOfTheWindowCount)
+{
+    const FlipCase cases[] = {
+        {"window 0 spans the whole ring", {32, 200, 0, 5}, Shake(30, 20), 7},
+        {"as does window 1024", {32, 200, 1024, 1}, Shake(30, 20), 7},
+        {"window -1 is 1023 steps", {32, 200, -1, 1}, Shake(30, 20), 7},
+        {"window -1023 is 1: nothing", {32, 200, -1023, 1}, Shake(500, 100), 0},
+        {"window 1025 is 1: nothing", {32, 200, 1025, 1}, Shake(500, 100), 0},
+        {"window 1027 is 3", {32, 200, 1027, 1}, {150, 150, -150}, 3},
+        {"a product past the int range keeps its low bits (2^32)", {32, 200, 65536, 65536}, Shake(30, 20), 7},
+        {"the lowest int is a multiple of 1024", {32, 200, INT32_MIN, 1}, Shake(30, 20), 7},
+        {"the highest int is 1023", {32, 200, INT32_MAX, 1}, Shake(30, 20), 7},
+        {"INT32_MAX squared ends in binary 1", {32, 200, INT32_MAX, INT32_MAX}, Shake(500, 100), 0},
+    };
+    for (const FlipCase& c : cases)
+        EXPECT_EQ(FlipStep(c.settings, c.steps), c.flipStep) << c.what;
+}
+
 TEST(FlipGesture, WindowOfOneNeverFlips)
 {
     EXPECT_EQ(FlipStep({32, 200, 1, 1}, Shake(500, 100)), 0);

@@ -86,7 +86,9 @@ INSTANTIATE_TEST_SUITE_P(
         TransformCase{"turned a quarter", SlidesLevel, "90", {100, 100, 180, 1},
                       {{100, 101}, {70, 131}, {100, 161}, {100, 90}}},
         TransformCase{"short diagonals are left alone", "3,0,0,0,0,20,21,40,0", "90", {0, 0, 0, 1},
-                      {{0, 0}, {20, 21}, {40, 0}}}),
+                      {{0, 0}, {20, 21}, {40, 0}}},
+        TransformCase{"legs two apart are no diagonal", "3,0,0,0,0,30,32,60,0", "90", {0, 0, 0, 1},
+                      {{0, 0}, {30, 32}, {60, 0}}}),
     NamedByWhat());
 
 TEST(Geometry, PointInRectTakesCornersInAnyOrderWithBordersIncluded)

@@ -80,6 +80,22 @@ TEST_F(Manipulation, PickSeesTheZoomedPictureAndKeepsThePalette)
     EXPECT_EQ(model.backgroundColor(), 0x000000u);
 }
 
+TEST_F(Manipulation, PickSeesTheBoardUpToItsEdgesAndNothingBeyond)
+{
+    Place(model, 0, 472, 0);   // covers x 472..511, y 0..39
+    Place(model, 1, 0, 472);   // covers x 0..39, y 472..511
+    const struct Case {
+        int x, y, selection;
+    } cases[] = {
+        {511, 10, 0}, {512, 10, -2}, {480, 0, 0}, {480, -1, -2},
+        {0, 480, 1},  {-1, 480, -2}, {10, 511, 1}, {10, 512, -2},
+    };
+    for (const Case& c : cases) {
+        pick(c.x, c.y, true);
+        EXPECT_EQ(model.selection(), c.selection) << c.x << "," << c.y;
+    }
+}
+
 TEST_F(Manipulation, RubberBandSelectsByVertices)
 {
     model.SelectInRect(340, 240, 330, 230); // piece 2's corner (340, 240) alone

@@ -34,7 +34,7 @@ class ActiveViewer : public EditorFixture {
 protected:
     std::unique_ptr<TActVForm> Viewer(int selected, const QString& dataFolder = {})
     {
-        return std::make_unique<TActVForm>(form->model, selected, dataFolder.isEmpty() ? programDir.path() : dataFolder,
+        return std::make_unique<TActVForm>(form->editor().model, selected, dataFolder.isEmpty() ? programDir.path() : dataFolder,
                                            true, dialogs, form.get());
     }
     static void Ticks(TActVForm& v, int n)
@@ -49,11 +49,11 @@ TEST_F(ActiveViewer, OpensFromTheMenuAndLeavesTheMainWindowAsItWas)
     AddFigures({"A", "B", "C", "D"});
     ClickRow(2);
     form->ToolButtonShowTable->trigger();
-    const QImage board = form->boardBitmap;
-    const QImage guide = form->guideBitmap;
-    const std::vector<std::string> lines = form->model.figureLines();
-    const Figure current = form->model.GetCurrentFigure();
-    form->model.setModified(false);
+    const QImage board = form->editor().boardBitmap;
+    const QImage guide = form->editor().guideBitmap;
+    const std::vector<std::string> lines = form->editor().model.figureLines();
+    const Figure current = form->editor().model.GetCurrentFigure();
+    form->editor().model.setModified(false);
     form->UpdateCommandState();
 
     bool seen = false;
@@ -76,13 +76,13 @@ TEST_F(ActiveViewer, OpensFromTheMenuAndLeavesTheMainWindowAsItWas)
     form->OptActiveViewer->trigger();
     ASSERT_TRUE(seen);
     EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(form->boardBitmap, board);
-    EXPECT_EQ(form->guideBitmap, guide);
+    EXPECT_EQ(form->editor().boardBitmap, board);
+    EXPECT_EQ(form->editor().guideBitmap, guide);
     EXPECT_TRUE(form->ToolButtonShowTable->isChecked());
     EXPECT_EQ(form->List->selectedRow(), 2);
-    EXPECT_EQ(form->model.figureLines(), lines);
-    EXPECT_EQ(form->model.GetCurrentFigure(), current);
-    EXPECT_FALSE(form->model.modified());
+    EXPECT_EQ(form->editor().model.figureLines(), lines);
+    EXPECT_EQ(form->editor().model.GetCurrentFigure(), current);
+    EXPECT_FALSE(form->editor().model.modified());
     EXPECT_FALSE(form->windowTitle().contains(QStringLiteral("（変更）")));
 }
 

@@ -294,7 +294,8 @@ TEST_F(FileCommands, AFailedSaveAsKeepsThePathTheHistoryAndTheOldFile)
         form->FileSaveAs->trigger();
     }
     ASSERT_EQ(Shown(Kind::Error).size(), 1);
-    EXPECT_FALSE(Shown(Kind::Error)[0].isEmpty());
+    EXPECT_TRUE(Shown(Kind::Error)[0].startsWith(QStringLiteral("ファイルを保存できませんでした。\n")))
+        << Shown(Kind::Error)[0];
     EXPECT_EQ(ReadBytes(target), Fixture("old.zol"));
     EXPECT_EQ(Path(), path);
     EXPECT_EQ(form->editor().settings.history[0], path);

@@ -56,7 +56,8 @@ TEST_F(Options, MagnificationRedrawsBoardAndGuideAndRefusesNonNumbers)
         form->Copy1PercentageComboBox->setEditText(QString::fromUtf8(text));
         EXPECT_EQ(form->editor().model.zoomPercent(), 150) << text;
         ASSERT_EQ(Shown(Kind::Error).size(), 1) << text;
-        EXPECT_TRUE(Shown(Kind::Error)[0].contains(QStringLiteral("not a valid integer")));
+        EXPECT_TRUE(Shown(Kind::Error)[0].endsWith(QStringLiteral("' は有効な整数値ではありません。")))
+            << Shown(Kind::Error)[0];
     }
     dialogs.clearRecords();
     form->Copy1PercentageComboBox->setEditText(QStringLiteral("0"));

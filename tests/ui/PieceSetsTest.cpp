@@ -137,7 +137,28 @@ TEST_F(PieceSetScanProblems, AFileThatGivesUpShowsItsMessageAndTheBuiltInNames)
     EXPECT_EQ(Shown(Kind::Information), QStringList({QStringLiteral("pltファイルが未対応のバージョンのものでした。")}));
     EXPECT_FALSE(captions.contains(QStringLiteral("壊")));
     EXPECT_EQ(Shown(Kind::Error).size(), 1) << "the file that does not parse is reported";
-    EXPECT_TRUE(Shown(Kind::Error).value(0).contains(QStringLiteral("broken.plt")));
+    const QStringList report = Shown(Kind::Error).value(0).split('\n');
+    ASSERT_EQ(report.size(), 2) << report.join('\n');
+    EXPECT_EQ(report[0], QStringLiteral("次のピース形状ファイルは使えませんでした。"));
+    EXPECT_TRUE(report[1].endsWith(QStringLiteral("broken.plt: 'x' は有効な整数値ではありません。"))) << report[1];
+}
+
+TEST_F(PieceSetScanProblems, TheRefusedFilesEntrySwitchesToTheBuiltInSet)
+{
+    const QList<QAction*> items = form->PopupMenuPlt->actions();
+    const auto scanned = [&](const QString& caption) {
+        return std::find_if(items.begin(), items.end(), [&](QAction* item) {
+            return item->text() == caption && item->data().toInt() >= 0;
+        });
+    };
+    ASSERT_NE(scanned(QStringLiteral("良")), items.end());
+    ASSERT_NE(scanned(QStringLiteral("タングラム")), items.end());
+    (*scanned(QStringLiteral("良")))->trigger();
+    ASSERT_EQ(form->editor().model.pieceSet().name, "good");
+    dialogs.clearRecords();
+    (*scanned(QStringLiteral("タングラム")))->trigger();
+    EXPECT_EQ(form->editor().model.pieceSet().name, "tan");
+    EXPECT_TRUE(Shown(Kind::Information).isEmpty()) << Shown(Kind::Information).join('\n');
 }
 
 } // namespace

@@ -275,7 +275,7 @@ TEST_F(Window, AFailingCommandShowsItsErrorAndChangesNothing)
     form->EditGoEdit->trigger();
 
     ASSERT_EQ(Shown(Kind::Error).size(), 2);
-    EXPECT_TRUE(Shown(Kind::Error)[0].contains(QStringLiteral("not a valid integer"))) << Shown(Kind::Error)[0];
+    EXPECT_EQ(Shown(Kind::Error)[0], QStringLiteral("'x' は有効な整数値ではありません。"));
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), board);
     EXPECT_EQ(form->editor().guideFigure, guide);
     EXPECT_EQ(form->editor().model.figureCount(), 2);

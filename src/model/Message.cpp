@@ -1,0 +1,99 @@
+#include "model/Message.h"
+
+#include <array>
+
+namespace zol {
+
+namespace {
+
+struct Texts {
+    MessageId id;
+    const char* english;
+    const char* japanese;
+};
+
+// English texts read as zoltool reports them after a file name; Japanese texts
+// as the editor's message boxes show them.
+constexpr std::array Table = {
+    Texts{MessageId::Text, "%1", "%1"},
+    Texts{MessageId::NotAnInteger, "'%1' is not a valid integer value", "'%1' は有効な整数値ではありません。"},
+    Texts{MessageId::NumberTooLong, "'%1' is too long for a number", "'%1' は数値としては長すぎます。"},
+    Texts{MessageId::LineTooLong, "a line is longer than 4095 characters", "4095 文字を超える行があります。"},
+    Texts{MessageId::TooManyNumbers, "a line holds more than 1024 numbers", "1024 個を超える数値が並んだ行があります。"},
+    Texts{MessageId::PivotOutOfRange, "a pivot coordinate %1 is out of range", "回転の中心の座標 %1 が範囲外です。"},
+    Texts{MessageId::VertexOutOfRange, "a vertex coordinate %1 is out of range", "頂点の座標 %1 が範囲外です。"},
+    Texts{MessageId::PlacementOutOfRange, "a placement value %1 is out of range", "配置の値 %1 が範囲外です。"},
+    Texts{MessageId::VertexCount, "a piece has %1 vertices; 1 to 63 are allowed",
+          "頂点が %1 個のピースがあります。頂点の数は 1～63 です。"},
+    Texts{MessageId::PieceLineTooShort, "a piece line holds too few numbers for its vertices",
+          "ピースの行の数値が頂点の数に足りません。"},
+    Texts{MessageId::SetEndsEarly, "the piece set ends after %1 lines", "ピースセットが %1 行で終わっています。"},
+    Texts{MessageId::PlacementCount, "a placement line holds %1 numbers; %2 are needed",
+          "配置の行に数値が %1 個しかありません。%2 個必要です。"},
+    Texts{MessageId::FlipValue, "a flip value must be 1 or -1", "裏返しの値は 1 か -1 でなければなりません。"},
+    Texts{MessageId::PieceCount, "a piece set has %1 pieces; 1 to 32 are allowed",
+          "ピースが %1 個のピースセットです。ピースの数は 1～32 です。"},
+    Texts{MessageId::AngleStep, "the angle step must be at least 1", "角度の刻みは 1 以上でなければなりません。"},
+    Texts{MessageId::NoSetName, "the document names no piece set", "ピースセットの名前がないファイルです。"},
+    Texts{MessageId::MergeUnconvertible, "the merged file holds text that cannot be converted without damage",
+          "追加するファイルに、損なわずに変換できない文字があります。"},
+    Texts{MessageId::ListIndex, "List index out of bounds (%1)", "リストのインデックスが範囲を超えています (%1)。"},
+    Texts{MessageId::ReadFailed, "could not read the file\n%1\n%2", "ファイルを読み込めませんでした。\n%1\n%2"},
+    Texts{MessageId::WriteFailed, "could not save the file\n%1\n%2", "ファイルを保存できませんでした。\n%1\n%2"},
+    Texts{MessageId::PieceSetErrors, "These piece-set files could not be used:",
+          "次のピース形状ファイルは使えませんでした。"},
+};
+
+const Texts& Find(MessageId id)
+{
+    for (const Texts& texts : Table)
+        if (texts.id == id)
+            return texts;
+    throw std::logic_error("a message without text");
+}
+
+// Replaces %1 .. %9 in one pass, so a value holding "%2" stays as it is.
+std::string Fill(std::string_view format, const std::vector<std::string>& args)
+{
+    std::string text;
+    for (size_t i = 0; i < format.size(); ++i) {
+        const char c = format[i];
+        if (c == '%' && i + 1 < format.size() && format[i + 1] >= '1' && format[i + 1] <= '9') {
+            const size_t k = static_cast<size_t>(format[i + 1] - '1');
+            if (k < args.size())
+                text += args[k];
+            ++i;
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+std::string MessageText(const Message& message, Language language)
+{
+    const Texts& texts = Find(message.id);
+    return Fill(language == Language::Japanese ? texts.japanese : texts.english, message.args);
+}
+
+Message MessageOf(const std::exception& error)
+{
+    if (const auto* carrier = dynamic_cast<const MessageError*>(&error))
+        return carrier->message();
+    return {MessageId::Text, {error.what()}};
+}
+
+std::string ErrorText(const std::exception& error, Language language)
+{
+    return MessageText(MessageOf(error), language);
+}
+
+ListIndexError::ListIndexError(int index)
+    : std::out_of_range(MessageText({MessageId::ListIndex, {std::to_string(index)}}, Language::English)),
+      MessageError({MessageId::ListIndex, {std::to_string(index)}})
+{
+}
+
+} // namespace zol
