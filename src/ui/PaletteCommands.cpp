@@ -1,14 +1,49 @@
-// Palettes: the fixed colour sets, new random colours, the customisation dialog.
-// Not built yet: these commands exist with their captions, keys and
-// enabled rules, and do nothing until their work arrives.
+// Palettes: the seven fixed colour sets, new random colours of the current
+// set, and the customisation dialog.
 #include "ui/ZolForm.h"
+
+#include "io/AppPaths.h"
+#include "model/Palette.h"
+#include "ui/colour/TColorCustamizeDialog.h"
 
 namespace zol {
 
-void TZolForm::PaletteCSetExecute(int) {}
+void TZolForm::PaletteCSetExecute(int tag)
+{
+    const auto& sets = FixedPalettes();
+    if (tag < 0 || tag >= static_cast<int>(sets.size()))
+        return;
+    ApplyPalette(sets[static_cast<size_t>(tag)].params);
+}
 
-void TZolForm::PaletteColorCustamizeExecute() {}
+void TZolForm::PaletteColorCustamizeExecute()
+{
+    PaletteParams current = settings.palette;
+    current.bgcolor = model.backgroundColor();
+    const PickerBars bars{settings.sbx, settings.sby, settings.sbz};
+    const PaletteCustomisation result = RunColorCustamizeDialog(current, settings.registeredPalette, bars,
+                                                                DataPath(QStringLiteral("rgbdata.txt")), dialogs_, this);
+    // Registering and turning the picker take effect at once, whatever the
+    // dialog's result.
+    settings.registeredPalette = result.registered;
+    settings.sbx = result.pickerBars.sbx;
+    settings.sby = result.pickerBars.sby;
+    settings.sbz = result.pickerBars.sbz;
+    if (result.accepted)
+        ApplyPalette(result.params);
+}
 
-void TZolForm::ToolButtonCSetClick() {}
+void TZolForm::ToolButtonCSetClick()
+{
+    const PaletteParams& p = settings.palette;
+    if (p.hr == 0 && p.sr == 0 && p.vr == 0) {
+        // Nothing random to draw again: the user wants to choose colours.
+        PaletteColorCustamizeExecute();
+        return;
+    }
+    PaletteParams again = p;
+    again.bgcolor = model.backgroundColor();
+    ApplyPalette(again);
+}
 
 } // namespace zol

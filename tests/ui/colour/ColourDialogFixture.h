@@ -2,7 +2,7 @@
 // Shared by the colour dialog tests: a small rgbdata.txt, scripted dialogs,
 // and helpers that read what a widget shows.
 
-#include "ui/ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 
 #include <QColor>
 #include <QImage>

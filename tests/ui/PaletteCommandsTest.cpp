@@ -1,0 +1,110 @@
+// The palette commands of the main window: the fixed sets, new random colours
+// from the palette button, and the customisation dialog.
+#include "EditorFixture.h"
+
+#include "model/Palette.h"
+#include "ui/ShapeWidget.h"
+#include "ui/colour/TColorCustamizeDialog.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <array>
+
+namespace zol::test {
+namespace {
+
+class PaletteCommands : public EditorFixture {
+protected:
+    QAction* SetAction(int tag) const
+    {
+        QAction* const actions[] = {form->PaletteCSetWB,  form->PaletteCSetBW,  form->PaletteCSetBrl2,
+                                    form->PaletteCSetBrl, form->PaletteCSetBrg, form->PaletteCSetBrR,
+                                    form->PaletteCSetTB};
+        return actions[tag];
+    }
+    std::array<ColorRef, 7> PieceColours() const
+    {
+        std::array<ColorRef, 7> c{};
+        for (int i = 0; i < 7; ++i)
+            c[static_cast<size_t>(i)] = form->editor().model.pieceColor(i);
+        return c;
+    }
+    // Closes the customisation dialog the next click opens with `button`.
+    void AnswerCustomisation(const char* button)
+    {
+        QTimer::singleShot(0, [=] {
+            auto* dialog = qobject_cast<TColorCustamizeDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            QTest::mouseClick(dialog->findChild<QWidget*>(QString::fromLatin1(button)), Qt::LeftButton);
+        });
+    }
+};
+
+TEST_F(PaletteCommands, EachFixedSetComesIntoForceWithItsGammaAndFrame)
+{
+    const double configured = form->editor().settings.gamma;
+    const struct {
+        int tag;
+        bool configuredGamma;
+        bool frameVisible;
+    } cases[] = {
+        {0, true, true},   {1, true, true},   {2, false, true}, {3, false, true},
+        {4, false, true},  {5, false, true},  {6, false, false},
+    };
+    for (const auto& c : cases) {
+        SetAction(c.tag)->trigger();
+        const PaletteParams& expected = FixedPalettes()[static_cast<size_t>(c.tag)].params;
+        EXPECT_EQ(form->editor().settings.palette, expected) << c.tag;
+        EXPECT_EQ(form->editor().model.backgroundColor(), expected.bgcolor) << c.tag;
+        EXPECT_EQ(form->editor().model.gamma(), c.configuredGamma ? configured : 1.0) << c.tag;
+        EXPECT_EQ(form->Shape1->penColor() == QColor(Qt::black), c.frameVisible) << c.tag;
+        EXPECT_EQ(form->editor().boardBitmap, DrawnBoard()) << c.tag;
+    }
+}
+
+TEST_F(PaletteCommands, BlackOnWhiteGivesBlackPiecesAndWhiteBoard)
+{
+    form->PaletteCSetWB->trigger();
+    for (ColorRef c : PieceColours())
+        EXPECT_EQ(c, 0x000000u);
+    EXPECT_EQ(form->editor().boardBitmap.pixel(0, 0) & 0xFFFFFFu, 0xFFFFFFu);
+}
+
+TEST_F(PaletteCommands, PaletteButtonDrawsNewColoursOfTheSameSet)
+{
+    form->PaletteCSetBrl->trigger();
+    const PaletteParams green = form->editor().settings.palette;
+    const auto before = PieceColours();
+    form->ToolButtonCSet->click();
+    EXPECT_EQ(form->editor().settings.palette, green);
+    EXPECT_EQ(form->editor().model.backgroundColor(), 0u);
+    EXPECT_NE(PieceColours(), before); // seven random greens twice alike: never in practice
+    EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
+}
+
+TEST_F(PaletteCommands, PaletteButtonWithNothingRandomOpensTheDialog)
+{
+    form->PaletteCSetBW->trigger();
+    const PaletteParams before = form->editor().settings.palette;
+    AnswerCustomisation("CancelBtn");
+    form->ToolButtonCSet->click();
+    EXPECT_EQ(form->editor().settings.palette, before);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(PaletteCommands, CustomisationOkAppliesTheDialogsRecord)
+{
+    form->PaletteCSetBrg->trigger();
+    AnswerCustomisation("OKBtn");
+    form->PaletteColorCustamize->trigger();
+    // Opened on the grape set and confirmed unchanged, the record stays.
+    const PaletteParams grape = FixedPalettes()[4].params;
+    EXPECT_EQ(form->editor().settings.palette, grape);
+    EXPECT_EQ(form->editor().model.backgroundColor(), grape.bgcolor);
+}
+
+} // namespace
+} // namespace zol::test
