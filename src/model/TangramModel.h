@@ -92,6 +92,8 @@ public:
     void setZoomPercent(int percent) { zoomPercent_ = percent; }
     // The colour the workspace colour stands for when drawn (set by the window).
     void setWorkspaceRgb(ColorRef rgb) { workspaceRgb_ = rgb; }
+    // The background as drawn: the workspace colour resolved.
+    ColorRef drawnBackground() const { return resolve(background_); }
 
     // --- selection and manipulation --------------------------------------------
     void ClearSelection();
