@@ -29,6 +29,14 @@ const std::vector<Command>& Commands()
          nullptr, InfoCommand},
         {"save-as", {"IN.zol", "OUT.zol"}, {}, "load IN as the editor opens it and write it to OUT as Save As does",
          nullptr, SaveAsCommand},
+        {"keys", {"DOC.zol", "LEVEL"}, {{"--zoom", "P"}},
+         "print the nuance key of each figure at LEVEL 0, 2 or 4, one decimal integer a line, in document order",
+         RunKeys},
+        {"sort", {"DOC.zol", "caption|nuance0|nuance2|nuance4", "OUT.zol"}, {{"--zoom", "P"}},
+         "sort the figures as the editor does and write the document to OUT as Save As does", RunSort},
+        {"catalogue", {"DOC.zol"}, {{"--palette", "TAG"}, {"--seed", "N"}, {"--no-aa", ""}, {"--zoom", "P"}},
+         "write the HTML catalogue DOC.htm and DOC_files/ beside the document and print the written paths",
+         RunCatalogue},
     };
     return commands;
 }

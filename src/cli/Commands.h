@@ -10,5 +10,9 @@ class Arguments;
 void RunPolygons(const Arguments& arguments, std::ostream& out);
 void RunPalette(const Arguments& arguments, std::ostream& out);
 void RunRender(const Arguments& arguments, std::ostream& out);
+// keys, sort and catalogue: the editor's own sorting and catalogue code.
+void RunKeys(const Arguments& arguments, std::ostream& out);
+void RunSort(const Arguments& arguments, std::ostream& out);
+void RunCatalogue(const Arguments& arguments, std::ostream& out);
 
 } // namespace zol::cli
