@@ -60,13 +60,8 @@ int main(int argc, char** argv)
 
     QProcess editor;
     const EditorWindow started = StartEditor(editor, zol, {});
-    QRect board;
-    const QImage shot = WaitFor(QStringLiteral("start"), [&](const QImage& s) {
-        const auto found = FindBoard(s, started.frame);
-        if (found)
-            board = *found;
-        return found.has_value();
-    });
+    QImage shot;
+    const QRect board = WaitForBoard(started.frame, shot);
     const QRect guide(board.left() - 144, board.top() - 26, 128, 128);
 
     Key(QStringLiteral("ctrl+m"));
