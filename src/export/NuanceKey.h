@@ -12,6 +12,7 @@ namespace zol {
 // those equal to it. The key sums the products of the balances of every pair of
 // cells that are neighbours along a row or a column: high for a smooth outline,
 // lower the more ragged it is. At level 0 it lies within -32512 ... 32512.
+// Another level throws std::invalid_argument.
 int NuanceKey(const QImage& work, uint32_t background, int level);
 
 } // namespace zol
