@@ -45,6 +45,14 @@ const std::vector<Command>& Commands()
          "print N points of the arc from START to END degrees of vector (VX,VY) around (CX,CY) as the arc calculator "
          "shows them",
          RunArc},
+        {"keys", {"DOC.zol", "LEVEL"}, {{"--zoom", "P"}},
+         "print the nuance key of each figure at LEVEL 0, 2 or 4, one decimal integer a line, in document order",
+         RunKeys},
+        {"sort", {"DOC.zol", "caption|nuance0|nuance2|nuance4", "OUT.zol"}, {{"--zoom", "P"}},
+         "sort the figures as the editor does and write the document to OUT as Save As does", RunSort},
+        {"catalogue", {"DOC.zol"}, {{"--palette", "TAG"}, {"--seed", "N"}, {"--no-aa", ""}, {"--zoom", "P"}},
+         "write the HTML catalogue DOC.htm and DOC_files/ beside the document and print the written paths",
+         RunCatalogue},
     };
     return commands;
 }

@@ -2,7 +2,7 @@
 
 #include "cli/Zoltool.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <iostream>
 
@@ -12,8 +12,15 @@ int main(int argc, char** argv)
     // name, so that no argument is read as a Qt option.
     const std::vector<std::string> words(argv + 1, argv + argc);
     int qtArgc = 1;
-    // Painting into QImage needs no display, so no GUI application (and no
-    // platform plugin) is started: zoltool runs on machines without one.
-    QCoreApplication application(qtArgc, argv);
+    // Captions in catalogue strips need fonts, hence a GUI application; the
+    // offscreen platform needs no display, so zoltool runs on machines without one.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A GUI application remarks on a missing runtime folder, which zoltool
+    // never uses; stderr stays for the command's own message.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (!text.startsWith(QLatin1String("QStandardPaths: ")))
+            std::cerr << qFormatLogMessage(type, context, text).toStdString() << std::endl;
+    });
+    QGuiApplication application(qtArgc, argv);
     return zol::cli::RunZoltool(words, std::cout, std::cerr);
 }

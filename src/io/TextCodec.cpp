@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <memory>
 
@@ -49,6 +50,10 @@ bool IsValidUtf8(const std::string& bytes)
 
 QString DecodeText(const std::string& bytes, TextEncoding encoding)
 {
+    // ASCII reads the same in both encodings; lists of many captions are
+    // decoded without a converter per caption.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
     if (encoding == TextEncoding::Utf8)
         return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
     if (auto utf8 = Convert("UTF-8", "CP932", bytes))

@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include <cmath>
+#include <vector>
 
 namespace zol {
 

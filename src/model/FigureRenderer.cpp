@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPen>
 
+#include <vector>
+
 namespace zol {
 
 namespace {
@@ -16,11 +18,15 @@ void Stretch(const QImage& source, QImage& target)
 {
     const int sw = source.width(), sh = source.height();
     const int tw = target.width(), th = target.height();
+    // The source column of each target column, divided out once per image.
+    std::vector<int> columns(static_cast<size_t>(tw));
+    for (int x = 0; x < tw; ++x)
+        columns[static_cast<size_t>(x)] = static_cast<int>(int64_t(x) * sw / tw);
     for (int y = 0; y < th; ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(int64_t(y) * sh / th));
         auto* out = reinterpret_cast<QRgb*>(target.scanLine(y));
         for (int x = 0; x < tw; ++x)
-            out[x] = in[int64_t(x) * sw / tw];
+            out[x] = in[columns[static_cast<size_t>(x)]];
     }
 }
 

@@ -100,6 +100,8 @@ public:
     // The colour the workspace colour stands for when drawn (set by the window).
     void setWorkspaceRgb(ColorRef rgb) { workspaceRgb_ = rgb; }
     ColorRef Resolve(ColorRef c) const { return c == WorkspaceColor ? workspaceRgb_ : c; }
+    // The background as drawn: the workspace colour resolved.
+    ColorRef drawnBackground() const { return Resolve(background_); }
 
     // --- selection and manipulation --------------------------------------------
     void ClearSelection();

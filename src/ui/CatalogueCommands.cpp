@@ -1,10 +1,73 @@
-// The HTML catalogue of the list.
-// Not built yet: these commands exist with their captions, keys and
-// enabled rules, and do nothing until their work arrives.
+// The HTML catalogue of the list, beside the document: the window asks where
+// and what next, the export layer writes it.
 #include "ui/ZolForm.h"
+
+#include "export/Catalogue.h"
+#include "io/AppPaths.h"
+#include "ui/Dialogs.h"
+#include "ui/DisplayText.h"
+#include "ui/GaugeProgress.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
 
 namespace zol {
 
-void TZolForm::OptmkHTMLExecute() {}
+namespace {
+
+const QString BesideDocument =
+    QStringLiteral("HTMLファイルと画像フォルダーは、zolファイルと同じフォルダに作成されます。");
+const QString StripFailed = QStringLiteral("png画像出力に失敗しました。");
+const QString Completed =
+    QStringLiteral("カタログが完成しました。\nHTMLファイルが作成されたフォルダーをエクスプローラで開きますか？");
+
+// Page path without ".htm": beside the document, or, for a document never
+// saved, where the user puts the page (never the process's current folder).
+std::optional<QString> AskCatalogueBase(Dialogs& dialogs, const TangramModel& model)
+{
+    if (model.hasDocumentFile()) {
+        if (dialogs.Information(BesideDocument, true) != Dialogs::Answer::Ok)
+            return std::nullopt;
+        return CatalogueBase(DocumentPathText(model));
+    }
+    const Dialogs::FileRequest request{QStringLiteral("HTMLカタログの保存先"), QStringLiteral("HTMLファイル|*.htm"),
+                                       QStringLiteral("htm"),
+                                       QDir(DocumentFolder()).filePath(DocumentPathText(model) + ".htm")};
+    const std::optional<QString> page = dialogs.SaveFile(request);
+    if (!page)
+        return std::nullopt;
+    return CatalogueBase(*page);
+}
+
+} // namespace
+
+void TZolForm::OptmkHTMLExecute()
+{
+    const std::optional<QString> base = AskCatalogueBase(dialogs_, model);
+    if (!base)
+        return;
+    const CatalogueRequest request{*base, antialias(),
+                                   QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat)};
+    CatalogueResult result;
+    {
+        GaugeProgress gauge(*ProgressBar, *ProgressBarItem);
+        result = WriteCatalogue(model, request, gauge);
+    }
+    RedrawGuide();
+    RedrawBoard();
+    UpdateCommandState();
+    if (result.pageError) {
+        dialogs_.Error(QString::fromStdString(*result.pageError));
+        return;
+    }
+    if (result.stripFailed) {
+        dialogs_.Information(StripFailed);
+        return;
+    }
+    if (dialogs_.Confirmation(Completed) == Dialogs::Answer::Yes)
+        dialogs_.OpenFolder(QFileInfo(*base).absolutePath());
+}
 
 } // namespace zol

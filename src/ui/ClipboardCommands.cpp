@@ -1,12 +1,15 @@
 // Copying the board figure or the guide image to the clipboard.
-// Not built yet: these commands exist with their captions, keys and
-// enabled rules, and do nothing until their work arrives.
 #include "ui/ZolForm.h"
+
+#include "export/ExportDrawing.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
 
 namespace zol {
 
-void TZolForm::ClipCopy1Execute() {}
+void TZolForm::ClipCopy1Execute() { QGuiApplication::clipboard()->setImage(BoardPicture(model)); }
 
-void TZolForm::ClipCopy2Execute() {}
+void TZolForm::ClipCopy2Execute() { QGuiApplication::clipboard()->setImage(guideBitmap); }
 
 } // namespace zol

@@ -1,12 +1,41 @@
-// Sorting the list by caption and by nuance.
-// Not built yet: these commands exist with their captions, keys and
-// enabled rules, and do nothing until their work arrives.
+// Sorting the list by caption and by nuance. The order is the export layer's;
+// the window shows the gauge, keeps the selection on its figure and shows the
+// board and guide as they were.
 #include "ui/ZolForm.h"
+
+#include "export/FigureSort.h"
+#include "ui/FigureListBox.h"
+#include "ui/GaugeProgress.h"
 
 namespace zol {
 
-void TZolForm::OptSSortExecute() {}
+namespace {
 
-void TZolForm::OptNSortExecute(int) {}
+void ShowSortedList(TZolForm& form, const SortResult& sorted)
+{
+    form.RefreshListRows(0, form.model.figureCount());
+    form.List->selectRow(sorted.selected);
+    form.RedrawGuide();
+    form.RedrawBoard();
+    form.UpdateCommandState();
+}
+
+} // namespace
+
+void TZolForm::OptSSortExecute()
+{
+    if (model.figureCount() < 2)
+        return;
+    GaugeProgress gauge(*ProgressBar, *ProgressBarItem);
+    ShowSortedList(*this, SortByCaption(model, List->selectedRow(), gauge));
+}
+
+void TZolForm::OptNSortExecute(int level)
+{
+    if (model.figureCount() < 2)
+        return;
+    GaugeProgress gauge(*ProgressBar, *ProgressBarItem);
+    ShowSortedList(*this, SortByNuance(model, level, List->selectedRow(), gauge));
+}
 
 } // namespace zol

@@ -1,4 +1,5 @@
 #include "support/CaseNames.h"
+#include "ZoltoolProcess.h"
 
 #include "model/Palette.h"
 #include "model/Random.h"
@@ -18,39 +19,6 @@ using namespace zol;
 using zol::test::NamedByWhat;
 
 namespace {
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome Zoltool(const std::vector<std::string>& words)
-{
-    QStringList arguments;
-    for (const std::string& word : words)
-        arguments << QString::fromStdString(word);
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove("DISPLAY"); // it must run without one
-    environment.remove("WAYLAND_DISPLAY");
-    process.setProcessEnvironment(environment);
-    process.start(ZOLTOOL_PATH, arguments);
-    EXPECT_TRUE(process.waitForFinished(30000)) << "zoltool did not finish";
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    return {process.exitCode(), process.readAllStandardOutput().toStdString(),
-            process.readAllStandardError().toStdString()};
-}
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
-        lines.push_back(text.substr(start, end - start));
-    EXPECT_EQ(start, text.size()) << "the output ends with a line break";
-    return lines;
-}
 
 // The built-in start arrangement with its offset: the solved square.
 const std::string Solved = "204,204,0,1,296,190,0,1,256,216,0,1,230,256,0,1,196,276,0,1,308,256,0,1,256,308,0,1";

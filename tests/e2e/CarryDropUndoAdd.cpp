@@ -74,13 +74,8 @@ int main(int argc, char** argv)
     Check(frame.width() >= 600 && frame.height() >= 600, QStringLiteral("the window is open"));
 
     // The board is where the layout puts it: 154 + dx pixels into the content.
-    QRect board;
-    const QImage start = WaitFor(QStringLiteral("start"), [&](const QImage& shot) {
-        const auto found = FindBoard(shot, frame);
-        if (found)
-            board = *found;
-        return found.has_value();
-    });
+    QImage start;
+    const QRect board = WaitForBoard(frame, start);
     const QRect guide(board.left() - 144, board.top() - 26, 128, 128);
     const QRect list(board.left() - 148, board.top() + 162, 137, 356);
     Check(frame.contains(guide) && frame.contains(list), QStringLiteral("guide and list beside the board"));

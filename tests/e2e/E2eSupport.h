@@ -113,6 +113,19 @@ inline std::optional<QRect> FindBoard(const QImage& shot, const QRect& window)
     return std::nullopt;
 }
 
+// Waits for the board to show inside the window; `shot` gets the screenshot.
+inline QRect WaitForBoard(const QRect& window, QImage& shot)
+{
+    QRect board;
+    shot = WaitFor(QStringLiteral("start"), [&](const QImage& s) {
+        const auto found = FindBoard(s, window);
+        if (found)
+            board = *found;
+        return found.has_value();
+    });
+    return board;
+}
+
 inline void Key(const QString& keys) { Xdo({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys}); }
 
 struct EditorWindow {

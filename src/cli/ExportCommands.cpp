@@ -1,0 +1,136 @@
+// zoltool keys, sort and catalogue: the nuance keys, the sorted document and
+// the HTML catalogue, with the code the editor's commands use.
+
+#include "cli/Arguments.h"
+#include "cli/Commands.h"
+#include "cli/PaletteOptions.h"
+#include "export/Catalogue.h"
+#include "export/FigureSort.h"
+#include "io/DocumentFile.h"
+#include "io/FileError.h"
+#include "io/Prompter.h"
+#include "model/CommaList.h"
+#include "model/TangramModel.h"
+
+#include <QDate>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+
+#include <algorithm>
+#include <ostream>
+
+namespace zol::cli {
+
+namespace {
+
+// Without a user: messages are kept for the failure report, questions answered No.
+class CollectingPrompter : public Prompter {
+public:
+    void Inform(const std::string& text) override { messages += (messages.empty() ? "" : " ") + text; }
+    bool Confirm(const std::string&) override { return false; }
+    std::string messages;
+};
+
+// File messages come as lines (what, which file, why); zoltool reports on one.
+CommandFailure FileFailure(std::string message)
+{
+    std::replace(message.begin(), message.end(), '\n', ' ');
+    return CommandFailure(message);
+}
+
+QString PathOf(const std::string& argument) { return QFile::decodeName(QByteArray::fromStdString(argument)); }
+
+// The document as the editor opens it, with white pieces on black unless
+// a palette is named, drawn at the zoom of --zoom.
+void LoadDocumentArgument(const Arguments& arguments, TangramModel& model)
+{
+    const int zoom = arguments.integer("--zoom", 100, -1000, 1000);
+    if (zoom == 0)
+        throw UsageError("--zoom must not be 0");
+    const QString path = PathOf(arguments.operand(0));
+    CollectingPrompter prompter;
+    try {
+        if (!LoadDocument(model, path, QFileInfo(path).absolutePath(), prompter))
+            throw CommandFailure("cannot read " + arguments.operand(0) + ": " + prompter.messages);
+    } catch (const FileError& e) {
+        throw FileFailure(e.what());
+    } catch (const ConversionError& e) {
+        throw CommandFailure(arguments.operand(0) + ": " + e.what());
+    }
+    model.setZoomPercent(zoom);
+    const std::optional<std::string> tag = arguments.value("--palette");
+    ApplyPalette(arguments, tag ? FixedRecord(*tag) : StartupPalette, model);
+}
+
+int Level(const std::string& text)
+{
+    for (const int level : {0, 2, 4})
+        if (text == std::to_string(level))
+            return level;
+    throw UsageError("LEVEL must be 0, 2 or 4, not '" + text + "'");
+}
+
+// A figure that cannot be drawn is a fault of the file, not of the arguments.
+template <typename Work>
+auto Drawing(const std::string& document, Work work)
+{
+    try {
+        return work();
+    } catch (const ConversionError& e) {
+        throw CommandFailure(document + ": " + e.what());
+    }
+}
+
+} // namespace
+
+void RunKeys(const Arguments& arguments, std::ostream& out)
+{
+    const int level = Level(arguments.operand(1));
+    TangramModel model;
+    LoadDocumentArgument(arguments, model);
+    NoProgress none;
+    for (const int key : Drawing(arguments.operand(0), [&] { return NuanceKeys(model, level, none); }))
+        out << key << '\n';
+}
+
+void RunSort(const Arguments& arguments, std::ostream&)
+{
+    const std::string& by = arguments.operand(1);
+    if (by != "caption" && by != "nuance0" && by != "nuance2" && by != "nuance4")
+        throw UsageError("the order must be caption, nuance0, nuance2 or nuance4, not '" + by + "'");
+    TangramModel model;
+    LoadDocumentArgument(arguments, model);
+    NoProgress none;
+    Drawing(arguments.operand(0), [&] {
+        return by == "caption" ? SortByCaption(model, -1, none) : SortByNuance(model, by.back() - '0', -1, none);
+    });
+    model.setModified(true);
+    try {
+        SaveDocument(model, PathOf(arguments.operand(2)));
+    } catch (const FileError& e) {
+        throw FileFailure(e.what());
+    }
+}
+
+void RunCatalogue(const Arguments& arguments, std::ostream& out)
+{
+    TangramModel model;
+    LoadDocumentArgument(arguments, model);
+    const CatalogueRequest request{CatalogueBase(QFileInfo(PathOf(arguments.operand(0))).absoluteFilePath()),
+                                   !arguments.has("--no-aa"),
+                                   QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat)};
+    NoProgress none;
+    const CatalogueResult result =
+        Drawing(arguments.operand(0), [&] { return WriteCatalogue(model, request, none); });
+    if (result.pageError)
+        throw FileFailure(*result.pageError);
+    out << QFile::encodeName(result.page).toStdString() << '\n';
+    for (const QString& strip : result.strips)
+        out << QFile::encodeName(strip).toStdString() << '\n';
+    out.flush();
+    if (result.stripFailed)
+        throw CommandFailure("a strip image could not be written; the page lists the strips before it");
+}
+
+} // namespace zol::cli

@@ -1,0 +1,143 @@
+#include "export/Catalogue.h"
+
+#include "export/CataloguePage.h"
+#include "export/ExportDrawing.h"
+#include "export/PngStrip.h"
+#include "export/ProgressRun.h"
+#include "io/FileError.h"
+#include "io/LineFile.h"
+#include "io/TextCodec.h"
+#include "model/TangramModel.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <functional>
+
+namespace zol {
+
+namespace {
+
+QColor ToQColor(uint32_t rgb) { return QColor::fromRgb(rgb & 0xFFFFFF); }
+
+QString Caption(const TangramModel& model, int k) { return DecodeText(model.GetFigureCaption(k), model.documentEncoding()); }
+
+// Draws the strip of figures strip.first ... strip.end - 1.
+class StripPainter {
+public:
+    StripPainter(TangramModel& model, bool antialias, uint32_t background, uint32_t text)
+        : model_(model), antialias_(antialias), background_(background), text_(ToQColor(text))
+    {
+    }
+
+    QImage Paint(const Strip& strip, const std::vector<CatalogueCell>& cells, const std::function<void(int)>& placed)
+    {
+        QImage image(std::max(StripWidth, strip.width), StripHeight, QImage::Format_RGB32);
+        image.fill(QColor::fromRgb(background_));
+        QPainter painter(&image);
+        painter.setFont(CaptionFont());
+        painter.setPen(text_);
+        int x = 0;
+        for (int k = strip.first; k < strip.end; ++k) {
+            const CatalogueCell& cell = cells[k];
+            const int c = cell.width();
+            RenderListFigure(model_, k, board_, figure_, antialias_);
+            CopyCrop(cell.crop, image, x + (c - (cell.crop.right - cell.crop.left)) / 2);
+            painter.drawText(QRect(x + (c - cell.captionWidth) / 2, CaptionTop, cell.captionWidth + 1,
+                                   StripHeight - CaptionTop),
+                             Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Caption(model_, k));
+            x += c;
+            placed(k + 1);
+        }
+        return image;
+    }
+
+private:
+    // The crop's rows land on the rows just above the caption band.
+    void CopyCrop(const Rect& crop, QImage& image, int column)
+    {
+        const int w = crop.right - crop.left;
+        const int h = crop.bottom - crop.top;
+        if (w <= 0 || h <= 0)
+            return;
+        for (int row = 0; row < h; ++row) {
+            const auto* in = reinterpret_cast<const QRgb*>(figure_.constScanLine(crop.top + row)) + crop.left;
+            auto* out = reinterpret_cast<QRgb*>(image.scanLine(CaptionTop - h + row)) + column;
+            std::copy(in, in + w, out);
+        }
+    }
+
+    TangramModel& model_;
+    bool antialias_;
+    uint32_t background_;
+    QColor text_;
+    QImage board_{BoardSize, BoardSize, QImage::Format_RGB32};
+    QImage figure_{GuideSize, GuideSize, QImage::Format_RGB32};
+};
+
+// The page names colours as 0x00BBGGRR.
+uint32_t ColorRefOf(uint32_t rgb) { return (rgb & 0xFF) << 16 | (rgb & 0xFF00) | (rgb >> 16 & 0xFF); }
+
+} // namespace
+
+QString CatalogueBase(const QString& documentPath)
+{
+    const QFileInfo info(documentPath);
+    return QDir(info.path()).filePath(info.completeBaseName());
+}
+
+QFont CaptionFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
+    // 9 points at the 96 dots per inch of a strip image.
+    font.setPixelSize(12);
+    return font;
+}
+
+std::vector<CatalogueCell> CatalogueCells(TangramModel& model)
+{
+    const QFontMetrics metrics(CaptionFont());
+    std::vector<CatalogueCell> cells;
+    cells.reserve(static_cast<size_t>(model.figureCount()));
+    for (int k = 0; k < model.figureCount(); ++k)
+        cells.push_back({CropOf(ListFigureBounds(model, k)), metrics.horizontalAdvance(Caption(model, k))});
+    return cells;
+}
+
+CatalogueResult WriteCatalogue(TangramModel& model, const CatalogueRequest& request, Progress& progress)
+{
+    CatalogueResult result;
+    result.page = request.base + QStringLiteral(".htm");
+    const QString folder = request.base + QStringLiteral("_files");
+    // One level only; a folder that cannot be made fails the first strip.
+    QDir().mkdir(folder);
+
+    const uint32_t background = BackgroundPixel(model);
+    CataloguePage page{QFileInfo(request.base).fileName(), ColorRefOf(background), model.LabelColor(),
+                       request.date, model.documentEncoding(), {}};
+    ProgressRun run(progress, model.figureCount());
+    const std::vector<CatalogueCell> cells = CatalogueCells(model);
+    StripPainter painter(model, request.antialias, background, model.LabelColor());
+    for (const Strip& strip : PackStrips(cells)) {
+        const QImage image = painter.Paint(strip, cells, [&](int placed) { run.Step(placed); });
+        const QString path = QDir(folder).filePath(QStringLiteral("%1.png").arg(strip.end));
+        if (!WritePngStrip(image, strip.width, path)) {
+            result.stripFailed = true;
+            break;
+        }
+        result.strips.push_back(path);
+        page.strips.push_back(strip);
+    }
+    try {
+        WriteFileAtomically(result.page, PageBytes(page));
+    } catch (const FileError& e) {
+        result.pageError = e.what();
+    }
+    return result;
+}
+
+} // namespace zol

@@ -1,0 +1,46 @@
+#pragma once
+// The HTML catalogue of the open document: a page B.htm and a folder B_files
+// of PNG strips, each strip showing several cropped figures with captions.
+
+#include "export/StripPacking.h"
+#include "io/Progress.h"
+
+#include <QFont>
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zol {
+
+class TangramModel;
+
+struct CatalogueRequest {
+    QString base;          // page is base + ".htm", strips in base + "_files"
+    bool antialias = true; // figure images reduced as the guide is
+    QString date;          // today, in the system's short format
+};
+
+struct CatalogueResult {
+    QString page;                     // the page's path
+    std::vector<QString> strips;      // strip files written, in order
+    bool stripFailed = false;         // a strip could not be written; later ones were not tried
+    std::optional<std::string> pageError; // the page could not be written (message for the user)
+};
+
+// B for a document path: its folder and name without extension.
+QString CatalogueBase(const QString& documentPath);
+
+// The face the captions are written in: 9 points on a 96-dpi strip.
+QFont CaptionFont();
+
+// The cells of every figure: crop and caption width. Throws ConversionError
+// for a figure that cannot be read.
+std::vector<CatalogueCell> CatalogueCells(TangramModel& model);
+
+// Writes the strips, then the page, which lists the strips written before a
+// failed one. The model's list and board figure stay as they were.
+CatalogueResult WriteCatalogue(TangramModel& model, const CatalogueRequest& request, Progress& progress);
+
+} // namespace zol

@@ -1,0 +1,129 @@
+#include "export/FigureSort.h"
+
+#include "export/ExportDrawing.h"
+#include "export/NuanceKey.h"
+#include "export/ProgressRun.h"
+#include "export/SortOrder.h"
+#include "io/TextCodec.h"
+#include "model/TangramModel.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <atomic>
+#include <exception>
+#include <mutex>
+#include <thread>
+
+namespace zol {
+
+namespace {
+
+// The gauge moves in steps of about a hundredth, not for every figure.
+bool GaugeStep(int done, int total) { return done == total || done % std::max(1, total / 100) == 0; }
+
+SortResult Apply(TangramModel& model, std::vector<int> order, int selected)
+{
+    SortResult result;
+    result.moved = !IsIdentity(order);
+    result.selected = NewPosition(order, selected);
+    if (result.moved)
+        ApplyOrder(model, order);
+    result.order = std::move(order);
+    return result;
+}
+
+} // namespace
+
+void ApplyOrder(TangramModel& model, const std::vector<int>& order)
+{
+    const std::vector<std::string>& lines = model.figureLines();
+    std::vector<std::string> sorted;
+    sorted.reserve(lines.size());
+    sorted.push_back(lines.front());
+    for (const int old : order) {
+        sorted.push_back(lines[2 * static_cast<size_t>(old) + 1]);
+        sorted.push_back(lines[2 * static_cast<size_t>(old) + 2]);
+    }
+    model.SetFigureLines(std::move(sorted), model.documentEncoding());
+}
+
+SortResult SortByCaption(TangramModel& model, int selected, Progress& progress)
+{
+    const int n = model.figureCount();
+    if (n < 2)
+        return {{}, false, selected};
+    ProgressRun run(progress, n);
+    std::vector<QString> captions;
+    captions.reserve(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        captions.push_back(DecodeText(model.GetFigureCaption(i), model.documentEncoding()));
+        if (GaugeStep(i + 1, n))
+            run.Step((i + 1) / 2);
+    }
+    QCollator collator(QLocale::system());
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    SortResult result = Apply(model, CaptionOrder(captions, collator), selected);
+    model.setModified(true);
+    run.Step(n);
+    return result;
+}
+
+std::vector<int> NuanceKeys(TangramModel& model, int level, Progress& progress)
+{
+    const int n = model.figureCount();
+    ProgressRun run(progress, n);
+    const uint32_t background = BackgroundPixel(model);
+    std::vector<int> keys(static_cast<size_t>(n));
+    std::atomic<int> next{0}, done{0};
+    std::atomic<bool> failed{false};
+    std::exception_ptr failure;
+    std::mutex failureLock;
+    // Each thread takes the next figure not yet taken; only the calling
+    // thread moves the gauge.
+    const auto work = [&](TangramModel& drawer, bool reports) {
+        QImage board(BoardSize, BoardSize, QImage::Format_RGB32);
+        QImage image(GuideSize, GuideSize, QImage::Format_RGB32);
+        for (int i = next++; i < n && !failed; i = next++) {
+            try {
+                RenderListFigure(drawer, i, board, image, false);
+                keys[i] = NuanceKey(image, background, level);
+            } catch (...) {
+                const std::lock_guard lock(failureLock);
+                if (!failure)
+                    failure = std::current_exception();
+                failed = true;
+                return;
+            }
+            const int d = ++done;
+            if (reports && GaugeStep(d, n))
+                run.Step(d);
+        }
+    };
+    // Drawing moves figures through a model's board figure, so every helper
+    // thread draws with a copy of its own.
+    const int helpers = n >= 64 ? static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u)) - 1 : 0;
+    std::vector<TangramModel> drawers(static_cast<size_t>(helpers), model);
+    std::vector<std::thread> threads;
+    for (TangramModel& drawer : drawers)
+        threads.emplace_back(work, std::ref(drawer), false);
+    work(model, true);
+    for (std::thread& t : threads)
+        t.join();
+    if (failure)
+        std::rethrow_exception(failure);
+    run.Step(n);
+    return keys;
+}
+
+SortResult SortByNuance(TangramModel& model, int level, int selected, Progress& progress)
+{
+    if (model.figureCount() < 2)
+        return {{}, false, selected};
+    SortResult result = Apply(model, NuanceOrder(NuanceKeys(model, level, progress)), selected);
+    if (result.moved)
+        model.setModified(true);
+    return result;
+}
+
+} // namespace zol

@@ -1,0 +1,18 @@
+#pragma once
+// How smooth a silhouette is, measured on its 128 x 128 work image.
+
+#include <QImage>
+
+#include <cstdint>
+
+namespace zol {
+
+// The image is cut into cells of (1 << level) pixels a side (level 0, 2 or 4);
+// each cell's balance counts its pixels that differ from `background` minus
+// those equal to it. The key sums the products of the balances of every pair of
+// cells that are neighbours along a row or a column: high for a smooth outline,
+// lower the more ragged it is. At level 0 it lies within -32512 ... 32512.
+// Another level throws std::invalid_argument.
+int NuanceKey(const QImage& work, uint32_t background, int level);
+
+} // namespace zol

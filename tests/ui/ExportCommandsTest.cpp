@@ -1,0 +1,208 @@
+// Sorting, clipboard copy and the catalogue from the window: the gauge, the
+// list selection, board and guide as they were, and the questions asked.
+#include "EditorFixture.h"
+
+#include "export/FigureSort.h"
+#include "export/SortOrder.h"
+#include "io/DocumentFile.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QGuiApplication>
+#include <QProgressBar>
+
+namespace zol::test {
+namespace {
+
+class ExportCommands : public EditorFixture {
+protected:
+    void SetUp() override
+    {
+        EditorFixture::SetUp();
+        QObject::connect(form->ProgressBar, &QProgressBar::valueChanged, [this](int v) { gauge.push_back(v); });
+    }
+    // What a list-wide command must leave as it was.
+    struct View {
+        Figure board;
+        Figure guide;
+        QImage boardBitmap;
+        QImage guideBitmap;
+        int undoEntries;
+        bool operator==(const View&) const = default;
+    };
+    View Capture() const
+    {
+        return {form->model.GetCurrentFigure(), form->guideFigure, form->boardBitmap, form->guideBitmap,
+                form->undoRing().undoCount()};
+    }
+    void ExpectGaugeRanTo(int maximum)
+    {
+        EXPECT_EQ(form->ProgressBar->maximum(), maximum);
+        ASSERT_FALSE(gauge.empty());
+        EXPECT_EQ(gauge.back(), maximum);
+        EXPECT_FALSE(form->ProgressBarItem->isVisible()) << "the gauge hides afterwards";
+    }
+    std::vector<int> gauge;
+};
+
+TEST_F(ExportCommands, CaptionSortKeepsTheSelectionOnItsFigure)
+{
+    AddFigures({"b", "A", "c", "a"});
+    PlaceOnBoard(Spread());
+    ClickRow(0);
+    const View before = Capture();
+    form->OptSSort->trigger();
+    EXPECT_EQ(Rows(), (QStringList{"a", "A", "b", "c"}));
+    EXPECT_EQ(form->List->selectedRow(), 2) << "\"b\" stays selected";
+    EXPECT_TRUE(form->model.modified());
+    EXPECT_TRUE(form->windowTitle().endsWith(QStringLiteral("（変更）")));
+    EXPECT_EQ(Capture(), before) << "board, guide and undo history as they were";
+    ExpectGaugeRanTo(4);
+}
+
+TEST_F(ExportCommands, NuanceSortOrdersByTheKeysOfTheLevel)
+{
+    // Shifted across the board's right edge, figures lose parts of their outline.
+    const int shifts[] = {0, 300, 150, 220, 80, 300};
+    for (int i = 0; i < 6; ++i) {
+        form->model.SetCurrentFigure(Shifted(shifts[i], QStringLiteral("f%1").arg(i)));
+        form->List->selectRow(-1);
+        form->EditAdd->trigger();
+    }
+    PlaceOnBoard(Spread());
+    ClickRow(5);
+    const View before = Capture();
+    TangramModel copy = form->model;
+    NoProgress none;
+    const std::vector<int> order = NuanceOrder(NuanceKeys(copy, 2, none));
+    form->OptNSortLevel2->trigger();
+    QStringList expected;
+    for (const int old : order)
+        expected << QStringLiteral("f%1").arg(old);
+    EXPECT_EQ(Rows(), expected);
+    EXPECT_EQ(form->List->selectedRow(), NewPosition(order, 5));
+    EXPECT_EQ(form->model.modified(), !IsIdentity(order));
+    EXPECT_EQ(Capture(), before);
+    ExpectGaugeRanTo(6);
+}
+
+TEST_F(ExportCommands, NuanceSortOfOneFigureDoesNothing)
+{
+    AddFigures({"only"});
+    form->model.setModified(false);
+    form->OptNSortLevel1->trigger();
+    EXPECT_FALSE(form->model.modified());
+    EXPECT_TRUE(gauge.empty()) << "no gauge shown";
+}
+
+TEST_F(ExportCommands, CopyPutsTheBoardPictureWithSelectionMarksOnTheClipboard)
+{
+    EXPECT_EQ(form->ClipCopy1->shortcut(), QKeySequence(QStringLiteral("Ctrl+M")));
+    EXPECT_EQ(form->ClipCopy2->shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
+    PlaceOnBoard(Spread());
+    ClickBoard(SpreadPivot(3)); // picks piece 3 up: drawn as an outline
+    ASSERT_EQ(form->board().mode, BoardMode::Carrying);
+    form->ClipCopy1->trigger();
+    const QImage copied = QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(copied, form->boardBitmap);
+    EXPECT_EQ(copied.size(), QSize(BoardSize, BoardSize));
+}
+
+TEST_F(ExportCommands, CopyFollowsTheZoomAndTheGuideCopyIsTheGuideImage)
+{
+    PlaceOnBoard(Spread());
+    form->Copy1PercentageComboBox->setCurrentText(QStringLiteral("50"));
+    form->ClipCopy1->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), DrawnBoard());
+    EXPECT_EQ(form->model.zoomPercent(), 50);
+    form->ClipCopy2->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), form->guideBitmap);
+}
+
+class CatalogueCommand : public ExportCommands {
+protected:
+    // A saved document of `count` figures in the program folder.
+    QString SavedDocument(int count)
+    {
+        QStringList captions;
+        for (int i = 0; i < count; ++i)
+            captions << QStringLiteral("f%1").arg(i);
+        AddFigures(captions);
+        const QString path = ProgramPath("shapes.zol");
+        form->model.setModified(true);
+        SaveDocument(form->model, path);
+        form->UpdateCommandState();
+        return path;
+    }
+    QStringList Strips() const { return QDir(ProgramPath("shapes_files")).entryList(QDir::Files, QDir::Name); }
+    const QString beside = QStringLiteral("HTMLファイルと画像フォルダーは、zolファイルと同じフォルダに作成されます。");
+    const QString completed =
+        QStringLiteral("カタログが完成しました。\nHTMLファイルが作成されたフォルダーをエクスプローラで開きますか？");
+};
+
+TEST_F(CatalogueCommand, WritesBesideTheDocumentAndOpensItsFolderOnYes)
+{
+    SavedDocument(3);
+    const View before = Capture();
+    dialogs.QueueAnswer(Dialogs::Answer::Ok);
+    dialogs.QueueAnswer(Dialogs::Answer::Yes);
+    form->OptmkHTML->trigger();
+    EXPECT_EQ(Shown(ScriptedDialogs::Kind::Information), QStringList{beside});
+    EXPECT_EQ(Shown(ScriptedDialogs::Kind::Confirmation), QStringList{completed});
+    EXPECT_EQ(Shown(ScriptedDialogs::Kind::OpenFolder), QStringList{QDir(programDir.path()).absolutePath()});
+    EXPECT_TRUE(QFileInfo::exists(ProgramPath("shapes.htm")));
+    EXPECT_EQ(Strips(), QStringList{"3.png"});
+    EXPECT_FALSE(form->model.modified());
+    EXPECT_EQ(Capture(), before);
+    ExpectGaugeRanTo(3);
+}
+
+TEST_F(CatalogueCommand, CancelWritesNothing)
+{
+    SavedDocument(2);
+    const QStringList files = QDir(programDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    dialogs.QueueAnswer(Dialogs::Answer::Cancel);
+    form->OptmkHTML->trigger();
+    EXPECT_EQ(QDir(programDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), files);
+    EXPECT_TRUE(Shown(ScriptedDialogs::Kind::Confirmation).isEmpty());
+}
+
+TEST_F(CatalogueCommand, AFailedStripIsReportedAndThePageStillWritten)
+{
+    SavedDocument(2);
+    QDir().mkpath(ProgramPath("shapes_files/2.png")); // a folder where the strip should go
+    dialogs.QueueAnswer(Dialogs::Answer::Ok);
+    form->OptmkHTML->trigger();
+    EXPECT_EQ(Shown(ScriptedDialogs::Kind::Information),
+              (QStringList{beside, QStringLiteral("png画像出力に失敗しました。")}));
+    EXPECT_TRUE(Shown(ScriptedDialogs::Kind::Confirmation).isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(ProgramPath("shapes.htm")));
+    EXPECT_FALSE(form->ProgressBarItem->isVisible());
+}
+
+TEST_F(CatalogueCommand, OfANeverSavedDocumentAsksWhereToPutThePage)
+{
+    AddFigures({"a", "b"});
+    dialogs.QueuePath(ProgramPath("catalogue/cat.htm"));
+    QDir().mkpath(ProgramPath("catalogue"));
+    form->OptmkHTML->trigger();
+    EXPECT_EQ(Shown(ScriptedDialogs::Kind::SaveFile).size(), 1);
+    EXPECT_TRUE(Shown(ScriptedDialogs::Kind::Information).isEmpty()) << "no talk of the zol file's folder";
+    EXPECT_TRUE(QFileInfo::exists(ProgramPath("catalogue/cat.htm")));
+    EXPECT_TRUE(QFileInfo::exists(ProgramPath("catalogue/cat_files/2.png")));
+    EXPECT_EQ(Shown(ScriptedDialogs::Kind::Confirmation), QStringList{completed});
+}
+
+TEST_F(CatalogueCommand, OfANeverSavedDocumentWritesNothingWhenTheDialogIsCancelled)
+{
+    AddFigures({"a"});
+    const QStringList files = QDir(programDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const QStringList here = QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    form->OptmkHTML->trigger();
+    EXPECT_EQ(QDir(programDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), files);
+    EXPECT_EQ(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot), here) << "nothing in the current folder";
+}
+
+} // namespace
+} // namespace zol::test
