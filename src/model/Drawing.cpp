@@ -29,7 +29,7 @@ void TangramModel::DrawFigure(int index, double s, QImage& bitmap, Background ba
     ClearSelection();
 }
 
-void ReduceBoard(const QImage& board, QImage& guide, bool antialias, const std::array<int, 256>& gamma)
+void TangramModel::RenderBoard(int index, QImage& board, QImage& guide, bool antialias)
 {
     DrawFigure(index, 1.0, board, Background::Fill);
     FigureRenderer(*this).ReduceBoard(board, guide, antialias ? GuideReduction::Antialias : GuideReduction::Stretch);
