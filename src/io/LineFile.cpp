@@ -19,6 +19,20 @@ constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
     throw FileError(text.toStdString());
 }
 
+// A write that stops part way (a full disk) returns the bytes it managed
+// without a reason; writing on until a write fails puts the system's reason
+// ("No space left on device") into errorString().
+bool WriteAll(QFileDevice& file, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const qint64 written = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        if (written <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<size_t>(written));
+    }
+    return true;
+}
+
 } // namespace
 
 TextLines SplitLines(const std::string& bytes)
@@ -71,12 +85,11 @@ std::string ReadFileBytes(const QString& path)
 void WriteFileAtomically(const QString& path, const std::string& bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a buffer flushed by commit() could fail part way (a full
+    // disk) without the system's reason, and commit() would not notice.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         Fail("ファイルを保存できませんでした。", path, file.errorString());
-    // commit() does not notice a failure of the final flush of its buffer (a
-    // full disk), so the flush is checked here before the rename.
-    const qint64 size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size || !file.flush()) {
+    if (!WriteAll(file, bytes)) {
         const QString reason = file.errorString();
         file.cancelWriting();
         Fail("ファイルを保存できませんでした。", path, reason);

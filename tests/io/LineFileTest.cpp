@@ -3,6 +3,9 @@
 
 #include "IoTestSupport.h"
 
+#include <cerrno>
+#include <cstring>
+
 using namespace zol;
 using Lines = std::vector<std::string>;
 using namespace std::string_literals;
@@ -58,12 +61,19 @@ TEST_F(AtomicWrite, ReportsAFolderThatCannotHoldTheFile)
     EXPECT_EQ(Read("plain-file"), "x");
 }
 
-TEST_F(AtomicWrite, AFailedWriteLeavesTheOldFileWhole)
+// The disk fills part way through the file, small or large: the message
+// gives the system's reason, and the old file stays whole.
+TEST_F(AtomicWrite, AFailedWriteTellsWhyAndLeavesTheOldFileWhole)
 {
     const QString path = Write("doc.zol", "old contents\r\n");
-    {
+    for (const size_t size : {100, 100000}) {
         test::FileSizeLimit fullDisk;
-        EXPECT_THROW(WriteFileAtomically(path, std::string(100000, 'x')), FileError);
+        try {
+            WriteFileAtomically(path, std::string(size, 'x'));
+            ADD_FAILURE() << "no error writing " << size << " bytes";
+        } catch (const FileError& e) {
+            EXPECT_TRUE(std::string(e.what()).ends_with(std::strerror(EFBIG))) << e.what();
+        }
     }
     EXPECT_EQ(Read("doc.zol"), "old contents\r\n");
     EXPECT_EQ(QDir(Path("")).entryList(QDir::Files), QStringList{"doc.zol"}) << "temporary file left behind";
