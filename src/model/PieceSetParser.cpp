@@ -50,8 +50,13 @@ Figure PlacementsFromValues(const std::vector<int>& values, int pieceCount, int 
                               std::to_string(4 * pieceCount) + " are needed");
     Figure figure;
     for (int i = 0; i < pieceCount; ++i) {
-        for (int k = 0; k < 3; ++k)
-            CheckBound(values[4 * i + k], "a placement value");
+        // The bound holds for the values the figure gets, so that whatever the
+        // board shows saves into a line that loads again.
+        CheckBound(values[4 * i], "a placement value");
+        CheckBound(values[4 * i + 1], "a placement value");
+        CheckBound(values[4 * i] + offset, "a placement value");
+        CheckBound(values[4 * i + 1] + offset, "a placement value");
+        CheckBound(values[4 * i + 2], "a placement value");
         // Any other flip would squash or stretch the piece instead of mirroring it.
         if (values[4 * i + 3] != 1 && values[4 * i + 3] != -1)
             throw ConversionError("a flip value must be 1 or -1");
