@@ -71,6 +71,17 @@ std::string JoinLines(const TextLines& text)
     return bytes;
 }
 
+TextLines WritableForm(TextLines text)
+{
+    if (text.encoding == TextEncoding::Cp932 && DetectEncoding(JoinLines(text)) == TextEncoding::Utf8) {
+        for (std::string& line : text.lines)
+            line = DecodeText(line, TextEncoding::Cp932).toStdString();
+        text.encoding = TextEncoding::Utf8;
+    }
+    text.bom = text.encoding == TextEncoding::Utf8;
+    return text;
+}
+
 std::string ReadFileBytes(const QString& path)
 {
     QFile file(path);
@@ -105,7 +116,7 @@ TextLines ReadLineFile(const QString& path)
 
 void WriteLineFile(const QString& path, const TextLines& text)
 {
-    WriteFileAtomically(path, JoinLines(text));
+    WriteFileAtomically(path, JoinLines(WritableForm(text)));
 }
 
 } // namespace zol

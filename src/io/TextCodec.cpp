@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <memory>
+#include <string_view>
 
 namespace zol {
 
@@ -35,10 +36,33 @@ const char* IconvName(TextEncoding encoding)
     return encoding == TextEncoding::Utf8 ? "UTF-8" : "CP932";
 }
 
+// UTF-8 to CP932. The converter substitutes look-alikes for some characters
+// without reporting it (〜 becomes ～, ¥ a backslash), so a conversion counts
+// only when decoding its result gives back the very same text.
+std::optional<std::string> Utf8ToCp932(const std::string& utf8)
+{
+    std::optional<std::string> cp932 = Convert("CP932", "UTF-8", utf8);
+    if (!cp932 || Convert("UTF-8", "CP932", *cp932) != utf8)
+        return std::nullopt;
+    return cp932;
+}
+
+// A character of three or four bytes: E0-F4 followed by continuation bytes.
+bool HasLongUtf8Sequence(std::string_view bytes)
+{
+    for (unsigned char c : bytes) {
+        if (c >= 0xE0 && c <= 0xF4)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 std::optional<std::string> Recode(const std::string& bytes, TextEncoding from, TextEncoding to)
 {
+    if (from == TextEncoding::Utf8 && to == TextEncoding::Cp932)
+        return Utf8ToCp932(bytes);
     return Convert(IconvName(to), IconvName(from), bytes);
 }
 
@@ -75,23 +99,14 @@ std::optional<std::string> EncodeText(const QString& text, TextEncoding encoding
     std::string bytes(utf8.constData(), static_cast<size_t>(utf8.size()));
     if (encoding == TextEncoding::Utf8)
         return bytes;
-    return Convert("CP932", "UTF-8", bytes);
+    return Utf8ToCp932(bytes);
 }
 
 TextEncoding DetectEncoding(const std::string& fileBytes)
 {
     if (fileBytes.starts_with("\xEF\xBB\xBF"))
         return TextEncoding::Utf8;
-    bool ascii = true;
-    for (unsigned char c : fileBytes) {
-        if (c >= 0x80) {
-            ascii = false;
-            break;
-        }
-    }
-    if (ascii)
-        return TextEncoding::Cp932;
-    return IsValidUtf8(fileBytes) ? TextEncoding::Utf8 : TextEncoding::Cp932;
+    return HasLongUtf8Sequence(fileBytes) && IsValidUtf8(fileBytes) ? TextEncoding::Utf8 : TextEncoding::Cp932;
 }
 
 } // namespace zol

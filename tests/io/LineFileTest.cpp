@@ -1,5 +1,6 @@
 #include "io/FileError.h"
 #include "io/LineFile.h"
+#include "io/TextCodec.h"
 
 #include "IoTestSupport.h"
 
@@ -42,6 +43,32 @@ TEST(LineFile, KeepsTheByteOrderMarkOutOfTheLinesAndRestoresIt)
     const TextLines plain = SplitLines("2.13\nabc");
     EXPECT_FALSE(plain.bom);
     EXPECT_EQ(JoinLines(plain), "2.13\r\nabc\r\n");
+}
+
+// What is written reads back as the same text: UTF-8 always with its mark,
+// CP932 as it is unless its bytes would pass for UTF-8.
+TEST(LineFile, WritesAFormThatReadsBackAsTheSameText)
+{
+    struct Case {
+        TextLines text;
+        TextEncoding written;
+    } cases[] = {
+        {{{"2.13", "\x95\x5c"}, TextEncoding::Cp932}, TextEncoding::Cp932},
+        {{{"2.13", "\xC4\xB3"}, TextEncoding::Cp932}, TextEncoding::Cp932}, // ﾄｳ
+        {{{"2.13", "\xE8\xA4\xB0"}, TextEncoding::Cp932}, TextEncoding::Utf8}, // 隍ｰ, or 褰 in UTF-8
+        {{{"2.13", "\xC4\xB3"}, TextEncoding::Utf8}, TextEncoding::Utf8},       // ĳ
+        {{{"2.13", "x"}, TextEncoding::Utf8, true}, TextEncoding::Utf8},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.text.lines));
+        const TextLines form = WritableForm(c.text);
+        EXPECT_EQ(form.encoding, c.written);
+        const TextLines back = SplitLines(JoinLines(form));
+        EXPECT_EQ(back.encoding, c.written);
+        ASSERT_EQ(back.lines.size(), c.text.lines.size());
+        for (size_t i = 0; i < back.lines.size(); ++i)
+            EXPECT_EQ(DecodeText(back.lines[i], back.encoding), DecodeText(c.text.lines[i], c.text.encoding));
+    }
 }
 
 class AtomicWrite : public test::ProgramFolderTest {};
