@@ -1,5 +1,7 @@
 #include "io/TextCodec.h"
 
+#include <QStringDecoder>
+
 #include <iconv.h>
 
 #include <cerrno>
@@ -57,6 +59,15 @@ bool HasLongUtf8Sequence(std::string_view bytes)
     return false;
 }
 
+// Unlike QString::fromUtf8, keeps a leading U+FEFF: it is text in a line (the
+// file's own byte order mark never reaches the lines).
+QString FromUtf8(std::string_view bytes)
+{
+    QStringDecoder decoder(QStringConverter::Utf8,
+                           QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    return decoder(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
 } // namespace
 
 std::optional<std::string> Recode(const std::string& bytes, TextEncoding from, TextEncoding to)
@@ -74,9 +85,9 @@ bool IsValidUtf8(const std::string& bytes)
 QString DecodeText(const std::string& bytes, TextEncoding encoding)
 {
     if (encoding == TextEncoding::Utf8)
-        return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+        return FromUtf8(bytes);
     if (auto utf8 = Convert("UTF-8", "CP932", bytes))
-        return QString::fromStdString(*utf8);
+        return FromUtf8(*utf8);
     // Decode what can be decoded, character by character, marking the rest.
     QString text;
     size_t i = 0;
@@ -85,7 +96,7 @@ QString DecodeText(const std::string& bytes, TextEncoding encoding)
         const bool lead = (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
         const size_t len = lead && i + 1 < bytes.size() ? 2 : 1;
         if (auto one = Convert("UTF-8", "CP932", bytes.substr(i, len)))
-            text += QString::fromStdString(*one);
+            text += FromUtf8(*one);
         else
             text += QChar(0xFFFD);
         i += len;

@@ -44,6 +44,15 @@ TEST(TextCodec, InvalidBytesDecodeAsReplacementNotGarbage)
         EXPECT_EQ(DecodeText(c.bytes, TextEncoding::Cp932), QString::fromUtf8(c.text)) << c.bytes;
 }
 
+// Found by fuzzing: a line may begin with U+FEFF (the file's own mark is
+// gone by then); dropping it on display changed the text between saves.
+TEST(TextCodec, ALeadingByteOrderMarkInALineIsText)
+{
+    const QString text = DecodeText("\xEF\xBB\xBF\xEF\xBB\xBF" "a", TextEncoding::Utf8);
+    EXPECT_EQ(text, QString(2, QChar(0xFEFF)) + QLatin1Char('a'));
+    EXPECT_EQ(DecodeText(EncodeText(text, TextEncoding::Utf8).value(), TextEncoding::Utf8), text);
+}
+
 TEST(TextCodec, DetectsEncodingOfFiles)
 {
     struct Case {
