@@ -37,6 +37,20 @@ bool DropVersionLine(const QString& path, TextLines& file, Prompter& prompter)
     return true;
 }
 
+// The model takes the form the document was written in, so that it goes on
+// to show and save what the file holds.
+void AdoptWrittenForm(TangramModel& model, TextLines written)
+{
+    model.setDocumentBom(written.bom);
+    if (written.encoding == model.documentEncoding())
+        return;
+    const std::string caption = model.GetFigureCaption(-1);
+    const TextEncoding from = model.documentEncoding();
+    written.lines.erase(written.lines.begin());
+    model.SetFigureLines(std::move(written.lines), written.encoding);
+    model.SetFigureCaption(-1, DecodeText(caption, from).toStdString());
+}
+
 } // namespace
 
 bool LoadDocument(TangramModel& model, const QString& path, const QString& currentFolder, Prompter& prompter)
@@ -78,7 +92,9 @@ bool SaveDocument(TangramModel& model, const QString& path)
         return false;
     TextLines file{model.figureLines(), model.documentEncoding(), model.documentBom()};
     file.lines.insert(file.lines.begin(), FormatVersion);
-    WriteLineFile(path, file);
+    file = WritableForm(std::move(file));
+    WriteFileAtomically(path, JoinLines(file));
+    AdoptWrittenForm(model, std::move(file));
     model.setDocumentPath(QFileInfo(path).absoluteFilePath().toStdString());
     model.setModified(false);
     return true;

@@ -18,6 +18,20 @@ constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
     throw FileError(Message{what, {DisplayPath(path).toStdString(), reason.toStdString()}});
 }
 
+// A write that stops part way (a full disk) returns the bytes it managed
+// without a reason; writing on until a write fails puts the system's reason
+// ("No space left on device") into errorString().
+bool WriteAll(QFileDevice& file, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const qint64 written = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        if (written <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<size_t>(written));
+    }
+    return true;
+}
+
 } // namespace
 
 TextLines SplitLines(const std::string& bytes)
@@ -56,6 +70,17 @@ std::string JoinLines(const TextLines& text)
     return bytes;
 }
 
+TextLines WritableForm(TextLines text)
+{
+    if (text.encoding == TextEncoding::Cp932 && DetectEncoding(JoinLines(text)) == TextEncoding::Utf8) {
+        for (std::string& line : text.lines)
+            line = DecodeText(line, TextEncoding::Cp932).toStdString();
+        text.encoding = TextEncoding::Utf8;
+    }
+    text.bom = text.encoding == TextEncoding::Utf8;
+    return text;
+}
+
 std::string ReadFileBytes(const QString& path)
 {
     QFile file(path);
@@ -70,12 +95,11 @@ std::string ReadFileBytes(const QString& path)
 void WriteFileAtomically(const QString& path, const std::string& bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a buffer flushed by commit() could fail part way (a full
+    // disk) without the system's reason, and commit() would not notice.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         Fail(MessageId::WriteFailed, path, file.errorString());
-    // commit() does not notice a failure of the final flush of its buffer (a
-    // full disk), so the flush is checked here before the rename.
-    const qint64 size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size || !file.flush()) {
+    if (!WriteAll(file, bytes)) {
         const QString reason = file.errorString();
         file.cancelWriting();
         Fail(MessageId::WriteFailed, path, reason);
@@ -91,7 +115,7 @@ TextLines ReadLineFile(const QString& path)
 
 void WriteLineFile(const QString& path, const TextLines& text)
 {
-    WriteFileAtomically(path, JoinLines(text));
+    WriteFileAtomically(path, JoinLines(WritableForm(text)));
 }
 
 } // namespace zol

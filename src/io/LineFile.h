@@ -24,6 +24,11 @@ TextLines SplitLines(const std::string& bytes);
 // The file form: the mark if remembered, then every line followed by CR LF.
 std::string JoinLines(const TextLines& text);
 
+// The text as it must be written to read back the same: UTF-8 always with
+// its mark; CP932 whose bytes would be taken for UTF-8 on reading (see
+// DetectEncoding) turned into UTF-8 with the mark, each line as it shows.
+TextLines WritableForm(TextLines text);
+
 // Both throw FileError with a message for the user.
 std::string ReadFileBytes(const QString& path);
 // Writes a temporary file beside path and renames it over path, so a failed
@@ -31,6 +36,7 @@ std::string ReadFileBytes(const QString& path);
 void WriteFileAtomically(const QString& path, const std::string& bytes);
 
 TextLines ReadLineFile(const QString& path);
+// Writes the WritableForm of text.
 void WriteLineFile(const QString& path, const TextLines& text);
 
 } // namespace zol

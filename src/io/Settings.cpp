@@ -82,7 +82,7 @@ std::string ReadIniText(const QString& path)
 }
 
 // CP932 with CR LF; UTF-8 with a byte order mark when a value (a path) holds a
-// character that CP932 cannot.
+// character that CP932 cannot hold exactly, so that paths read back unchanged.
 std::string IniFileBytes(const std::string& utf8)
 {
     QString text = QString::fromStdString(utf8);
@@ -91,7 +91,9 @@ std::string IniFileBytes(const std::string& utf8)
     while (text.contains("\n\n\n"))
         text.replace("\n\n\n", "\n\n");
     text.replace('\n', "\r\n");
-    if (auto cp932 = EncodeText(text, TextEncoding::Cp932))
+    // CP932 that would read back as UTF-8 (see DetectEncoding) is written as UTF-8.
+    const auto cp932 = EncodeText(text, TextEncoding::Cp932);
+    if (cp932 && DetectEncoding(*cp932) == TextEncoding::Cp932)
         return *cp932;
     return "\xEF\xBB\xBF" + text.toStdString();
 }

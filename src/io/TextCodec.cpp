@@ -1,10 +1,13 @@
 #include "io/TextCodec.h"
 
+#include <QStringDecoder>
+
 #include <iconv.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <memory>
+#include <string_view>
 
 namespace zol {
 
@@ -36,10 +39,42 @@ const char* IconvName(TextEncoding encoding)
     return encoding == TextEncoding::Utf8 ? "UTF-8" : "CP932";
 }
 
+// UTF-8 to CP932. The converter substitutes look-alikes for some characters
+// without reporting it (〜 becomes ～, ¥ a backslash), so a conversion counts
+// only when decoding its result gives back the very same text.
+std::optional<std::string> Utf8ToCp932(const std::string& utf8)
+{
+    std::optional<std::string> cp932 = Convert("CP932", "UTF-8", utf8);
+    if (!cp932 || Convert("UTF-8", "CP932", *cp932) != utf8)
+        return std::nullopt;
+    return cp932;
+}
+
+// A character of three or four bytes: E0-F4 followed by continuation bytes.
+bool HasLongUtf8Sequence(std::string_view bytes)
+{
+    for (unsigned char c : bytes) {
+        if (c >= 0xE0 && c <= 0xF4)
+            return true;
+    }
+    return false;
+}
+
+// Unlike QString::fromUtf8, keeps a leading U+FEFF: it is text in a line (the
+// file's own byte order mark never reaches the lines).
+QString FromUtf8(std::string_view bytes)
+{
+    QStringDecoder decoder(QStringConverter::Utf8,
+                           QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    return decoder(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
 } // namespace
 
 std::optional<std::string> Recode(const std::string& bytes, TextEncoding from, TextEncoding to)
 {
+    if (from == TextEncoding::Utf8 && to == TextEncoding::Cp932)
+        return Utf8ToCp932(bytes);
     return Convert(IconvName(to), IconvName(from), bytes);
 }
 
@@ -55,9 +90,9 @@ QString DecodeText(const std::string& bytes, TextEncoding encoding)
     if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
         return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
     if (encoding == TextEncoding::Utf8)
-        return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+        return FromUtf8(bytes);
     if (auto utf8 = Convert("UTF-8", "CP932", bytes))
-        return QString::fromStdString(*utf8);
+        return FromUtf8(*utf8);
     // Decode what can be decoded, character by character, marking the rest.
     QString text;
     size_t i = 0;
@@ -66,7 +101,7 @@ QString DecodeText(const std::string& bytes, TextEncoding encoding)
         const bool lead = (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
         const size_t len = lead && i + 1 < bytes.size() ? 2 : 1;
         if (auto one = Convert("UTF-8", "CP932", bytes.substr(i, len)))
-            text += QString::fromStdString(*one);
+            text += FromUtf8(*one);
         else
             text += QChar(0xFFFD);
         i += len;
@@ -80,23 +115,14 @@ std::optional<std::string> EncodeText(const QString& text, TextEncoding encoding
     std::string bytes(utf8.constData(), static_cast<size_t>(utf8.size()));
     if (encoding == TextEncoding::Utf8)
         return bytes;
-    return Convert("CP932", "UTF-8", bytes);
+    return Utf8ToCp932(bytes);
 }
 
 TextEncoding DetectEncoding(const std::string& fileBytes)
 {
     if (fileBytes.starts_with("\xEF\xBB\xBF"))
         return TextEncoding::Utf8;
-    bool ascii = true;
-    for (unsigned char c : fileBytes) {
-        if (c >= 0x80) {
-            ascii = false;
-            break;
-        }
-    }
-    if (ascii)
-        return TextEncoding::Cp932;
-    return IsValidUtf8(fileBytes) ? TextEncoding::Utf8 : TextEncoding::Cp932;
+    return HasLongUtf8Sequence(fileBytes) && IsValidUtf8(fileBytes) ? TextEncoding::Utf8 : TextEncoding::Cp932;
 }
 
 } // namespace zol

@@ -14,11 +14,19 @@ namespace zol {
 // U+FFFD; such text is never encoded back over the original bytes.
 QString DecodeText(const std::string& bytes, TextEncoding encoding);
 
-// Encodes the user's text; nullopt when the encoding cannot hold every character.
+// Encodes the user's text; nullopt when the encoding cannot hold every
+// character exactly (a look-alike substitute counts as not held).
 std::optional<std::string> EncodeText(const QString& text, TextEncoding encoding);
 
-// A file is UTF-8 when it starts with a BOM, or when it holds non-ASCII bytes
-// that all form valid UTF-8; otherwise it is CP932 (plain ASCII included).
+// A file is UTF-8 when it starts with a BOM, or when it is valid UTF-8 and
+// holds at least one character of three or four bytes (every kana and kanji
+// is one); otherwise it is CP932 (plain ASCII included). CP932 text of ASCII
+// and half-width kana can be valid UTF-8 by chance (ﾄｳ is C4 B3, "ĳ"), but
+// only in two-byte sequences: the bytes E0-F4 that open a longer one are
+// double-byte lead bytes in CP932, and what follows them hardly ever forms a
+// valid sequence. The program writes UTF-8 only with a BOM, and CP932 that
+// this rule would still take for UTF-8 as UTF-8 (see WritableForm), so what
+// it saves reads back as the same text.
 TextEncoding DetectEncoding(const std::string& fileBytes);
 
 bool IsValidUtf8(const std::string& bytes);

@@ -50,8 +50,13 @@ Figure PlacementsFromValues(const std::vector<int>& values, int pieceCount, int 
             Message{MessageId::PlacementCount, {std::to_string(values.size()), std::to_string(4 * pieceCount)}});
     Figure figure;
     for (int i = 0; i < pieceCount; ++i) {
-        for (int k = 0; k < 3; ++k)
-            CheckBound(values[4 * i + k], MessageId::PlacementOutOfRange);
+        // The bound holds for the values the figure gets, so that whatever the
+        // board shows saves into a line that loads again.
+        CheckBound(values[4 * i], MessageId::PlacementOutOfRange);
+        CheckBound(values[4 * i + 1], MessageId::PlacementOutOfRange);
+        CheckBound(values[4 * i] + offset, MessageId::PlacementOutOfRange);
+        CheckBound(values[4 * i + 1] + offset, MessageId::PlacementOutOfRange);
+        CheckBound(values[4 * i + 2], MessageId::PlacementOutOfRange);
         // Any other flip would squash or stretch the piece instead of mirroring it.
         if (values[4 * i + 3] != 1 && values[4 * i + 3] != -1)
             throw ConversionError(Message{MessageId::FlipValue, {}});

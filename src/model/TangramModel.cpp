@@ -4,6 +4,9 @@
 #include "model/PlacementLine.h"
 #include "model/Random.h"
 
+#include <algorithm>
+#include <cmath>
+#include <numbers>
 #include <stdexcept>
 
 namespace zol {
@@ -41,8 +44,10 @@ void TangramModel::ResetFigure()
     for (int i = 0; i < set_.pieceCount; ++i) {
         const int sx = start_.x[i];
         const int sy = start_.y[i];
-        current_.x[i] = sx + NextRandom() % 16 + (sx - 256) / 4 - 8;
-        current_.y[i] = sy + NextRandom() % 16 + (sy - 256) / 4 - 8;
+        // Kept within the bound a document's placement line may hold, so the
+        // scattered figure of a far-flung set can be saved and reopened.
+        current_.x[i] = std::clamp(sx + NextRandom() % 16 + (sx - 256) / 4 - 8, -CoordinateLimit, CoordinateLimit);
+        current_.y[i] = std::clamp(sy + NextRandom() % 16 + (sy - 256) / 4 - 8, -CoordinateLimit, CoordinateLimit);
     }
     ClearSelection();
     UpdatePolygons();

@@ -11,7 +11,10 @@ EncodableTextValidator::EncodableTextValidator(std::function<TextEncoding()> enc
 
 QValidator::State EncodableTextValidator::validate(QString& input, int&) const
 {
-    return EncodeText(input, encoding_()) ? Acceptable : Invalid;
+    if (EncodeText(input, encoding_()))
+        return Acceptable;
+    emit refused();
+    return Invalid;
 }
 
 } // namespace zol

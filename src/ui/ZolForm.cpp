@@ -72,7 +72,13 @@ TZolForm::TZolForm(Dialogs& dialogs, BoardPointer& pointer, const QStringList& a
     FormCreate(arguments);
 }
 
-TZolForm::~TZolForm() = default;
+TZolForm::~TZolForm()
+{
+    // The caption field loses the focus while the widgets are destroyed, after
+    // the members are gone; its validator and handlers must not reach them.
+    CaptionInput->setValidator(nullptr);
+    CaptionInput->disconnect(this);
+}
 
 void TZolForm::CreateControls()
 {
@@ -166,8 +172,10 @@ void TZolForm::ConnectEvents()
     connect(List, &FigureListBox::dragFinished, this, [this] { Guarded([&] { ListEndDrag(); }); });
 
     connect(CaptionInput, &QLineEdit::textChanged, this, [this] { Guarded([&] { CaptionInputChange(); }); });
-    connect(CaptionInput, &QLineEdit::inputRejected, this, [this] {
-        statusBar()->showMessage(QStringLiteral("文書の文字コードで表せない文字は入力できません。"), 4000);
+    const auto* validator = qobject_cast<const EncodableTextValidator*>(CaptionInput->validator());
+    connect(validator, &EncodableTextValidator::refused, this, [this] {
+        if (!assigningCaption_) // a caption shown as it is, not the user's input
+            statusBar()->showMessage(QStringLiteral("文書の文字コードで表せない文字は入力できません。"), 4000);
     });
     connect(flipsensComboBox, &QComboBox::editTextChanged, this,
             [this] { Guarded([&] { flipsensComboBoxChange(); }); });

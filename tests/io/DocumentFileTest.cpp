@@ -33,6 +33,14 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
     return text;
 }
 
+QStringList ShownLines(const TangramModel& model)
+{
+    QStringList text;
+    for (const std::string& line : model.figureLines())
+        text << DecodeText(line, model.documentEncoding());
+    return text;
+}
+
 class DocumentFile : public test::ProgramFolderTest {
 protected:
     bool Load(const QString& relative, ScriptedPrompter& prompter)
@@ -63,7 +71,6 @@ TEST_F(DocumentFile, SavesAnUnchangedDocumentBackByteForByte)
         TextEncoding encoding;
     } cases[] = {
         {"cp932.zol", TextEncoding::Cp932},
-        {"utf8.zol", TextEncoding::Utf8},
         {"utf8-bom.zol", TextEncoding::Utf8},
     };
     for (const Case& c : cases) {
@@ -71,6 +78,50 @@ TEST_F(DocumentFile, SavesAnUnchangedDocumentBackByteForByte)
         WriteFixture(c.fixture, "doc.zol");
         EXPECT_EQ(LoadAndSaveAs("doc.zol"), test::Fixture(c.fixture));
         EXPECT_EQ(model.documentEncoding(), c.encoding);
+    }
+    // UTF-8 is written with its mark, so that it cannot read back as CP932.
+    WriteFixture("utf8.zol", "doc.zol");
+    EXPECT_EQ(LoadAndSaveAs("doc.zol"), "\xEF\xBB\xBF" + test::Fixture("utf8.zol"));
+}
+
+// Whatever the program saves opens again with exactly the text it showed.
+// A file without a mark is taken for UTF-8 only when valid UTF-8 holds a
+// character of three or more bytes; CP932 that would pass for it is saved as
+// UTF-8 with its mark.
+TEST_F(DocumentFile, ReopensWhatItSavesWithTheSameText)
+{
+    const std::string head = "2.13\r\ntan\r\n";
+    const std::string placements = model.FormatPlacementLine() + "\r\n";
+    struct Case {
+        const char* what;
+        std::string bytes;
+        TextEncoding opensAs;
+        const char* firstCaption;
+    } cases[] = {
+        {"half-width kana in CP932", head + "\xC4\xB3\r\n" + placements, TextEncoding::Cp932, "ﾄｳ"},
+        {"CP932 with an unpaired caption that is not UTF-8", head + "\xC4\xB3\r\n" + placements + "\x82\r\n",
+         TextEncoding::Cp932, "ﾄｳ"},
+        {"UTF-8 without its mark", head + "猫\r\n" + placements + "きつね\r\n" + placements + "うさぎ\r\n" + placements,
+         TextEncoding::Utf8, "猫"},
+        {"CP932 that passes for UTF-8 once its unpaired caption is gone",
+         head + "\xE8\xA4\xB0\r\n" + placements + "\x82\r\n", TextEncoding::Cp932, "隍ｰ"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Write("doc.zol", c.bytes);
+        ScriptedPrompter prompter;
+        ASSERT_TRUE(Load("doc.zol", prompter));
+        EXPECT_EQ(model.documentEncoding(), c.opensAs);
+        EXPECT_EQ(DecodeText(model.GetFigureCaption(0), model.documentEncoding()), QString::fromUtf8(c.firstCaption));
+        const QStringList shown = ShownLines(model);
+        model.setModified(true);
+        ASSERT_TRUE(SaveDocument(model, Path("saved.zol")));
+        EXPECT_EQ(ShownLines(model), shown) << "the model after saving";
+
+        TangramModel reopened;
+        ASSERT_TRUE(LoadDocument(reopened, Path("saved.zol"), Path(""), prompter));
+        EXPECT_EQ(ShownLines(reopened), shown);
+        EXPECT_EQ(reopened.documentEncoding() == TextEncoding::Utf8, Read("saved.zol").starts_with("\xEF\xBB\xBF"));
     }
 }
 

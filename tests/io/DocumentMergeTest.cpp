@@ -92,23 +92,31 @@ TEST_F(DocumentMerge, ConvertsMergedTextToTheDocumentsEncoding)
     EXPECT_EQ(model.GetFigureCaption(2), Encoded("鶴と亀", TextEncoding::Cp932));
 }
 
-TEST_F(DocumentMerge, TurnsTheDocumentToUtf8WhenCp932CannotHoldTheMergedText)
+// Text CP932 lacks, or would hold only as a look-alike (〜 as ～, ¥ as \).
+class MergeTurnsTheDocumentToUtf8 : public DocumentMerge, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(MergeTurnsTheDocumentToUtf8, ForTextCp932CannotHold)
 {
+    const char* caption = GetParam();
     model.LoadFigure(0);
     ScriptedPrompter prompter;
-    Merge("2.13\r\ntan\r\n" + Encoded("猫🐈", TextEncoding::Utf8) + "\r\n" + Placement + "\r\n", prompter);
+    Merge("\xEF\xBB\xBF" "2.13\r\ntan\r\n" + Encoded(caption, TextEncoding::Utf8) + "\r\n" + Placement + "\r\n",
+          prompter);
     EXPECT_EQ(model.documentEncoding(), TextEncoding::Utf8);
     EXPECT_EQ(model.GetFigureCaption(0), Encoded("三角, 四角の家（ソ表）", TextEncoding::Utf8));
     EXPECT_EQ(model.GetFigureCaption(-1), Encoded("三角, 四角の家（ソ表）", TextEncoding::Utf8));
-    EXPECT_EQ(model.GetFigureCaption(2), Encoded("猫🐈", TextEncoding::Utf8));
+    EXPECT_EQ(model.GetFigureCaption(2), Encoded(caption, TextEncoding::Utf8));
 
     model.setModified(true);
     ASSERT_TRUE(SaveDocument(model, Path("saved.zol")));
     ScriptedPrompter reload;
     ASSERT_TRUE(LoadDocument(model, Path("saved.zol"), Path(""), reload));
     EXPECT_EQ(model.documentEncoding(), TextEncoding::Utf8);
-    EXPECT_EQ(model.GetFigureCaption(2), Encoded("猫🐈", TextEncoding::Utf8));
+    EXPECT_EQ(model.GetFigureCaption(2), Encoded(caption, TextEncoding::Utf8));
 }
+
+INSTANTIATE_TEST_SUITE_P(Captions, MergeTurnsTheDocumentToUtf8, ::testing::Values("猫🐈", "〜メモ", "¥100", "a—b"),
+                         [](const auto& info) { return "Caption" + std::to_string(info.index); });
 
 TEST_F(DocumentMerge, ACp932FileMergesIntoAUtf8Document)
 {

@@ -1,7 +1,11 @@
 #include "io/FileError.h"
 #include "io/LineFile.h"
+#include "io/TextCodec.h"
 
 #include "IoTestSupport.h"
+
+#include <cerrno>
+#include <cstring>
 
 using namespace zol;
 using Lines = std::vector<std::string>;
@@ -41,6 +45,32 @@ TEST(LineFile, KeepsTheByteOrderMarkOutOfTheLinesAndRestoresIt)
     EXPECT_EQ(JoinLines(plain), "2.13\r\nabc\r\n");
 }
 
+// What is written reads back as the same text: UTF-8 always with its mark,
+// CP932 as it is unless its bytes would pass for UTF-8.
+TEST(LineFile, WritesAFormThatReadsBackAsTheSameText)
+{
+    struct Case {
+        TextLines text;
+        TextEncoding written;
+    } cases[] = {
+        {{{"2.13", "\x95\x5c"}, TextEncoding::Cp932}, TextEncoding::Cp932},
+        {{{"2.13", "\xC4\xB3"}, TextEncoding::Cp932}, TextEncoding::Cp932}, // ﾄｳ
+        {{{"2.13", "\xE8\xA4\xB0"}, TextEncoding::Cp932}, TextEncoding::Utf8}, // 隍ｰ, or 褰 in UTF-8
+        {{{"2.13", "\xC4\xB3"}, TextEncoding::Utf8}, TextEncoding::Utf8},       // ĳ
+        {{{"2.13", "x"}, TextEncoding::Utf8, true}, TextEncoding::Utf8},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.text.lines));
+        const TextLines form = WritableForm(c.text);
+        EXPECT_EQ(form.encoding, c.written);
+        const TextLines back = SplitLines(JoinLines(form));
+        EXPECT_EQ(back.encoding, c.written);
+        ASSERT_EQ(back.lines.size(), c.text.lines.size());
+        for (size_t i = 0; i < back.lines.size(); ++i)
+            EXPECT_EQ(DecodeText(back.lines[i], back.encoding), DecodeText(c.text.lines[i], c.text.encoding));
+    }
+}
+
 class AtomicWrite : public test::ProgramFolderTest {};
 
 TEST_F(AtomicWrite, ReportsAFolderThatCannotHoldTheFile)
@@ -62,12 +92,19 @@ TEST_F(AtomicWrite, ReportsAFolderThatCannotHoldTheFile)
     EXPECT_EQ(Read("plain-file"), "x");
 }
 
-TEST_F(AtomicWrite, AFailedWriteLeavesTheOldFileWhole)
+// The disk fills part way through the file, small or large: the message
+// gives the system's reason, and the old file stays whole.
+TEST_F(AtomicWrite, AFailedWriteTellsWhyAndLeavesTheOldFileWhole)
 {
     const QString path = Write("doc.zol", "old contents\r\n");
-    {
+    for (const size_t size : {100, 100000}) {
         test::FileSizeLimit fullDisk;
-        EXPECT_THROW(WriteFileAtomically(path, std::string(100000, 'x')), FileError);
+        try {
+            WriteFileAtomically(path, std::string(size, 'x'));
+            ADD_FAILURE() << "no error writing " << size << " bytes";
+        } catch (const FileError& e) {
+            EXPECT_TRUE(std::string(e.what()).ends_with(std::strerror(EFBIG))) << e.what();
+        }
     }
     EXPECT_EQ(Read("doc.zol"), "old contents\r\n");
     EXPECT_EQ(QDir(Path("")).entryList(QDir::Files), QStringList{"doc.zol"}) << "temporary file left behind";

@@ -197,6 +197,33 @@ TEST_F(SettingsFile, APathCp932CannotHoldIsWrittenAsUtf8)
     EXPECT_EQ(ReadSettings(Path("Zol.ini"), Desktop).history[0], s.history[0]);
 }
 
+TEST_F(SettingsFile, EveryHistoryEntrySurvivesAWriteAndARead)
+{
+    Settings s = ReadSettings(Path("Zol.ini"), Desktop);
+    for (int i = 0; i < HistorySize; ++i)
+        s.history[i] = QStringLiteral("/d/%1/文書.zol").arg(i);
+    WriteSettings(Path("Zol.ini"), s, true);
+    EXPECT_EQ(ReadSettings(Path("Zol.ini"), Desktop).history, s.history);
+    EXPECT_FALSE(Read("Zol.ini").starts_with("\xEF\xBB\xBF")) << "CP932 holds these paths";
+}
+
+// CP932 would take look-alikes of these characters (〜 as ～, ¥ as \), and
+// the history would point at files that do not exist.
+TEST_F(SettingsFile, PathsCp932CannotHoldExactlyAreWrittenAsUtf8)
+{
+    for (const char* path : {"/home/u/〜メモ/a.zol", "/d/¥100.zol", "/d/a—b.zol"}) {
+        Settings s = ReadSettings(Path("Zol.ini"), Desktop);
+        s.history[3] = QString::fromUtf8(path);
+        s.inidir = QString::fromUtf8(path);
+        WriteSettings(Path("Zol.ini"), s, true);
+        const Settings back = ReadSettings(Path("Zol.ini"), Desktop);
+        EXPECT_EQ(back.history[3], s.history[3]) << path;
+        EXPECT_EQ(back.inidir, s.inidir) << path;
+        EXPECT_TRUE(Read("Zol.ini").starts_with("\xEF\xBB\xBF")) << path;
+        QFile::remove(Path("Zol.ini"));
+    }
+}
+
 TEST_F(SettingsFile, ReportsAFileThatCannotBeWritten)
 {
     Write("file", "x");

@@ -1,6 +1,8 @@
 #include "ModelFixtures.h"
 #include "support/CaseNames.h"
 
+#include "model/CommaList.h"
+#include "model/PlacementLine.h"
 #include "model/Random.h"
 
 #include <gtest/gtest.h>
@@ -136,9 +138,28 @@ TEST(SetParser, AcceptsTheLimitsOfTheDataModel)
     EXPECT_EQ(model.pieceCount(), 32);
     EXPECT_EQ(model.polygonSize(31), 63);
     const std::string far = std::to_string(CoordinateLimit);
+    const std::string farStart = std::to_string(CoordinateLimit - StartOffset);
     EXPECT_NO_THROW(model.InstallSetLines(SetLines({"1," + far + ",-" + far + "," + far + "," + far},
-                                                   far + ",0,0,1"),
+                                                   farStart + ",-" + far + "," + far + ",1"),
                                           TextEncoding::Cp932));
+}
+
+// The scatter moves a piece a quarter of its distance from the centre further
+// out; the board figure must still save into a line that loads.
+TEST(SetParser, TheScatteredStartOfAFarSetSavesIntoALineThatLoads)
+{
+    TangramModel model;
+    const std::string farStart = std::to_string(CoordinateLimit - StartOffset);
+    model.InstallSetLines(SetLines({Triangle, Triangle}, farStart + "," + farStart + ",0,1,-" +
+                                                             std::to_string(CoordinateLimit) + ",0,0,1"),
+                          TextEncoding::Cp932);
+    for (int i = 0; i < 20; ++i) {
+        model.ResetFigure();
+        const Figure back = PlacementsFromValues(ParseCommaList(model.FormatPlacementLine()), 2, 0);
+        EXPECT_EQ(back.x[0], CoordinateLimit);
+        EXPECT_EQ(back.y[0], CoordinateLimit);
+        EXPECT_EQ(back.x[1], -CoordinateLimit);
+    }
 }
 
 struct BadSet {
@@ -165,6 +186,8 @@ std::vector<BadSet> BadSets()
         {"vertex beyond the coordinate bound", SetLines({"3,0,0,0,0," + tooFar + ",0,0,10"}, "0,0,0,1")},
         {"pivot beyond the coordinate bound", SetLines({"3,-" + tooFar + ",0,0,0,10,0,0,10"}, "0,0,0,1")},
         {"placement beyond the coordinate bound", SetLines({Triangle}, tooFar + ",0,0,1")},
+        {"placement beyond the bound once offset",
+         SetLines({Triangle}, "0," + std::to_string(CoordinateLimit - StartOffset + 1) + ",0,1")},
         {"flip 0", SetLines({Triangle}, "0,0,0,0")},
         {"flip 2", SetLines({Triangle}, "0,0,0,2")},
         {"angle beyond the coordinate bound", SetLines({Triangle}, "0,0,-" + tooFar + ",1")},

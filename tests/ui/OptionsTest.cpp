@@ -3,13 +3,20 @@
 
 #include "ui/DisplayText.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
 
 #include <climits>
+#include <functional>
+#include <utility>
+#include <vector>
 
 namespace zol::test {
 namespace {
@@ -148,8 +155,56 @@ TEST_F(Options, CaptionFieldRefusesCharactersTheDocumentCannotHold)
     EXPECT_EQ(form->editor().model.GetFigureCaption(BoardFigure), "a\xC3\xA9");
 }
 
+// However the text arrives, typed, pasted or composed with an input method
+// (as Japanese is), a refused character leaves the field as it was and the
+// status bar says why. 〜 is one CP932 would store as a look-alike (～).
+TEST_F(Options, CaptionFieldNotesEveryRefusedInput)
+{
+    const QString refused = QString::fromUtf8("〜");
+    const std::vector<std::pair<const char*, std::function<void()>>> ways = {
+        {"typed", [&] { Type(form->CaptionInput, refused); }},
+        {"pasted",
+         [&] {
+             QApplication::clipboard()->setText(refused);
+             form->CaptionInput->paste();
+         }},
+        {"composed",
+         [&] {
+             QInputMethodEvent event;
+             event.setCommitString(refused);
+             QApplication::sendEvent(form->CaptionInput, &event);
+         }},
+    };
+    form->CaptionInput->setFocus();
+    form->CaptionInput->setText(QStringLiteral("a"));
+    for (const auto& [way, input] : ways) {
+        form->statusBar()->clearMessage();
+        input();
+        EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("a")) << way;
+        EXPECT_EQ(form->model.GetFigureCaption(-1), "a") << way;
+        EXPECT_EQ(form->statusBar()->currentMessage(), QStringLiteral("文書の文字コードで表せない文字は入力できません。"))
+            << way;
+    }
+}
+
+// A window closed while the caption field has the focus: the field loses it
+// as the widgets die, after the members are gone; nothing may reach them
+// (the sanitizer build reports any access).
+TEST_F(Options, ClosingWithTheCaptionFieldFocusedReachesNoDeadMembers)
+{
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    form->CaptionInput->setFocus();
+    Type(form->CaptionInput, QStringLiteral("x"));
+    ASSERT_TRUE(form->CaptionInput->hasFocus());
+    QPointer<QLineEdit> field = form->CaptionInput;
+    form.reset();
+    EXPECT_TRUE(field.isNull());
+}
+
 // Bytes the document's encoding cannot show come back unchanged when the
-// figure is shown in the caption field, so saving keeps them.
+// figure is shown in the caption field, so saving keeps them; showing them
+// is no refused input.
 TEST_F(Options, ShowingACaptionKeepsItsBytes)
 {
     const std::string odd = "x\x81\xff"; // no valid CP932
@@ -163,6 +218,7 @@ TEST_F(Options, ShowingACaptionKeepsItsBytes)
     form->EditGoEdit->trigger();
     EXPECT_EQ(form->CaptionInput->text(), CaptionText(form->editor().model, BoardFigure));
     EXPECT_EQ(form->editor().model.GetFigureCaption(BoardFigure), odd);
+    EXPECT_TRUE(form->statusBar()->currentMessage().isEmpty());
 }
 
 } // namespace
