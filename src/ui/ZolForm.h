@@ -275,6 +275,7 @@ private:
 
     // The board's side of the window, for the board controller.
     bool TableShown() const override { return tableShown(); }
+    QPoint BoardOrigin() const override;
     void TableClicked(QPoint at) override { TableViewClick(at); }
     void RepaintBoard() override { RepaintBoxes(Boxes::Board); }
     void CarryStarted() override;
