@@ -80,15 +80,24 @@ void TZolForm::OpenCommandLineDocument(const QStringList& arguments)
 
 void TZolForm::RestoreWindowBounds()
 {
-    // The size is the window's own, the position that of its frame: the two
-    // that are written back at shut-down.
-    resize(settings.width, settings.height);
+    // Position and size are the frame's, as written back at shut-down. The
+    // frame is known only once the window shows: showing sizes it again.
+    pendingFrameSize_ = QSize(settings.width, settings.height);
+    ResizeFrame();
     move(settings.left, settings.top);
     FormResize();
     if (settings.ws == 1)
         setWindowState(Qt::WindowMinimized);
     else if (settings.ws == 2)
         setWindowState(Qt::WindowMaximized);
+}
+
+void TZolForm::ResizeFrame()
+{
+    if (pendingFrameSize_.isEmpty() || windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    const QSize frame = frameGeometry().size() - size();
+    resize(pendingFrameSize_ - frame);
 }
 
 } // namespace zol

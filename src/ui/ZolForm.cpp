@@ -211,6 +211,8 @@ void TZolForm::resizeEvent(QResizeEvent* event)
 void TZolForm::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    ResizeFrame();
+    pendingFrameSize_ = QSize();
     FormResize();
 }
 

@@ -245,6 +245,8 @@ private:
     void BuildPieceSetMenu();
     void OpenCommandLineDocument(const QStringList& arguments);
     void RestoreWindowBounds();
+    // Gives the frame the size read from Zol.ini, until the window first shows.
+    void ResizeFrame();
     // False when the user must be asked again: the document stays unsaved.
     bool FormClose();
     void WriteSettingsFile();
@@ -307,6 +309,7 @@ private:
     bool assigningCaption_ = false;
     bool startupFailed_ = false;
     int handlerDepth_ = 0;
+    QSize pendingFrameSize_;
 };
 
 } // namespace zol
