@@ -196,18 +196,15 @@ void TZolForm::FileExitExecute()
 
 void TZolForm::FileDirOpenExecute()
 {
-    if (model.hasDocumentFile()) {
-        const QString folder = FolderOf(DocumentPathText(model));
-        if (QFileInfo(folder).isDir()) {
-            dialogs_.OpenFolder(folder);
-            return;
-        }
-    }
-    for (const QString& folder : {DocumentFolder(), ProgramFolder()}) {
-        if (QFileInfo(folder).isDir()) {
-            dialogs_.OpenFolder(folder);
-            return;
-        }
+    QStringList candidates = {DocumentFolder(), ProgramFolder()};
+    if (model.hasDocumentFile())
+        candidates.prepend(FolderOf(DocumentPathText(model)));
+    for (const QString& folder : candidates) {
+        if (!QFileInfo(folder).isDir())
+            continue;
+        if (!dialogs_.OpenFolder(folder))
+            dialogs_.Error(QStringLiteral("フォルダを表示するファイルブラウザが見つかりません。\n") + DisplayPath(folder));
+        return;
     }
 }
 

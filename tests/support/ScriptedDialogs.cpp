@@ -62,9 +62,10 @@ std::optional<QString> ScriptedDialogs::SaveFile(const FileRequest& request)
     return nextPath();
 }
 
-void ScriptedDialogs::OpenFolder(const QString& folder)
+bool ScriptedDialogs::OpenFolder(const QString& folder)
 {
     records_.push_back({Kind::OpenFolder, folder, false, {}});
+    return hasFolderBrowser;
 }
 
 } // namespace zol

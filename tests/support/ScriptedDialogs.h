@@ -36,8 +36,10 @@ public:
     // Without a queued path: cancelled.
     std::optional<QString> OpenFile(const FileRequest& request) override;
     std::optional<QString> SaveFile(const FileRequest& request) override;
-    // Records the folder; opens nothing.
-    void OpenFolder(const QString& folder) override;
+    // Records the folder; opens nothing. Reports a browser unless the test
+    // took it away.
+    bool OpenFolder(const QString& folder) override;
+    bool hasFolderBrowser = true;
 
 private:
     Answer next(Answer fallback);

@@ -392,5 +392,14 @@ TEST_F(FileCommands, FolderOpensTheDocumentsFolderOrElseTheDocumentsOrProgramFol
     EXPECT_EQ(Shown(Kind::OpenFolder), QStringList({ProgramPath("docs")}));
 }
 
+TEST_F(FileCommands, FolderWithoutAFileBrowserSaysSo)
+{
+    dialogs.hasFolderBrowser = false;
+    form->FileDirOpen->trigger();
+    EXPECT_EQ(Shown(Kind::OpenFolder), QStringList({ProgramFolder()}));
+    ASSERT_EQ(Shown(Kind::Error).size(), 1);
+    EXPECT_TRUE(Shown(Kind::Error)[0].contains(DisplayPath(ProgramFolder())));
+}
+
 } // namespace
 } // namespace zol::test
