@@ -48,7 +48,12 @@ Dialogs::Answer ScriptedDialogs::Warning(const QString& text)
     return next(Answer::No);
 }
 
-void ScriptedDialogs::Error(const QString& text) { records_.push_back({Kind::Error, text, false, {}}); }
+void ScriptedDialogs::Error(const QString& text)
+{
+    records_.push_back({Kind::Error, text, false, {}});
+    if (whileError)
+        whileError();
+}
 
 std::optional<QString> ScriptedDialogs::OpenFile(const FileRequest& request)
 {

@@ -5,6 +5,7 @@
 #include "ui/Dialogs.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace zol {
@@ -40,6 +41,8 @@ public:
     // took it away.
     bool OpenFolder(const QString& folder) override;
     bool hasFolderBrowser = true;
+    // Runs while an error message is up, to look at the window behind it.
+    std::function<void()> whileError;
 
 private:
     Answer next(Answer fallback);
