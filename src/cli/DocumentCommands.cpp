@@ -91,14 +91,17 @@ int InfoCommand(const std::vector<std::string>& args, std::ostream& out, std::os
     out << "set: " << DecodeText(model.figureLines().front(), encoding).toStdString() << '\n'
         << "figures: " << model.figureCount() << '\n'
         << "encoding: " << (encoding == TextEncoding::Utf8 ? "UTF-8" : "CP932") << '\n';
+    // A script learns from the status that the document is broken.
+    int status = 0;
     for (int k = 0; k < model.figureCount(); ++k) {
         try {
             model.ParseFigure(k);
         } catch (const ConversionError& e) {
             out << "line " << header + 2 * k + 2 << ": " << e.what() << '\n';
+            status = 1;
         }
     }
-    return 0;
+    return status;
 }
 
 int SaveAsCommand(const std::vector<std::string>& args, std::ostream&, std::ostream& err)

@@ -35,11 +35,20 @@ int RunZoltool(const std::vector<std::string>& words, std::ostream& out, std::os
         PrintUsage(err);
         return 2;
     }
-    if (words[0] == "--help" || words[0] == "-h") {
+    if (words[0] == "--version") {
+        out << "zoltool " << ZOL_VERSION << '\n';
+        return 0;
+    }
+    // "zoltool help" and "zoltool help COMMAND" as "--help" and "COMMAND --help".
+    if ((words[0] == "--help" || words[0] == "-h" || words[0] == "help") && words.size() == 1) {
         PrintUsage(out);
         return 0;
     }
     try {
+        if (words[0] == "help" && words.size() == 2) {
+            out << "usage: zoltool " << UsageOf(FindCommand(words[1])) << '\n';
+            return 0;
+        }
         const Command& command = FindCommand(words[0]);
         const std::vector<std::string> rest(words.begin() + 1, words.end());
         if (rest.size() == 1 && rest[0] == "--help") {

@@ -38,7 +38,7 @@ void BoardController::MouseDown(Qt::MouseButton button, QPoint at)
             state_.bandShown = false;
             state_.mode = BoardMode::Pressing;
         } else if (button == Qt::RightButton) {
-            SendToBack(at);
+            SendToBack();
         }
         break;
     case BoardMode::Carrying:
@@ -78,7 +78,7 @@ void BoardController::MouseMove(QPoint at)
 void BoardController::MouseUp(Qt::MouseButton button, QPoint at)
 {
     if (state_.mode == BoardMode::Pressing && button == Qt::LeftButton) {
-        PickUp(at);
+        PickUp();
     } else if (state_.mode == BoardMode::Turning && button == Qt::RightButton) {
         editor_.model.EndRotation();
         state_.mode = BoardMode::Carrying;
@@ -94,7 +94,14 @@ void BoardController::DrawBand(QPoint corner)
         painter.setCompositionMode(QPainter::RasterOp_NotDestination);
         painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
-        const auto frame = [&](QPoint to) { painter.drawRect(QRect(state_.press, to).normalized()); };
+        // A one-pixel pen outlines a QRect one pixel beyond its right and
+        // bottom edges: given as corner and extent, the frame runs through
+        // both points whichever way the band was dragged.
+        const auto frame = [&](QPoint to) {
+            const QPoint from = state_.press;
+            painter.drawRect(std::min(from.x(), to.x()), std::min(from.y(), to.y()), std::abs(to.x() - from.x()),
+                             std::abs(to.y() - from.y()));
+        };
         if (state_.bandShown)
             frame(state_.bandCorner);
         if (std::abs(state_.press.x() - corner.x()) > BandThreshold ||
@@ -109,10 +116,16 @@ void BoardController::DrawBand(QPoint corner)
     view_.RepaintBoard();
 }
 
-void BoardController::PickUp(QPoint at)
+QPoint BoardController::MeasurePointer()
 {
     state_.pointerPoint = pointer_.Position();
-    state_.boardOrigin = state_.pointerPoint - at;
+    state_.boardOrigin = view_.BoardOrigin();
+    return state_.pointerPoint - state_.boardOrigin;
+}
+
+void BoardController::PickUp()
+{
+    const QPoint at = MeasurePointer();
     if (state_.bandShown) {
         editor_.model.SelectInRect(state_.press.x(), state_.press.y(), state_.bandCorner.x(), state_.bandCorner.y());
         state_.carriedByClick = false;
@@ -192,10 +205,9 @@ void BoardController::Drop()
     editor_.PushUndo();
 }
 
-void BoardController::SendToBack(QPoint at)
+void BoardController::SendToBack()
 {
-    state_.pointerPoint = pointer_.Position();
-    state_.boardOrigin = state_.pointerPoint - at;
+    const QPoint at = MeasurePointer();
     editor_.model.PickPiece(at.x(), at.y(), editor_.boardBitmap, false);
     view_.RedrawBoardFollowingGuide();
 }

@@ -39,6 +39,8 @@ public:
     // While the board shows the table view, a left click picks a cell.
     virtual bool TableShown() const = 0;
     virtual void TableClicked(QPoint at) = 0;
+    // The screen position of board pixel (0, 0), in the pointer's coordinates.
+    virtual QPoint BoardOrigin() const = 0;
     // The board bitmap changed.
     virtual void RepaintBoard() = 0;
     // The board figure changed for good: the board, and the guide unless it is locked.
@@ -63,11 +65,15 @@ public:
 
 private:
     void DrawBand(QPoint corner);
-    void PickUp(QPoint at);
+    void PickUp();
     void CarryStep();
     void TurnStep();
     void Drop();
-    void SendToBack(QPoint at);
+    void SendToBack();
+    // Takes the pointer point and the board origin; returns the pointer point
+    // in board pixels. The pointer may have moved since the event was queued:
+    // the piece picked is the one under it now.
+    QPoint MeasurePointer();
     void CentrePointer();
     QPoint BoardCentreOnScreen() const;
 

@@ -36,8 +36,9 @@ public:
     virtual std::optional<QString> OpenFile(const FileRequest& request) = 0;
     virtual std::optional<QString> SaveFile(const FileRequest& request) = 0;
 
-    // Shows a folder in the system's file browser.
-    virtual void OpenFolder(const QString& folder) = 0;
+    // Shows a folder in the system's file browser; false when there is no
+    // browser to show it.
+    virtual bool OpenFolder(const QString& folder) = 0;
 };
 
 } // namespace zol

@@ -67,6 +67,8 @@ public:
     // Where files named without a folder are looked for first: the folder of
     // the file last chosen in a file dialog.
     QString currentFolder;
+    // Whether currentFolder came from a dialog rather than the start-up folder.
+    bool folderChosen = false;
     // The open dialog of piece-set files starts here.
     QString pieceSetDialogFolder;
 

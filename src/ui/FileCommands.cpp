@@ -7,6 +7,7 @@
 #include "io/DocumentMerge.h"
 #include "io/FileError.h"
 #include "io/TextCodec.h"
+#include "model/CommaList.h"
 #include "ui/ActionGuard.h"
 #include "ui/DisplayText.h"
 #include "ui/FigureListBox.h"
@@ -14,6 +15,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace zol {
 
@@ -73,40 +75,65 @@ void TZolForm::LoadDocumentReporting(const QString& path)
     RunGuarded(dialogs_, [&] { LoadDocument(model, path, currentFolder, prompter_); });
 }
 
-void TZolForm::ShowLoadedDocument()
+std::optional<QString> TZolForm::TakeListFigure(int i)
+{
+    try {
+        model.LoadFigure(i);
+        return std::nullopt;
+    } catch (const ConversionError& e) {
+        return QStringLiteral("%1番目の図形の配置を読み込めません。\n").arg(i + 1) + QString::fromUtf8(e.what());
+    }
+}
+
+std::optional<QString> TZolForm::ShowLoadedDocument()
 {
     const int n = model.figureCount();
     RefreshListRows(0, n);
+    std::optional<QString> figureError;
     if (n > 0) {
         List->selectRow(0);
-        model.LoadFigure(0);
+        figureError = TakeListFigure(0);
     }
     ShowBoardAndGuide(UndoStep::None);
     ReleaseShowTable();
+    return figureError;
 }
 
-void TZolForm::FinishOpen()
+void TZolForm::FinishOpen(const std::vector<std::string>& setBefore, const std::optional<QString>& figureError)
 {
-    if (model.setChanged())
+    // The history holds figures of one set: after a load that installed
+    // another one, even a load that then failed, there is nothing to go back to.
+    if (model.setLines() != setBefore)
         editor_.ResetUndo();
     else
         editor_.PushUndo();
     AddToHistory();
     UpdateStatusBar();
+    UpdateCommandState();
+    if (figureError)
+        dialogs_.Error(*figureError);
+}
+
+void TZolForm::FileChosen(const QString& path)
+{
+    currentFolder = FolderOf(path);
+    editor_.folderChosen = true;
 }
 
 void TZolForm::FileOpenExecute()
 {
     if (!QuerySave(true))
         return;
+    const std::vector<std::string> setBefore = model.setLines();
+    std::optional<QString> figureError;
     if (const std::optional<QString> path = dialogs_.OpenFile(OpenDocumentRequest())) {
         ClearRows();
         settings.inidir = FolderOf(*path);
-        currentFolder = settings.inidir;
+        FileChosen(*path);
         LoadDocumentReporting(*path);
-        ShowLoadedDocument();
+        figureError = ShowLoadedDocument();
     }
-    FinishOpen();
+    FinishOpen(setBefore, figureError);
 }
 
 void TZolForm::HisFileOpenExecute(int tag)
@@ -114,11 +141,11 @@ void TZolForm::HisFileOpenExecute(int tag)
     if (tag < 0 || tag >= HistorySize || settings.history[tag].isEmpty() || !QuerySave(true))
         return;
     const QString path = settings.history[tag];
+    const std::vector<std::string> setBefore = model.setLines();
     ClearRows();
     settings.inidir = FolderOf(path);
     LoadDocumentReporting(path);
-    ShowLoadedDocument();
-    FinishOpen();
+    FinishOpen(setBefore, ShowLoadedDocument());
 }
 
 void TZolForm::FileMargeExecute()
@@ -130,7 +157,7 @@ void TZolForm::FileMargeExecute()
     const std::optional<QString> path = dialogs_.OpenFile(OpenDocumentRequest());
     if (!path)
         return;
-    currentFolder = FolderOf(*path);
+    FileChosen(*path);
     const TextEncoding before = model.documentEncoding();
     const MergeOutcome merged = MergeDocument(model, *path, prompter_);
     if (model.documentEncoding() != before)
@@ -140,8 +167,11 @@ void TZolForm::FileMargeExecute()
     RefreshListRows(merged.first, merged.count);
     List->selectRow(merged.first);
     UpdateStatusBar();
-    model.LoadFigure(merged.first);
+    const std::optional<QString> figureError = TakeListFigure(merged.first);
     ShowBoardAndGuide(UndoStep::None);
+    UpdateCommandState();
+    if (figureError)
+        dialogs_.Error(*figureError);
 }
 
 bool TZolForm::SaveDocumentReporting(const QString& path)
@@ -166,14 +196,26 @@ void TZolForm::FileSaveExecute()
     }
 }
 
+QString TZolForm::SaveProposal() const
+{
+    const QString name = DocumentPathText(model);
+    if (model.hasDocumentFile())
+        return name;
+    // A bare name would be taken relative to the folder the program was started in.
+    const QString folder = editor_.folderChosen
+                               ? currentFolder
+                               : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(folder).filePath(name);
+}
+
 void TZolForm::FileSaveAsExecute()
 {
     const Dialogs::FileRequest request{QString(), QStringLiteral("Zolファイル|*.zol|すべてのファイル|*.*"),
-                                       QStringLiteral("zol"), DocumentPathText(model)};
+                                       QStringLiteral("zol"), SaveProposal()};
     const std::optional<QString> path = dialogs_.SaveFile(request);
     if (!path)
         return;
-    currentFolder = FolderOf(*path);
+    FileChosen(*path);
     if (QFileInfo::exists(*path) && dialogs_.Warning(DisplayPath(*path) + OverwriteQuestion) != Dialogs::Answer::Yes)
         return;
     const bool wasModified = model.modified();
@@ -196,18 +238,15 @@ void TZolForm::FileExitExecute()
 
 void TZolForm::FileDirOpenExecute()
 {
-    if (model.hasDocumentFile()) {
-        const QString folder = FolderOf(DocumentPathText(model));
-        if (QFileInfo(folder).isDir()) {
-            dialogs_.OpenFolder(folder);
-            return;
-        }
-    }
-    for (const QString& folder : {DocumentFolder(), ProgramFolder()}) {
-        if (QFileInfo(folder).isDir()) {
-            dialogs_.OpenFolder(folder);
-            return;
-        }
+    QStringList candidates = {DocumentFolder(), ProgramFolder()};
+    if (model.hasDocumentFile())
+        candidates.prepend(FolderOf(DocumentPathText(model)));
+    for (const QString& folder : candidates) {
+        if (!QFileInfo(folder).isDir())
+            continue;
+        if (!dialogs_.OpenFolder(folder))
+            dialogs_.Error(QStringLiteral("フォルダを表示するファイルブラウザが見つかりません。\n") + DisplayPath(folder));
+        return;
     }
 }
 

@@ -119,9 +119,9 @@ std::optional<QString> MessageDialogs::SaveFile(const FileRequest& request)
     return RunFileDialog(parent_, request, QFileDialog::AcceptSave);
 }
 
-void MessageDialogs::OpenFolder(const QString& folder)
+bool MessageDialogs::OpenFolder(const QString& folder)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
 }
 
 } // namespace zol

@@ -18,7 +18,7 @@ public:
     void Error(const QString& text) override;
     std::optional<QString> OpenFile(const FileRequest& request) override;
     std::optional<QString> SaveFile(const FileRequest& request) override;
-    void OpenFolder(const QString& folder) override;
+    bool OpenFolder(const QString& folder) override;
 
 private:
     QWidget* parent_ = nullptr;

@@ -1,5 +1,7 @@
 #include "ui/PaintBox.h"
 
+#include "ui/MousePoint.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -17,18 +19,18 @@ void PaintBox::paintEvent(QPaintEvent*)
     painter.drawImage(0, 0, bitmap_);
 }
 
-void PaintBox::mousePressEvent(QMouseEvent* event) { emit mousePressed(event->button(), event->position().toPoint()); }
+void PaintBox::mousePressEvent(QMouseEvent* event) { emit mousePressed(event->button(), MousePoint(event)); }
 
 void PaintBox::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    emit mousePressed(event->button(), event->position().toPoint());
+    emit mousePressed(event->button(), MousePoint(event));
 }
 
-void PaintBox::mouseMoveEvent(QMouseEvent* event) { emit mouseMoved(event->position().toPoint()); }
+void PaintBox::mouseMoveEvent(QMouseEvent* event) { emit mouseMoved(MousePoint(event)); }
 
 void PaintBox::mouseReleaseEvent(QMouseEvent* event)
 {
-    emit mouseReleased(event->button(), event->position().toPoint());
+    emit mouseReleased(event->button(), MousePoint(event));
 }
 
 } // namespace zol

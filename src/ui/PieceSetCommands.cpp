@@ -43,8 +43,12 @@ void TZolForm::PltSLoadExecute(int tag)
     // that a cancelled question leaves the document with the set it names.
     if (!QuerySave(true))
         return;
+    const std::vector<std::string> setBefore = model.setLines();
     model.LoadBuiltInSet();
     StartNewDocument();
+    // Undo entries of another set would put its placements on these pieces.
+    if (model.setLines() != setBefore)
+        editor_.ResetUndo();
 }
 
 void TZolForm::EditChangeExecute()
@@ -56,9 +60,8 @@ void TZolForm::EditChangeExecute()
     const std::optional<QString> path = dialogs_.OpenFile(request);
     if (!path)
         return;
-    const QFileInfo file(*path);
-    currentFolder = file.absolutePath();
-    SwitchPieceSet(file.completeBaseName());
+    FileChosen(*path);
+    SwitchPieceSet(QFileInfo(*path).completeBaseName());
 }
 
 void TZolForm::SwitchPieceSet(const QString& name)

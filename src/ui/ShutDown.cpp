@@ -46,11 +46,12 @@ void TZolForm::WriteSettingsFile()
     settings.ws = state & Qt::WindowMinimized ? 1 : state & Qt::WindowMaximized ? 2 : 0;
     const bool normal = !(state & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     if (normal) {
-        // The frame's position and the window's own size, as start-up sets them.
-        settings.left = pos().x();
-        settings.top = pos().y();
-        settings.width = width();
-        settings.height = height();
+        // The frame's position and size, as start-up sets them.
+        const QRect frame = frameGeometry();
+        settings.left = frame.x();
+        settings.top = frame.y();
+        settings.width = frame.width();
+        settings.height = frame.height();
     }
     try {
         WriteSettings(SettingsFilePath(), settings, normal);

@@ -13,7 +13,7 @@ namespace {
 
 void ShowSortedList(TZolForm& form, const SortResult& sorted)
 {
-    form.RefreshListRows(0, form.model.figureCount());
+    form.RefreshListRows(0, form.editor().model.figureCount());
     form.List->selectRow(sorted.selected);
     form.RedrawGuide();
     form.RedrawBoard();

@@ -52,43 +52,54 @@ void TZolForm::FormCreate(const QStringList& arguments)
 
     model.LoadBuiltInSet();
     model.ClearFigureList();
-    OpenCommandLineDocument(arguments);
+    const std::optional<QString> figureError = OpenCommandLineDocument(arguments);
 
     ShowBoardAndGuide(UndoStep::Reset);
     UpdateCommandState();
     UpdateStatusBar();
     RestoreWindowBounds();
+    if (figureError)
+        dialogs_.Error(*figureError);
 }
 
-void TZolForm::OpenCommandLineDocument(const QStringList& arguments)
+std::optional<QString> TZolForm::OpenCommandLineDocument(const QStringList& arguments)
 {
     if (arguments.size() != 1)
-        return;
+        return std::nullopt;
     // A document that cannot be read leaves the empty document as it was.
     bool loaded = false;
     RunGuarded(dialogs_, [&] { loaded = LoadDocument(model, arguments.front(), currentFolder, prompter_); });
     if (!loaded)
-        return;
+        return std::nullopt;
     const int n = model.figureCount();
     RefreshListRows(0, n);
     AddToHistory();
-    if (n > 0) {
-        List->selectRow(0);
-        RunGuarded(dialogs_, [&] { model.LoadFigure(0); });
-    }
+    if (n == 0)
+        return std::nullopt;
+    List->selectRow(0);
+    return TakeListFigure(0);
 }
 
 void TZolForm::RestoreWindowBounds()
 {
-    // The size is the window's own, the position that of its frame: the two
-    // that are written back at shut-down.
-    resize(settings.width, settings.height);
+    // Position and size are the frame's, as written back at shut-down. The
+    // frame is known only once the window shows: showing sizes it again.
+    pendingFrameSize_ = QSize(settings.width, settings.height);
+    ResizeFrame();
     move(settings.left, settings.top);
     FormResize();
     if (settings.ws == 1)
         setWindowState(Qt::WindowMinimized);
     else if (settings.ws == 2)
         setWindowState(Qt::WindowMaximized);
+}
+
+void TZolForm::ResizeFrame()
+{
+    if (pendingFrameSize_.isEmpty() || windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    const QSize frame = frameGeometry().size() - size();
+    resize(pendingFrameSize_ - frame);
 }
 
 } // namespace zol

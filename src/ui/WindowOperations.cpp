@@ -94,6 +94,8 @@ void TZolForm::RedrawBoard()
     RepaintBoxes(Boxes::Board);
 }
 
+QPoint TZolForm::BoardOrigin() const { return pb1->mapToGlobal(QPoint(0, 0)); }
+
 void TZolForm::CarryStarted()
 {
     CaptionInput->setFocus(Qt::OtherFocusReason);

@@ -181,6 +181,13 @@ void TZolForm::ConnectEvents()
             [this] { Guarded([&] { flipsensComboBoxChange(); }); });
     connect(Copy1PercentageComboBox, &QComboBox::editTextChanged, this,
             [this] { Guarded([&] { Copy1PercentageComboBoxChange(); }); });
+    // A box's hint takes the panels' place while the pointer is over it; a
+    // choice from its list or typing ends with no leave event to take the
+    // hint back, so the panels return here.
+    for (QComboBox* box : {Copy1PercentageComboBox, flipsensComboBox}) {
+        connect(box, &QComboBox::activated, statusBar(), &QStatusBar::clearMessage);
+        connect(box, &QComboBox::editTextChanged, statusBar(), &QStatusBar::clearMessage);
+    }
 
     ToolButtonAdd->installEventFilter(new PressFilter(ToolButtonAdd, Qt::RightButton, [this] {
         Guarded([&] { ToolButtonAddMouseDown(Qt::RightButton); });
@@ -219,6 +226,8 @@ void TZolForm::resizeEvent(QResizeEvent* event)
 void TZolForm::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    ResizeFrame();
+    pendingFrameSize_ = QSize();
     FormResize();
 }
 

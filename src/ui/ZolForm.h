@@ -14,6 +14,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -243,8 +245,11 @@ private:
     void FormCreate(const QStringList& arguments);
     void CreateHistoryMenu();
     void BuildPieceSetMenu();
-    void OpenCommandLineDocument(const QStringList& arguments);
+    // The message for a first figure that does not parse, as ShowLoadedDocument.
+    std::optional<QString> OpenCommandLineDocument(const QStringList& arguments);
     void RestoreWindowBounds();
+    // Gives the frame the size read from Zol.ini, until the window first shows.
+    void ResizeFrame();
     // False when the user must be asked again: the document stays unsaved.
     bool FormClose();
     void WriteSettingsFile();
@@ -255,8 +260,22 @@ private:
     void ClearRows();
     // Loads a document, reporting failures; the model is left as the loader left it.
     void LoadDocumentReporting(const QString& path);
-    void ShowLoadedDocument();
-    void FinishOpen();
+    // Shows the rows and puts the first figure on the board; returns the
+    // message for a first figure that does not parse, to be shown once the
+    // window is up to date.
+    std::optional<QString> ShowLoadedDocument();
+    // History entry, undo history, status bar and commands after an open,
+    // then the message about a figure that does not parse; `setBefore` is
+    // the set installed before the open began.
+    void FinishOpen(const std::vector<std::string>& setBefore, const std::optional<QString>& figureError);
+    // Puts list figure i on the board; the message when its placement line
+    // does not parse (the board keeps its figure then).
+    std::optional<QString> TakeListFigure(int i);
+    // The folder of a file the user chose in a dialog becomes the current one.
+    void FileChosen(const QString& path);
+    // Where the save dialog starts: the document, or for a document never
+    // saved its name in the current folder.
+    QString SaveProposal() const;
     void StartNewDocument();
     // Writes the document to path; false, after telling the user, when that failed.
     bool SaveDocumentReporting(const QString& path);
@@ -275,6 +294,7 @@ private:
 
     // The board's side of the window, for the board controller.
     bool TableShown() const override { return tableShown(); }
+    QPoint BoardOrigin() const override;
     void TableClicked(QPoint at) override { TableViewClick(at); }
     void RepaintBoard() override { RepaintBoxes(Boxes::Board); }
     void CarryStarted() override;
@@ -306,6 +326,7 @@ private:
     bool assigningCaption_ = false;
     bool startupFailed_ = false;
     int handlerDepth_ = 0;
+    QSize pendingFrameSize_;
 };
 
 } // namespace zol

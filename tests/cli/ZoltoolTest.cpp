@@ -229,6 +229,24 @@ TEST(Zoltool, UsageForNoArgumentsAndForHelp)
     const Outcome renderHelp = Zoltool({"render", "--help"});
     EXPECT_EQ(renderHelp.status, 0);
     EXPECT_NE(renderHelp.out.find("--no-aa"), std::string::npos);
+
+    // "help" is the word users try first.
+    const Outcome helpWord = Zoltool({"help"});
+    EXPECT_EQ(helpWord.status, 0);
+    EXPECT_EQ(helpWord.out, help.out);
+    const Outcome helpRender = Zoltool({"help", "render"});
+    EXPECT_EQ(helpRender.status, 0);
+    EXPECT_EQ(helpRender.out, renderHelp.out);
+    const Outcome helpUnknown = Zoltool({"help", "frobnicate"});
+    EXPECT_EQ(helpUnknown.status, 2);
+    EXPECT_NE(helpUnknown.err.find("unknown command"), std::string::npos);
+}
+
+TEST(Zoltool, VersionPrintsTheProgramsVersion)
+{
+    const Outcome run = Zoltool({"--version"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "zoltool 2.13\n");
 }
 
 TEST(Zoltool, UnwritableOutputFailsWithStatus1)

@@ -48,7 +48,12 @@ Dialogs::Answer ScriptedDialogs::Warning(const QString& text)
     return next(Answer::No);
 }
 
-void ScriptedDialogs::Error(const QString& text) { records_.push_back({Kind::Error, text, false, {}}); }
+void ScriptedDialogs::Error(const QString& text)
+{
+    records_.push_back({Kind::Error, text, false, {}});
+    if (whileError)
+        whileError();
+}
 
 std::optional<QString> ScriptedDialogs::OpenFile(const FileRequest& request)
 {
@@ -62,9 +67,10 @@ std::optional<QString> ScriptedDialogs::SaveFile(const FileRequest& request)
     return nextPath();
 }
 
-void ScriptedDialogs::OpenFolder(const QString& folder)
+bool ScriptedDialogs::OpenFolder(const QString& folder)
 {
     records_.push_back({Kind::OpenFolder, folder, false, {}});
+    return hasFolderBrowser;
 }
 
 } // namespace zol

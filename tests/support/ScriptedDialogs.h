@@ -5,6 +5,7 @@
 #include "ui/Dialogs.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace zol {
@@ -36,8 +37,12 @@ public:
     // Without a queued path: cancelled.
     std::optional<QString> OpenFile(const FileRequest& request) override;
     std::optional<QString> SaveFile(const FileRequest& request) override;
-    // Records the folder; opens nothing.
-    void OpenFolder(const QString& folder) override;
+    // Records the folder; opens nothing. Reports a browser unless the test
+    // took it away.
+    bool OpenFolder(const QString& folder) override;
+    bool hasFolderBrowser = true;
+    // Runs while an error message is up, to look at the window behind it.
+    std::function<void()> whileError;
 
 private:
     Answer next(Answer fallback);

@@ -11,6 +11,7 @@ namespace {
 class RecordingView : public BoardView {
 public:
     bool TableShown() const override { return tableShown; }
+    QPoint BoardOrigin() const override { return {1000, 2000}; }
     void TableClicked(QPoint at) override { calls << QStringLiteral("table %1,%2").arg(at.x()).arg(at.y()); }
     void RepaintBoard() override { ++repaints; }
     void RedrawBoardFollowingGuide() override { calls << QStringLiteral("redraw"); }
@@ -93,6 +94,60 @@ TEST_F(Controller, RightClickSendsAPieceBackWithoutAnEntry)
     EXPECT_EQ(board.state().mode, BoardMode::Idle);
     EXPECT_EQ(editor.model.drawOrder()[0], 0) << "piece 0 is drawn first, under the others";
     EXPECT_EQ(editor.undoRing().undoCount(), 0);
+}
+
+// The pointer can move on between an event and its handling; the pieces are
+// taken from under the pointer and the board origin is the board's own.
+TEST_F(Controller, PickAndSendToBackTakeThePieceUnderThePointerNow)
+{
+    const QPoint pivotOne{190, 70};
+    const struct {
+        Qt::MouseButton button;
+        const char* name;
+    } presses[] = {{Qt::LeftButton, "pick up"}, {Qt::RightButton, "send to back"}};
+    for (const auto& press : presses) {
+        SCOPED_TRACE(press.name);
+        SetUp();
+        pointer.pos = Origin + pivotOne; // moved on before the click is handled
+        board.MouseDown(press.button, PivotZero);
+        board.MouseUp(press.button, PivotZero);
+        EXPECT_EQ(board.state().boardOrigin, Origin);
+        EXPECT_EQ(board.state().pointerPoint, Origin + pivotOne);
+        if (press.button == Qt::RightButton) {
+            EXPECT_EQ(editor.model.drawOrder()[0], 1) << "piece 1 is drawn first";
+            continue;
+        }
+        ASSERT_EQ(editor.model.selection(), 1);
+        board.MouseDown(Qt::LeftButton, {256, 256}); // drop where it was
+        EXPECT_EQ(pointer.pos, Origin + pivotOne) << "the pointer comes back onto the piece";
+    }
+}
+
+// The band's frame runs through the press point and the pointer, whichever
+// way it was dragged.
+TEST_F(Controller, BandFrameCoversTheSamePixelsInEveryDirection)
+{
+    const QPoint a{100, 120}, b{160, 200};
+    const struct {
+        QPoint press, to;
+    } drags[] = {{a, b}, {b, a}, {QPoint(a.x(), b.y()), QPoint(b.x(), a.y())}, {QPoint(b.x(), a.y()), QPoint(a.x(), b.y())}};
+    for (const auto& drag : drags) {
+        SCOPED_TRACE(testing::Message() << drag.press.x() << "," << drag.press.y());
+        SetUp();
+        BoardController band(editor, pointer, view);
+        const QImage before = editor.boardBitmap.copy();
+        band.MouseDown(Qt::LeftButton, drag.press);
+        band.MouseMove(drag.to);
+        ASSERT_TRUE(band.state().bandShown);
+        QRect changed;
+        for (int y = 0; y < before.height(); ++y)
+            for (int x = 0; x < before.width(); ++x)
+                if (before.pixel(x, y) != editor.boardBitmap.pixel(x, y))
+                    changed |= QRect(x, y, 1, 1);
+        EXPECT_EQ(changed, QRect(a, b));
+        band.MouseMove(drag.press); // back within the threshold: erased
+        EXPECT_EQ(editor.boardBitmap, before);
+    }
 }
 
 } // namespace

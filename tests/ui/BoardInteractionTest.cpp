@@ -3,7 +3,9 @@
 
 #include "ui/PaintBox.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QMouseEvent>
 
 namespace zol::test {
 namespace {
@@ -24,7 +26,7 @@ protected:
         ASSERT_EQ(form->editor().model.selection(), 0);
     }
     const Figure& board() const { return form->editor().model.currentFigure(); }
-    QPoint Centre() const { return Origin + QPoint(256, 256); }
+    QPoint Centre() const { return Origin() + QPoint(256, 256); }
 
     int entries = 0;
 };
@@ -90,7 +92,7 @@ TEST_P(Band, SelectsByVerticesBeyondTwentyPixels)
     const BandCase c = GetParam();
     const QImage drawn = DrawnBoard();
     PressBoard(Qt::LeftButton, c.press);
-    pointer.pos = Origin + c.release;
+    pointer.pos = Origin() + c.release;
     MovePointer({0, 0});
     EXPECT_EQ(form->board().bandShown, c.bandShown);
     EXPECT_EQ(form->editor().boardBitmap != drawn, c.bandShown) << "the band is drawn on the board";
@@ -231,6 +233,31 @@ TEST_F(Board, UndoDuringACarryLeavesNothingInHandAndThePointerWhereItIs)
     ClickBoard(PointerOnBoard());
     EXPECT_EQ(pointer.pos, at);
     EXPECT_EQ(form->board().mode, BoardMode::Idle);
+}
+
+// With fractional display scaling events fall between pixels: positions
+// truncate toward zero, so the board's last column stays on the board.
+TEST(PaintBoxEvents, PositionsTruncateTowardZero)
+{
+    QImage bitmap(BoardSize, BoardSize, QImage::Format_RGB32);
+    PaintBox box(bitmap, bitmap.size(), nullptr);
+    QList<QPoint> reported;
+    QObject::connect(&box, &PaintBox::mousePressed, [&](Qt::MouseButton, QPoint at) { reported << at; });
+    QObject::connect(&box, &PaintBox::mouseMoved, [&](QPoint at) { reported << at; });
+    QObject::connect(&box, &PaintBox::mouseReleased, [&](Qt::MouseButton, QPoint at) { reported << at; });
+    const struct {
+        QPointF at;
+        QPoint expected;
+    } cases[] = {{{511.6, 100.5}, {511, 100}}, {{0.9, 0.99}, {0, 0}}, {{-0.6, 3.5}, {0, 3}}, {{-1.5, 7.0}, {-1, 7}}};
+    for (const auto& c : cases) {
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseMove, QEvent::MouseButtonRelease}) {
+            const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::RightButton;
+            QMouseEvent event(type, c.at, c.at, button, button, Qt::NoModifier);
+            QApplication::sendEvent(&box, &event);
+        }
+        EXPECT_EQ(reported, QList<QPoint>({c.expected, c.expected, c.expected})) << c.at.x() << "," << c.at.y();
+        reported.clear();
+    }
 }
 
 } // namespace

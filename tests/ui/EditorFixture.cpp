@@ -76,9 +76,11 @@ QString EditorFixture::CopyData(const char* data, const QString& relative) const
     return WriteFile(relative, ReadBytes(QStringLiteral(DATA_FOLDER "/") + QString::fromUtf8(data)));
 }
 
+QPoint EditorFixture::Origin() const { return form->pb1->mapToGlobal(QPoint(0, 0)); }
+
 void EditorFixture::PressBoard(Qt::MouseButton button, QPoint at)
 {
-    pointer.pos = Origin + at;
+    pointer.pos = Origin() + at;
     SendMouse(form->pb1, QEvent::MouseButtonPress, button, at);
 }
 
@@ -97,7 +99,7 @@ void EditorFixture::ClickBoard(QPoint at, Qt::MouseButton button)
 void EditorFixture::MovePointer(QPoint delta)
 {
     pointer.pos += delta;
-    SendMouse(form->pb1, QEvent::MouseMove, Qt::NoButton, pointer.pos - Origin);
+    SendMouse(form->pb1, QEvent::MouseMove, Qt::NoButton, pointer.pos - Origin());
 }
 
 QPoint EditorFixture::SpreadPivot(int piece) { return {60 + 130 * (piece % 4), 70 + 200 * (piece / 4)}; }

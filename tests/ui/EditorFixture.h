@@ -35,8 +35,9 @@ public:
 
 class EditorFixture : public ::testing::Test {
 protected:
-    // Screen position of board pixel (0, 0) in the fake pointer's world.
-    static constexpr QPoint Origin{1000, 2000};
+    // Screen position of board pixel (0, 0): the fake pointer moves in the
+    // board widget's screen coordinates.
+    QPoint Origin() const;
 
     // Every window starts in a program folder of its own (for Zol.ini,
     // pltes and zols); a test fills it before the window is made by
@@ -62,7 +63,7 @@ protected:
     // Moves the pointer by `delta` and reports the move to the board.
     void MovePointer(QPoint delta);
     // Where the pointer is, in board pixels.
-    QPoint PointerOnBoard() const { return pointer.pos - Origin; }
+    QPoint PointerOnBoard() const { return pointer.pos - Origin(); }
     // The pieces spread apart, piece i's pivot at SpreadPivot(i), no turn.
     Figure Spread() const;
     static QPoint SpreadPivot(int piece);

@@ -8,6 +8,7 @@
 #include "ui/DisplayText.h"
 
 #include <QLabel>
+#include <QStandardPaths>
 #include <QLineEdit>
 #include <QMenu>
 
@@ -255,7 +256,9 @@ TEST_F(FileCommands, SaveOnANewDocumentProposesTheNewFileName)
     const QString path = ProgramPath("docs/new.zol");
     dialogs.QueuePath(path);
     form->FileSave->trigger();
-    EXPECT_EQ(dialogs.records().back().request.initialPath, QStringLiteral("新しいファイル"));
+    EXPECT_EQ(dialogs.records().back().request.initialPath,
+              QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath("新しいファイル"))
+        << "no file chosen yet: the user's documents folder";
     EXPECT_EQ(ReadBytes(path).substr(0, 11), "2.13\r\ntan\r\n");
     EXPECT_NE(ReadBytes(path).find(Text("鶴, 亀\r\n")), std::string::npos);
     EXPECT_FALSE(form->editor().model.modified());
@@ -391,6 +394,29 @@ TEST_F(FileCommands, FolderOpensTheDocumentsFolderOrElseTheDocumentsOrProgramFol
     dialogs.clearRecords();
     form->FileDirOpen->trigger();
     EXPECT_EQ(Shown(Kind::OpenFolder), QStringList({ProgramPath("docs")}));
+}
+
+// A never-saved document is proposed in the folder of the last file chosen,
+// not in the folder the program happened to be started in.
+TEST_F(FileCommands, SavingANewDocumentStartsInTheFolderOfTheLastDocument)
+{
+    Open(Doc("cp932.zol"));
+    form->FileNew->trigger();
+    for (QAction* command : {form->FileSave, form->FileSaveAs}) {
+        dialogs.clearRecords();
+        command->trigger();
+        ASSERT_EQ(Shown(Kind::SaveFile).size(), 1);
+        EXPECT_EQ(dialogs.records().back().request.initialPath, ProgramPath("docs/新しいファイル"));
+    }
+}
+
+TEST_F(FileCommands, FolderWithoutAFileBrowserSaysSo)
+{
+    dialogs.hasFolderBrowser = false;
+    form->FileDirOpen->trigger();
+    EXPECT_EQ(Shown(Kind::OpenFolder), QStringList({ProgramFolder()}));
+    ASSERT_EQ(Shown(Kind::Error).size(), 1);
+    EXPECT_TRUE(Shown(Kind::Error)[0].contains(DisplayPath(ProgramFolder())));
 }
 
 } // namespace

@@ -7,6 +7,9 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QInputMethodEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QStatusTipEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QStatusBar>
@@ -219,6 +222,27 @@ TEST_F(Options, ShowingACaptionKeepsItsBytes)
     EXPECT_EQ(form->CaptionInput->text(), CaptionText(form->editor().model, BoardFigure));
     EXPECT_EQ(form->editor().model.GetFigureCaption(BoardFigure), odd);
     EXPECT_TRUE(form->statusBar()->currentMessage().isEmpty());
+}
+
+// Hovering a box shows its hint in place of the three panels; choosing from
+// the box's list ends with no leave event, so the panels must come back.
+TEST_F(Options, ThePanelsReturnAfterABoxIsUsed)
+{
+    const struct {
+        const char* name;
+        QComboBox* box;
+    } boxes[] = {{"magnification", form->Copy1PercentageComboBox}, {"flip sensitivity", form->flipsensComboBox}};
+    for (const auto& b : boxes) {
+        SCOPED_TRACE(b.name);
+        QStatusTipEvent hover(QStringLiteral("画像のコピー倍率"));
+        QApplication::sendEvent(form->Copy1PercentageComboBox, &hover);
+        ASSERT_FALSE(form->statusBar()->currentMessage().isEmpty());
+        b.box->setCurrentIndex(3);
+        emit b.box->activated(3);
+        EXPECT_TRUE(form->statusBar()->currentMessage().isEmpty());
+        for (QLabel* panel : form->StatusPanels)
+            EXPECT_TRUE(panel->isVisible());
+    }
 }
 
 } // namespace

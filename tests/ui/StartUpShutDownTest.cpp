@@ -70,15 +70,15 @@ TEST_F(StartUp, EveryKeyOfZolIniReachesItsControlOrMember)
     EXPECT_DOUBLE_EQ(form->editor().model.gamma(), 1.0) << "a coloured palette draws without gamma";
     EXPECT_EQ(s.registeredPalette, (PaletteParams{255, 1, 2, 3, 4, 5, 6}));
     EXPECT_EQ((std::array{s.sbx, s.sby, s.sbz}), (std::array{1, 2, 33}));
-    EXPECT_EQ(form->size(), QSize(750, 700));
-    EXPECT_EQ(form->pos(), QPoint(60, 50));
+    EXPECT_EQ(form->frameGeometry(), QRect(60, 50, 750, 700)) << "the frame's bounds";
+    EXPECT_LT(form->width(), 750) << "the test platform draws a frame";
     EXPECT_FALSE(form->isMaximized());
 }
 
 TEST_F(StartUp, AFirstStartUsesTheDefaults)
 {
     const Settings& s = form->editor().settings;
-    EXPECT_EQ(form->size(), QSize(698, 664));
+    EXPECT_EQ(form->frameGeometry().size(), QSize(698, 664));
     const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
     EXPECT_EQ(form->pos(), QPoint(desktop.left() + (desktop.width() - 689) / 2,
                                   desktop.top() + (desktop.height() - 657) / 2));
@@ -104,7 +104,7 @@ TEST_F(StartUp, NumbersThatAreNoNumbersTakeTheDefaultAndHexIsRead)
     EXPECT_EQ(form->editor().undoRing().size(), 2);
     EXPECT_DOUBLE_EQ(form->editor().model.gamma(), 2.2);
     EXPECT_FALSE(form->OptToolBar->isHidden()) << "any non-zero value shows the tool bar";
-    EXPECT_EQ(form->size(), QSize(768, 664));
+    EXPECT_EQ(form->frameGeometry().size(), QSize(768, 664));
 }
 
 TEST_F(StartUp, TheWindowComesBackMaximisedOverItsNormalBounds)
@@ -198,7 +198,7 @@ TEST_F(ShutDown, ClosingWritesEveryKeyBack)
     form->ApplyPalette({0xFFFFFF, 1, 2, 3, 4, 5, 6});
     form->editor().settings.registeredPalette = {0x123456, 7, 8, 9, 10, 11, 12};
     form->editor().settings.sbx = 90;
-    form->resize(720, 680);
+    form->resize(QSize(720, 680) - (form->frameGeometry().size() - form->size()));
     form->move(30, 40);
     ASSERT_TRUE(form->close());
 

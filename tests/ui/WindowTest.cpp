@@ -36,7 +36,7 @@ TEST_F(Window, StartsWithAnEmptyNewDocumentAndTheBuiltInSet)
     EXPECT_EQ(form->editor().undoRing().size(), 100);
     EXPECT_EQ(form->board().mode, BoardMode::Idle);
     EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
-    EXPECT_EQ(form->size(), QSize(698, 664));
+    EXPECT_EQ(form->frameGeometry().size(), QSize(698, 664));
     EXPECT_TRUE(dialogs.records().empty());
 }
 
