@@ -25,6 +25,7 @@ test: build
 
 bench: build
 	$(BUILD)/bench/zol_bench
+	$(BUILD)/bench/zol_list_bench
 
 clean:
 	rm -rf $(BUILD)
