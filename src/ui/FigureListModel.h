@@ -2,7 +2,7 @@
 // The rows of the figure list over the model's figure lines: one row per
 // figure, its caption decoded only when the row is shown. The model's list is
 // changed by the commands; they then tell the rows what changed, so that a
-// view redraws only those rows and keeps its selection on the same figure.
+// view reads only those rows again and its selection follows moved rows.
 // Until told, the rows keep the count the view knows.
 
 #include "io/TextDecoder.h"
