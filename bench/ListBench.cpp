@@ -1,8 +1,9 @@
 // Deleting and inserting a figure near the top of a 100 000-figure list, as
 // the list commands do, with the list shown: the rows tell the view of the
-// one row that changed. Beside it, the same change with every row below it
+// one row that changed. Beside it, the change to the model's lines alone
+// (what no list can save), and the same change with every row below it
 // decoded and set again, as a list that holds its own copies of the captions
-// must. Both against the board-memset baseline.
+// must. All against the board-memset baseline.
 
 #include "BoardBaseline.h"
 
@@ -53,6 +54,12 @@ void ShowChanges(QWidget& view)
     QCoreApplication::processEvents();
 }
 
+void BM_FigureLinesDeleteInsertNearTop(benchmark::State& state)
+{
+    LongList list;
+    MeasureAgainstMemset(state, [&] { list.DeleteAndInsertAt1([] {}, [] {}); });
+}
+
 void BM_ListRowsDeleteInsertNearTop(benchmark::State& state)
 {
     LongList list;
@@ -95,6 +102,7 @@ void BM_ListRebuiltBelowDeleteInsertNearTop(benchmark::State& state)
 
 } // namespace
 
+BENCHMARK(BM_FigureLinesDeleteInsertNearTop);
 BENCHMARK(BM_ListRowsDeleteInsertNearTop);
 BENCHMARK(BM_ListRebuiltBelowDeleteInsertNearTop)->Iterations(3);
 
