@@ -64,7 +64,7 @@ void BM_NuanceKeyVsBoardRedraw(benchmark::State& state)
             RenderListFigure(model, 0, board, work, false);
             key += NuanceKey(work, background, 0);
         },
-        [&] { model.DrawFigure(BoardFigure, 1.0, board, Background::Fill); });
+        [&] { model.DrawFigure(-1, 1.0, board, Background::Fill); });
     benchmark::DoNotOptimize(key);
 }
 

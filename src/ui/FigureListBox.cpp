@@ -45,8 +45,9 @@ public:
 
 } // namespace
 
-FigureListBox::FigureListBox(QWidget* parent) : QListWidget(parent)
+FigureListBox::FigureListBox(const TangramModel& model, QWidget* parent) : QListView(parent), rows_(model)
 {
+    setModel(&rows_);
     setItemDelegate(new RowDelegate(this));
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -70,31 +71,14 @@ int FigureListBox::selectedRow() const
 
 void FigureListBox::selectRow(int row)
 {
-    if (row < 0 || row >= count()) {
-        clearSelection();
-        setCurrentRow(-1);
+    if (row < 0 || row >= rowCount()) {
+        selectionModel()->clear();
         return;
     }
-    setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    selectionModel()->setCurrentIndex(rows_.index(row), QItemSelectionModel::ClearAndSelect);
 }
 
-void FigureListBox::setRowText(int row, const QString& text)
-{
-    if (row == count())
-        addItem(text);
-    else if (QListWidgetItem* it = item(row))
-        it->setText(text);
-}
-
-void FigureListBox::insertRowText(int row, const QString& text) { insertItem(row, text); }
-
-void FigureListBox::removeRowAt(int row) { delete takeItem(row); }
-
-QString FigureListBox::rowText(int row) const
-{
-    const QListWidgetItem* it = item(row);
-    return it ? it->text() : QString();
-}
+QString FigureListBox::rowText(int row) const { return rows_.index(row).data().toString(); }
 
 int FigureListBox::topRow() const { return verticalScrollBar()->value(); }
 
@@ -104,7 +88,7 @@ int FigureListBox::rowAt(QPoint point) const
 {
     if (!viewport()->rect().contains(point))
         return -1;
-    return std::min(topRow() + point.y() / ItemHeight, count());
+    return std::min(topRow() + point.y() / ItemHeight, rowCount());
 }
 
 QRect FigureListBox::rowRect(int row) const
@@ -132,7 +116,7 @@ void FigureListBox::mousePressEvent(QMouseEvent* event)
         return;
     const QPoint at = event->position().toPoint();
     const int row = rowAt(at);
-    if (row < 0 || row >= count())
+    if (row < 0 || row >= rowCount())
         return;
     selectRow(row);
     emit rowClicked();
@@ -146,7 +130,7 @@ void FigureListBox::mouseDoubleClickEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     const int row = rowAt(event->position().toPoint());
-    if (row >= 0 && row < count())
+    if (row >= 0 && row < rowCount())
         emit rowDoubleClicked();
 }
 
@@ -191,14 +175,23 @@ void FigureListBox::keyPressEvent(QKeyEvent* event)
         return;
     }
     const int before = selectedRow();
-    QListWidget::keyPressEvent(event);
+    QListView::keyPressEvent(event);
     if (selectedRow() != before && selectedRow() >= 0)
         emit rowClicked();
 }
 
+QItemSelectionModel::SelectionFlags FigureListBox::selectionCommand(const QModelIndex& index,
+                                                                   const QEvent* event) const
+{
+    // The list always keeps its one selected row: keys move it, but Ctrl+Space
+    // would toggle it off and leave the commands that need it without one.
+    const QItemSelectionModel::SelectionFlags command = QListView::selectionCommand(index, event);
+    return command.testFlag(QItemSelectionModel::Deselect) ? QItemSelectionModel::NoUpdate : command;
+}
+
 void FigureListBox::paintEvent(QPaintEvent* event)
 {
-    QListWidget::paintEvent(event);
+    QListView::paintEvent(event);
     if (marks_.empty())
         return;
     QPainter painter(viewport());

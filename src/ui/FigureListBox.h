@@ -1,31 +1,31 @@
 #pragma once
-// The list of figure captions at the left of the window: one row per figure,
-// each drawn as its number and its caption. Rows are reordered by dragging:
-// the box tracks the drag and shows the drop mark; what the drop means is up
-// to the window.
+// The list of figure captions at the left of the window: one row per figure
+// of the model, each drawn as its number and its caption. Rows are reordered
+// by dragging: the box tracks the drag and shows the drop mark; what the drop
+// means is up to the window.
 
-#include <QListWidget>
+#include "ui/FigureListModel.h"
+
+#include <QListView>
 #include <QTimer>
 
 #include <set>
 
 namespace zol {
 
-class FigureListBox : public QListWidget {
+class FigureListBox : public QListView {
     Q_OBJECT
 public:
     static constexpr int ItemHeight = 12;
 
-    explicit FigureListBox(QWidget* parent);
+    FigureListBox(const TangramModel& model, QWidget* parent);
 
-    int rowCount() const { return count(); }
+    // The rows, to be told what changed in the model's list.
+    FigureListModel& rows() { return rows_; }
+    int rowCount() const { return rows_.rowCount(); }
     int selectedRow() const;
     // Selects `row` (-1: none) and scrolls it into view; this is no click.
     void selectRow(int row);
-    // Sets the text of `row`; a row one past the last is appended.
-    void setRowText(int row, const QString& text);
-    void insertRowText(int row, const QString& text);
-    void removeRowAt(int row);
     QString rowText(int row) const;
 
     int topRow() const;
@@ -62,9 +62,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
 
 private:
     void endDrag();
+
+    FigureListModel rows_;
 
     bool armed_ = false;
     bool dragging_ = false;

@@ -3,7 +3,6 @@
 #include "ui/ZolForm.h"
 
 #include "model/CommaList.h"
-#include "ui/DisplayText.h"
 #include "ui/FigureListBox.h"
 #include "ui/ImageList.h"
 
@@ -11,11 +10,7 @@
 
 namespace zol {
 
-void TZolForm::RefreshListRows(int first, int count)
-{
-    for (int i = first; i < first + count; ++i)
-        List->setRowText(i, CaptionText(model, i));
-}
+void TZolForm::RefreshListRows(int first, int count) { List->rows().RefreshRows(first, count); }
 
 void TZolForm::ShowListFigureInGuide(int i)
 {
@@ -69,12 +64,10 @@ void TZolForm::EditAddExecute()
         model.ParseFigure(s);
     model.StoreFigure(s);
     if (s == -1) {
-        List->setRowText(n, CaptionText(model, BoardFigure));
-        RefreshListRows(0, n + 1);
+        List->rows().FiguresInserted(n, 1);
         List->selectRow(0);
     } else if (!replace) {
-        List->insertRowText(s, CaptionText(model, BoardFigure));
-        RefreshListRows(s, n + 1 - s);
+        List->rows().FiguresInserted(s, 1);
         List->selectRow(s);
     } else {
         // The replaced figure goes into the undo history in place of the
@@ -85,7 +78,6 @@ void TZolForm::EditAddExecute()
         editor_.ReplaceUndoTop();
         model.SetCurrentFigure(scratchA);
         editor_.PushUndo();
-        List->setRowText(s, CaptionText(model, BoardFigure));
         RefreshListRows(s, 1);
     }
     UpdateStatusBar();
@@ -111,10 +103,9 @@ void TZolForm::EditDeleteExecute()
     } catch (const ConversionError&) {
     }
     model.RemoveFigure(s);
-    List->removeRowAt(s);
+    List->rows().FiguresRemoved(s, 1);
     editor_.undo().ReplaceTop(deleted);
     const int m = model.figureCount();
-    RefreshListRows(s, m - s);
     UpdateStatusBar();
     model.SetCurrentFigure(scratchA);
     if (m < 1) {

@@ -44,7 +44,7 @@ bool TZolForm::QuerySave(bool withCancel)
     }
 }
 
-void TZolForm::ClearRows() { List->clear(); }
+void TZolForm::ClearRows() { List->rows().Clear(); }
 
 Dialogs::FileRequest TZolForm::OpenDocumentRequest() const
 {

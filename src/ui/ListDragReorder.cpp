@@ -53,10 +53,7 @@ void TZolForm::ListDragDrop(QPoint)
     scratchA = model.GetCurrentFigure();
     model.RemoveFigure(f);
     model.StoreFigure(d);
-    if (f >= d)
-        RefreshListRows(d, f - d + 1);
-    else
-        RefreshListRows(f, d - f + 1);
+    List->rows().FigureMoved(f, d);
     List->selectRow(d);
     if (tableShown())
         DrawTableView();

@@ -23,6 +23,12 @@ QColor ColorOf(ColorRef ref) { return QColor(ref & 0xFF, (ref >> 8) & 0xFF, (ref
 void TZolForm::DrawTableView()
 {
     const int s = List->selectedRow();
+    if (s < 0) {
+        // No figure to gather the table around: the board shows its own.
+        editor_.DrawBoard();
+        RepaintBoxes(Boxes::Board);
+        return;
+    }
     const int n = model.figureCount();
     const ColorRef bg = model.backgroundColor();
     const QColor background = bg == WorkspaceColor ? palette().color(QPalette::Window) : ColorOf(bg);

@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -116,7 +117,7 @@ void TZolForm::CreateControls()
         bar->setFloatable(false);
     }
 
-    List = new FigureListBox(ScrollContent);
+    List = new FigureListBox(model, ScrollContent);
     List->setFixedSize(137, 356);
     List->setFont(PixelFont(MinchoP, 12));
 
@@ -170,6 +171,20 @@ void TZolForm::ConnectEvents()
     connect(List, &FigureListBox::dragMoved, this, [this](QPoint p) { Guarded([&] { ListDragOver(p); }); });
     connect(List, &FigureListBox::dropped, this, [this](QPoint p) { Guarded([&] { ListDragDrop(p); }); });
     connect(List, &FigureListBox::dragFinished, this, [this] { Guarded([&] { ListEndDrag(); }); });
+    // Handlers bring the commands up to date when they finish; a selection
+    // changed by anything else brings them up to date at once.
+    connect(List->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (handlerDepth_ > 0)
+            return;
+        Guarded([&] {
+            // Without a selected row the table view has no centre: the board
+            // shows its own figure again.
+            if (List->selectedRow() < 0 && tableShown()) {
+                ReleaseShowTable();
+                RedrawBoard();
+            }
+        });
+    });
 
     connect(CaptionInput, &QLineEdit::textChanged, this, [this] { Guarded([&] { CaptionInputChange(); }); });
     const auto* validator = qobject_cast<const EncodableTextValidator*>(CaptionInput->validator());

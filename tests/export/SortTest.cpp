@@ -358,7 +358,7 @@ TEST(NuanceKeyBackground, IsThePixelTheBackgroundIsDrawnAs)
     model.SetPalette(WorkspaceColor, 255, 0, 0, 0, 255, 0);
     model.setWorkspaceRgb(0x123456);
     QImage board(BoardSize, BoardSize, QImage::Format_RGB32);
-    model.DrawFigure(BoardFigure, 1.0, board, Background::Fill);
+    model.DrawFigure(-1, 1.0, board, Background::Fill);
     EXPECT_EQ(BackgroundPixel(model), board.pixel(0, 0) & 0xFFFFFFu);
     EXPECT_EQ(BackgroundPixel(model), 0x563412u);
 }

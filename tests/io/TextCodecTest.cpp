@@ -1,4 +1,5 @@
 #include "io/TextCodec.h"
+#include "io/TextDecoder.h"
 
 #include <gtest/gtest.h>
 
@@ -51,6 +52,20 @@ TEST(TextCodec, ALeadingByteOrderMarkInALineIsText)
     const QString text = DecodeText("\xEF\xBB\xBF\xEF\xBB\xBF" "a", TextEncoding::Utf8);
     EXPECT_EQ(text, QString(2, QChar(0xFEFF)) + QLatin1Char('a'));
     EXPECT_EQ(DecodeText(EncodeText(text, TextEncoding::Utf8).value(), TextEncoding::Utf8), text);
+}
+
+// The figure list decodes every caption it shows with one decoder: a text
+// cut off in the middle of a character leaves nothing behind for the next.
+TEST(TextCodec, OneDecoderReadsTextAfterTextWhateverCameBefore)
+{
+    TextDecoder decoder;
+    const std::string name = "\x96\xbc\x8f\xcc"; // 名称
+    EXPECT_EQ(decoder.Decode(name, TextEncoding::Cp932), QString::fromUtf8("名称"));
+    EXPECT_EQ(decoder.Decode("\x96", TextEncoding::Cp932), QString(QChar(0xFFFD)));
+    EXPECT_EQ(decoder.Decode(name, TextEncoding::Cp932), QString::fromUtf8("名称"));
+    EXPECT_EQ(decoder.Decode("\xE7\x8C\xAB", TextEncoding::Utf8), QString::fromUtf8("猫"));
+    EXPECT_EQ(decoder.Decode("a\xA0" "b", TextEncoding::Cp932), QString::fromUtf8("a\uFFFDb"));
+    EXPECT_EQ(decoder.Decode(name, TextEncoding::Cp932), QString::fromUtf8("名称"));
 }
 
 TEST(TextCodec, DetectsEncodingOfFiles)

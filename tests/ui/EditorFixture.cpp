@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QToolButton>
+#include <QLabel>
 
 namespace zol::test {
 
@@ -146,19 +148,35 @@ void EditorFixture::AddFigures(const QStringList& captions)
     for (const QString& caption : captions) {
         form->editor().model.SetCurrentFigure(Shifted(10 * form->editor().model.figureCount() + 10, caption));
         form->ShowCaption();
-        form->List->selectRow(-1);
+        SelectRow(-1);
         form->EditAdd->trigger();
         // Appending selects row 0; keep adding at the end.
     }
 }
 
+void EditorFixture::AppendFigureLines(const std::vector<std::string>& added)
+{
+    TangramModel& model = form->editor().model;
+    std::vector<std::string> lines = model.figureLines();
+    lines.insert(lines.end(), added.begin(), added.end());
+    model.SetFigureLines(std::move(lines), model.documentEncoding());
+    form->RefreshListRows(0, model.figureCount());
+}
+
 void EditorFixture::AddBrokenFigure(const QString& caption)
 {
-    std::vector<std::string> lines = form->editor().model.figureLines();
-    lines.push_back(*CaptionBytes(form->editor().model, caption));
-    lines.push_back("1,2,x");
-    form->editor().model.SetFigureLines(lines, form->editor().model.documentEncoding());
-    form->RefreshListRows(0, form->editor().model.figureCount());
+    AppendFigureLines({*CaptionBytes(form->editor().model, caption), "1,2,x"});
+}
+
+void EditorFixture::FillList(int count)
+{
+    const std::string placement = form->editor().model.FormatPlacementLine();
+    std::vector<std::string> lines;
+    for (int i = 0; i < count; ++i) {
+        lines.push_back(std::to_string(i));
+        lines.push_back(placement);
+    }
+    AppendFigureLines(lines);
 }
 
 void EditorFixture::ClickRow(int row)
@@ -176,6 +194,10 @@ void EditorFixture::DoubleClickRow(int row)
     SendMouse(form->List->viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, at);
 }
 
+void EditorFixture::SelectRow(int row) { form->List->selectRow(row); }
+
+int EditorFixture::SelectedRow() const { return form->List->selectedRow(); }
+
 QStringList EditorFixture::Rows() const
 {
     QStringList rows;
@@ -191,6 +213,23 @@ QStringList EditorFixture::ModelCaptions() const
         captions << CaptionText(form->editor().model, i);
     return captions;
 }
+
+void EditorFixture::RightClickAddButton()
+{
+    SendMouse(form->ToolButtonAdd, QEvent::MouseButtonPress, Qt::RightButton, QPoint(5, 5));
+}
+
+void EditorFixture::ShowTableOf(int row)
+{
+    ClickRow(row);
+    form->ToolButtonShowTable->trigger();
+}
+
+bool EditorFixture::TableShown() const { return form->ToolButtonShowTable->isChecked(); }
+
+QString EditorFixture::CaptionShown() const { return form->CaptionInput->text(); }
+
+QString EditorFixture::FigureCountShown() const { return form->StatusPanels[2]->text(); }
 
 void EditorFixture::Type(QWidget* widget, const QString& text)
 {

@@ -16,6 +16,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace zol::test {
 
@@ -80,15 +81,34 @@ protected:
     // Appends a figure whose placement line cannot be read, as a merged
     // file may bring one.
     void AddBrokenFigure(const QString& caption);
+    // Appends `count` figures at once, captioned "0", "1", ..., all in the
+    // board's arrangement.
+    void FillList(int count);
     void ClickRow(int row);
     void DoubleClickRow(int row);
+    // Selects a row (-1: none) as the program does, with no click.
+    void SelectRow(int row);
+    int SelectedRow() const;
     QStringList Rows() const;
     QStringList ModelCaptions() const;
+    // The add button's right click: insert mode becomes replace mode and back.
+    void RightClickAddButton();
+    // Clicks `row` and turns the table view on.
+    void ShowTableOf(int row);
+    bool TableShown() const;
+
+    // --- what the window shows -------------------------------------------------
+    QString CaptionShown() const;
+    QString FigureCountShown() const;
     // Types `text` into `widget` key by key (characters beyond ASCII too).
     static void Type(QWidget* widget, const QString& text);
     // The texts of the dialogs of `kind` shown so far.
     QStringList Shown(ScriptedDialogs::Kind kind) const;
 
+private:
+    void AppendFigureLines(const std::vector<std::string>& lines);
+
+protected:
     QTemporaryDir programDir;
     ScriptedDialogs dialogs;
     FakePointer pointer;

@@ -4,11 +4,7 @@
 #include "ui/DisplayText.h"
 #include "ui/ImageList.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMouseEvent>
-#include <QToolButton>
+#include <QTest>
 
 namespace zol::test {
 namespace {
@@ -22,12 +18,6 @@ protected:
         form->editor().model.SetCurrentFigure(f);
         form->ShowCaption();
         return f;
-    }
-    void RightClickAddButton()
-    {
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::RightButton, Qt::RightButton,
-                          Qt::NoModifier);
-        QApplication::sendEvent(form->ToolButtonAdd, &press);
     }
     QImage GuideOf(int index)
     {
@@ -43,11 +33,11 @@ TEST_F(FigureList, AddingToAnEmptyListAppendsAndSelectsTheRow)
     const int entries = form->editor().undoRing().undoCount();
     form->EditAdd->trigger();
     EXPECT_EQ(Rows(), QStringList({"山"}));
-    EXPECT_EQ(form->List->selectedRow(), 0);
+    EXPECT_EQ(SelectedRow(), 0);
     EXPECT_EQ(form->editor().model.ParseFigure(0), f);
     EXPECT_TRUE(form->editor().model.modified());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Zol editor（変更）"));
-    EXPECT_EQ(form->StatusPanels[2]->text(), QStringLiteral("1"));
+    EXPECT_EQ(FigureCountShown(), QStringLiteral("1"));
     EXPECT_EQ(form->editor().guideFigure, f);
     EXPECT_EQ(form->editor().guideBitmap, GuideOf(BoardFigure));
     EXPECT_EQ(form->editor().undoRing().undoCount(), entries) << "adding is no undo entry";
@@ -62,7 +52,7 @@ TEST_F(FigureList, InsertModePutsTheNewFigureBeforeTheSelectedRow)
     form->EditAdd->trigger();
     EXPECT_EQ(Rows(), QStringList({"A", "N", "B", "C"}));
     EXPECT_EQ(ModelCaptions(), Rows());
-    EXPECT_EQ(form->List->selectedRow(), 1);
+    EXPECT_EQ(SelectedRow(), 1);
     EXPECT_EQ(form->editor().model.ParseFigure(1), n);
     EXPECT_EQ(form->editor().undoRing().undoCount(), entries);
 }
@@ -97,13 +87,13 @@ TEST_F(FigureList, ReplaceModeReplacesTheSelectedFigureAndUndoBringsItBack)
     EXPECT_EQ(Rows(), QStringList({"A", "N", "C"}));
     EXPECT_EQ(ModelCaptions(), Rows());
     EXPECT_EQ(form->editor().model.ParseFigure(1), n);
-    EXPECT_EQ(form->List->selectedRow(), 1);
+    EXPECT_EQ(SelectedRow(), 1);
     EXPECT_TRUE(form->editor().model.modified());
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), n);
 
     form->EditUndo->trigger();
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), b);
-    EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("B"));
+    EXPECT_EQ(CaptionShown(), QStringLiteral("B"));
     EXPECT_EQ(Rows(), QStringList({"A", "N", "C"})) << "list changes are not undone";
     form->EditUndo->trigger();
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), first);
@@ -116,7 +106,7 @@ TEST_F(FigureList, ReplacingAnUnreadableFigureChangesNothing)
     AddFigures({"A"});
     AddBrokenFigure(QStringLiteral("B"));
     form->editor().model.setModified(false);
-    form->List->selectRow(1);
+    SelectRow(1);
     RightClickAddButton();
     Edit(20, "N");
     form->EditAdd->trigger();
@@ -134,8 +124,7 @@ TEST_F(FigureList, AnUnreadableFigureCanBeDeleted)
     AddBrokenFigure(QStringLiteral("B"));
     const Figure board = Edit(20, "board");
     PlaceOnBoard(board);
-    form->List->selectRow(1);
-    form->UpdateCommandState();
+    SelectRow(1);
     form->EditDelete->trigger();
     EXPECT_TRUE(dialogs.records().empty());
     EXPECT_EQ(Rows(), QStringList({"A"}));
@@ -156,11 +145,11 @@ TEST_F(FigureList, DeleteKeepsTheBoardAndUndoShowsTheDeletedFigure)
 
     EXPECT_EQ(Rows(), QStringList({"A", "C"}));
     EXPECT_EQ(ModelCaptions(), Rows());
-    EXPECT_EQ(form->List->selectedRow(), 1);
+    EXPECT_EQ(SelectedRow(), 1);
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), board);
     EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
     EXPECT_EQ(form->editor().guideFigure, c) << "the guide shows the newly selected figure";
-    EXPECT_EQ(form->StatusPanels[2]->text(), QStringLiteral("2"));
+    EXPECT_EQ(FigureCountShown(), QStringLiteral("2"));
 
     form->EditUndo->trigger();
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), b);
@@ -175,7 +164,7 @@ TEST_F(FigureList, DeletingTheLastRowSelectsTheNewLastOne)
     ClickRow(2);
     form->EditDelete->trigger();
     EXPECT_EQ(Rows(), QStringList({"A", "B"}));
-    EXPECT_EQ(form->List->selectedRow(), 1);
+    EXPECT_EQ(SelectedRow(), 1);
     EXPECT_FALSE(form->EditDown->isEnabled());
 }
 
@@ -183,12 +172,11 @@ TEST_F(FigureList, DeletingTheOnlyRowEmptiesTheListAndTurnsTheTableOff)
 {
     AddFigures({"A"});
     const Figure board = Edit(40, "board");
-    ClickRow(0);
-    form->ToolButtonShowTable->trigger();
-    ASSERT_TRUE(form->ToolButtonShowTable->isChecked());
+    ShowTableOf(0);
+    ASSERT_TRUE(TableShown());
     form->EditDelete->trigger();
     EXPECT_TRUE(Rows().isEmpty());
-    EXPECT_FALSE(form->ToolButtonShowTable->isChecked());
+    EXPECT_FALSE(TableShown());
     EXPECT_FALSE(form->ToolButtonShowTable->isEnabled());
     EXPECT_FALSE(form->EditDelete->isEnabled());
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), board);
@@ -209,7 +197,7 @@ TEST_F(FigureList, UpAndDownSwapNeighboursAndStopAtTheEnds)
     ClickRow(0);
     form->EditDown->trigger();
     EXPECT_EQ(Rows(), QStringList({"B", "A", "C"}));
-    EXPECT_EQ(form->List->selectedRow(), 1);
+    EXPECT_EQ(SelectedRow(), 1);
     form->EditDown->trigger();
     EXPECT_EQ(Rows(), QStringList({"B", "C", "A"}));
     form->EditDown->trigger(); // disabled at the end
@@ -217,7 +205,7 @@ TEST_F(FigureList, UpAndDownSwapNeighboursAndStopAtTheEnds)
     form->EditUp->trigger();
     EXPECT_EQ(Rows(), QStringList({"B", "A", "C"}));
     EXPECT_EQ(ModelCaptions(), Rows());
-    EXPECT_EQ(form->List->selectedRow(), 1);
+    EXPECT_EQ(SelectedRow(), 1);
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), board);
     EXPECT_EQ(form->editor().undoRing().undoCount(), entries);
 }
@@ -237,9 +225,8 @@ TEST_F(FigureList, KeyboardSelectionShowsTheFigureToo)
 {
     AddFigures({"A", "B"});
     ClickRow(0);
-    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
-    QApplication::sendEvent(form->List, &down);
-    EXPECT_EQ(form->List->selectedRow(), 1);
+    QTest::keyClick(form->List, Qt::Key_Down);
+    EXPECT_EQ(SelectedRow(), 1);
     EXPECT_EQ(form->editor().guideFigure, form->editor().model.ParseFigure(1));
 }
 
@@ -251,7 +238,7 @@ TEST_F(FigureList, DoubleClickTakesTheFigureOntoTheBoard)
     DoubleClickRow(1);
     const Figure b = form->editor().model.ParseFigure(1);
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), b);
-    EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("B"));
+    EXPECT_EQ(CaptionShown(), QStringLiteral("B"));
     EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
     EXPECT_EQ(form->editor().undoRing().undoCount(), entries + 1);
     EXPECT_EQ(form->editor().guideFigure, b) << "the click before the double click showed it";
@@ -263,10 +250,37 @@ TEST_F(FigureList, EditTakesTheSelectedFigureWithoutMovingTheGuide)
     AddFigures({"A", "B"});
     ClickRow(0);
     const Figure guide = form->editor().guideFigure;
-    form->List->selectRow(1);
+    SelectRow(1);
     form->EditGoEdit->trigger();
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), form->editor().model.ParseFigure(1));
     EXPECT_EQ(form->editor().guideFigure, guide);
+}
+
+// Ctrl+Space would toggle the selected row off and leave Delete and the
+// table view without a figure; the list keeps its row.
+TEST_F(FigureList, CtrlSpaceKeepsTheSelectedRow)
+{
+    AddFigures({"A", "B", "C"});
+    ShowTableOf(1);
+    const QImage table = form->editor().boardBitmap;
+    QTest::keyClick(form->List, Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_EQ(SelectedRow(), 1);
+    EXPECT_TRUE(form->EditDelete->isEnabled());
+    EXPECT_TRUE(TableShown());
+    EXPECT_EQ(form->editor().boardBitmap, table);
+}
+
+// However the selection goes, the commands follow it at once, and the
+// table view gives the board back to the board figure.
+TEST_F(FigureList, LosingTheSelectionTurnsTheRowCommandsAndTheTableOff)
+{
+    AddFigures({"A", "B"});
+    ShowTableOf(1);
+    SelectRow(-1);
+    EXPECT_FALSE(form->EditDelete->isEnabled());
+    EXPECT_FALSE(form->ToolButtonShowTable->isEnabled());
+    EXPECT_FALSE(TableShown());
+    EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
 }
 
 } // namespace

@@ -57,7 +57,7 @@ TEST_F(FileCommands, OpenShowsTheDocumentAndMovesTheDialogToItsFolder)
     EXPECT_EQ(request.initialPath, ProgramFolder()) << "no zols folder: the program folder";
 
     EXPECT_EQ(Rows(), QStringList({QStringLiteral("三角, 四角の家（ソ表）"), QStringLiteral("鶴")}));
-    EXPECT_EQ(form->List->selectedRow(), 0);
+    EXPECT_EQ(SelectedRow(), 0);
     EXPECT_EQ(form->editor().model.GetCurrentFigure().x[0], 204) << "figure 0 on the board";
     EXPECT_EQ(form->editor().model.GetCurrentFigure().x[1], 296);
     EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("三角, 四角の家（ソ表）"));
@@ -326,7 +326,7 @@ TEST_F(FileCommands, MergeAppendsTheFiguresOfADocumentOfTheSameSet)
 
     EXPECT_EQ(Rows(), QStringList({QStringLiteral("三角, 四角の家（ソ表）"), QStringLiteral("鶴"),
                                    QStringLiteral("自作"), QStringLiteral("古い図形")}));
-    EXPECT_EQ(form->List->selectedRow(), 3);
+    EXPECT_EQ(SelectedRow(), 3);
     EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("古い図形"));
     EXPECT_EQ(form->editor().guideFigure, form->editor().model.GetCurrentFigure());
     EXPECT_TRUE(form->editor().model.modified());

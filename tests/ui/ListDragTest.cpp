@@ -18,6 +18,8 @@ protected:
     }
     // A point in the middle of `row`, or below the last row for the row count.
     QPoint RowPoint(int row) const { return form->List->rowRect(row).center(); }
+    bool Marked(int row) const { return form->List->hasDropMark(row); }
+    int TopRow() const { return form->List->topRow(); }
     // A point in the `visible`-th row shown, counting from the top row.
     static QPoint VisibleRow(int visible) { return {20, visible * FigureListBox::ItemHeight + 6}; }
     // Presses on `from`, moves beyond the drag threshold, then onto `to`.
@@ -55,11 +57,11 @@ TEST_P(DragReorder, PutsTheFigureBeforeTheRowItIsDroppedOn)
 
     EXPECT_EQ(Rows(), c.rows);
     EXPECT_EQ(ModelCaptions(), c.rows);
-    EXPECT_EQ(form->List->selectedRow(), c.selected);
+    EXPECT_EQ(SelectedRow(), c.selected);
     EXPECT_EQ(form->editor().model.ParseFigure(c.selected), dragged);
     EXPECT_EQ(form->editor().model.modified(), c.rows != QStringList({"A", "B", "C"}));
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), board);
-    EXPECT_FALSE(form->List->hasDropMark(c.onto)) << "the mark goes with the drag";
+    EXPECT_FALSE(Marked(c.onto)) << "the mark goes with the drag";
     (void)guide;
 }
 
@@ -83,18 +85,18 @@ TEST_F(ListDrag, TheMarkFollowsThePointerButNeverSitsOnTheDraggedRow)
 {
     AddFigures({"A", "B", "C"});
     DragOnto(0, RowPoint(2));
-    EXPECT_TRUE(form->List->hasDropMark(2));
+    EXPECT_TRUE(Marked(2));
     Send(QEvent::MouseMove, RowPoint(1));
-    EXPECT_FALSE(form->List->hasDropMark(2));
-    EXPECT_TRUE(form->List->hasDropMark(1));
+    EXPECT_FALSE(Marked(2));
+    EXPECT_TRUE(Marked(1));
     Send(QEvent::MouseMove, RowPoint(0));
-    EXPECT_FALSE(form->List->hasDropMark(1));
-    EXPECT_FALSE(form->List->hasDropMark(0));
+    EXPECT_FALSE(Marked(1));
+    EXPECT_FALSE(Marked(0));
     // Released outside the list: no drop, and the mark is gone.
     Send(QEvent::MouseMove, RowPoint(2));
     Send(QEvent::MouseButtonRelease, QPoint(-20, 5));
     EXPECT_EQ(Rows(), QStringList({"A", "B", "C"}));
-    EXPECT_FALSE(form->List->hasDropMark(2));
+    EXPECT_FALSE(Marked(2));
 }
 
 // A long list scrolls while the pointer is at its last full row, and back
@@ -105,21 +107,21 @@ TEST_F(ListDrag, ScrollsAtTheEdgesOfALongList)
     for (int i = 0; i < 40; ++i)
         captions << QString::number(i);
     AddFigures(captions);
-    ASSERT_EQ(form->List->topRow(), 0);
+    ASSERT_EQ(TopRow(), 0);
     DragOnto(0, VisibleRow(28));
-    EXPECT_EQ(form->List->topRow(), 1);
+    EXPECT_EQ(TopRow(), 1);
     Send(QEvent::MouseMove, VisibleRow(28));
     Send(QEvent::MouseMove, VisibleRow(28));
-    EXPECT_EQ(form->List->topRow(), 3);
+    EXPECT_EQ(TopRow(), 3);
     Send(QEvent::MouseMove, VisibleRow(27));
-    EXPECT_EQ(form->List->topRow(), 3) << "no scrolling inside the list";
+    EXPECT_EQ(TopRow(), 3) << "no scrolling inside the list";
     Send(QEvent::MouseMove, VisibleRow(0));
-    EXPECT_EQ(form->List->topRow(), 2);
+    EXPECT_EQ(TopRow(), 2);
     // Dropped on the row now under the pointer: figure 0 moves before it.
-    const int under = form->List->topRow();
+    const int under = TopRow();
     Send(QEvent::MouseButtonRelease, VisibleRow(0));
-    EXPECT_EQ(form->List->rowText(under - 1), QStringLiteral("0"));
-    EXPECT_EQ(form->List->selectedRow(), under - 1);
+    EXPECT_EQ(Rows()[under - 1], QStringLiteral("0"));
+    EXPECT_EQ(SelectedRow(), under - 1);
 }
 
 } // namespace

@@ -216,8 +216,7 @@ TEST_F(Options, ShowingACaptionKeepsItsBytes)
     form->editor().model.SetCurrentFigure(f);
     form->EditAdd->trigger();
     form->editor().model.SetFigureCaption(BoardFigure, "other");
-    form->List->selectRow(0);
-    form->UpdateCommandState();
+    SelectRow(0);
     form->EditGoEdit->trigger();
     EXPECT_EQ(form->CaptionInput->text(), CaptionText(form->editor().model, BoardFigure));
     EXPECT_EQ(form->editor().model.GetFigureCaption(BoardFigure), odd);

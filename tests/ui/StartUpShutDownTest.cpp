@@ -120,7 +120,7 @@ TEST_F(StartUp, ADocumentOnTheCommandLineIsOpened)
     const QString path = CopyFixture("cp932.zol", "docs/house.zol");
     StartWindow({path});
     EXPECT_EQ(Rows(), QStringList({QStringLiteral("三角, 四角の家（ソ表）"), QStringLiteral("鶴")}));
-    EXPECT_EQ(form->List->selectedRow(), 0);
+    EXPECT_EQ(SelectedRow(), 0);
     EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("三角, 四角の家（ソ表）"));
     EXPECT_EQ(form->editor().model.GetCurrentFigure().x[0], 204);
     EXPECT_EQ(form->editor().guideFigure, form->editor().model.GetCurrentFigure());

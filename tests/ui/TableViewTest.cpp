@@ -30,9 +30,8 @@ protected:
     bool Blank(int column, int row) const { return Blank(QRect(100 * column + 224, 100 * row + 216, 64, 64)); }
     void ShowTable(int selected)
     {
-        ClickRow(selected);
-        form->ToolButtonShowTable->trigger();
-        ASSERT_TRUE(form->ToolButtonShowTable->isChecked());
+        ShowTableOf(selected);
+        ASSERT_TRUE(TableShown());
     }
 };
 
@@ -104,16 +103,16 @@ TEST_P(TableClick, TakesTheFigureInTheClickedCellOntoTheBoard)
     const int entries = form->editor().undoRing().undoCount();
     ClickBoard(c.at);
     if (c.figure < 0) {
-        EXPECT_TRUE(form->ToolButtonShowTable->isChecked());
+        EXPECT_TRUE(TableShown());
         EXPECT_EQ(form->editor().model.GetCurrentFigure(), board);
         EXPECT_EQ(form->editor().undoRing().undoCount(), entries);
         return;
     }
     const Figure f = form->editor().model.ParseFigure(c.figure);
-    EXPECT_FALSE(form->ToolButtonShowTable->isChecked());
-    EXPECT_EQ(form->List->selectedRow(), c.figure);
+    EXPECT_FALSE(TableShown());
+    EXPECT_EQ(SelectedRow(), c.figure);
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), f);
-    EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("f%1").arg(c.figure));
+    EXPECT_EQ(CaptionShown(), QStringLiteral("f%1").arg(c.figure));
     EXPECT_EQ(form->editor().guideFigure, f);
     EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
     EXPECT_EQ(form->editor().undoRing().undoCount(), entries + 1);

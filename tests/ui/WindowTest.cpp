@@ -192,8 +192,7 @@ TEST_F(Window, EnabledCommandsFollowTheListAndTheSelection)
     EXPECT_FALSE(form->EditRedo->isEnabled());
 
     AddFigures({"A"});
-    form->List->selectRow(-1);
-    form->UpdateCommandState();
+    SelectRow(-1);
     EXPECT_EQ(enabled(listCommands), QList<bool>(6, true));
     EXPECT_FALSE(form->EditChange->isEnabled());
     EXPECT_EQ(enabled(rowCommands), QList<bool>(3, false));
@@ -240,8 +239,7 @@ TEST_F(Shortcuts, ReachTheCommandsWhileTheCaptionFieldHasTheFocus)
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), scattered);
 
     form->List->setFocus();
-    form->List->selectRow(0);
-    form->UpdateCommandState();
+    SelectRow(0);
     QTest::keyClick(form->List, Qt::Key_D, Qt::ControlModifier);
     EXPECT_EQ(form->editor().model.figureCount(), 0);
 }
@@ -249,8 +247,7 @@ TEST_F(Shortcuts, ReachTheCommandsWhileTheCaptionFieldHasTheFocus)
 TEST_F(Shortcuts, OfDisabledCommandsDoNothing)
 {
     AddFigures({"A", "B"});
-    form->List->selectRow(-1);
-    form->UpdateCommandState();
+    SelectRow(-1);
     ASSERT_FALSE(form->EditDelete->isEnabled());
     form->CaptionInput->setFocus();
     QTest::keyClick(form->CaptionInput, Qt::Key_D, Qt::ControlModifier);
@@ -286,8 +283,7 @@ TEST_F(Window, AFailingCommandShowsItsErrorAndChangesNothing)
 TEST_F(Window, CommandsFollowTheStateAfterAHandlerThatFailed)
 {
     AddFigures({"A", "B"});
-    form->List->selectRow(-1);
-    form->UpdateCommandState();
+    SelectRow(-1);
     ASSERT_FALSE(form->EditDelete->isEnabled());
 
     form->Guarded([&] {
