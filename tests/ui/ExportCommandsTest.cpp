@@ -33,8 +33,8 @@ protected:
     };
     View Capture() const
     {
-        return {form->model.GetCurrentFigure(), form->guideFigure, form->boardBitmap, form->guideBitmap,
-                form->undoRing().undoCount()};
+        return {form->editor().model.GetCurrentFigure(), form->editor().guideFigure, form->editor().boardBitmap, form->editor().guideBitmap,
+                form->editor().undoRing().undoCount()};
     }
     void ExpectGaugeRanTo(int maximum)
     {
@@ -55,7 +55,7 @@ TEST_F(ExportCommands, CaptionSortKeepsTheSelectionOnItsFigure)
     form->OptSSort->trigger();
     EXPECT_EQ(Rows(), (QStringList{"a", "A", "b", "c"}));
     EXPECT_EQ(form->List->selectedRow(), 2) << "\"b\" stays selected";
-    EXPECT_TRUE(form->model.modified());
+    EXPECT_TRUE(form->editor().model.modified());
     EXPECT_TRUE(form->windowTitle().endsWith(QStringLiteral("（変更）")));
     EXPECT_EQ(Capture(), before) << "board, guide and undo history as they were";
     ExpectGaugeRanTo(4);
@@ -66,14 +66,14 @@ TEST_F(ExportCommands, NuanceSortOrdersByTheKeysOfTheLevel)
     // Shifted across the board's right edge, figures lose parts of their outline.
     const int shifts[] = {0, 300, 150, 220, 80, 300};
     for (int i = 0; i < 6; ++i) {
-        form->model.SetCurrentFigure(Shifted(shifts[i], QStringLiteral("f%1").arg(i)));
+        form->editor().model.SetCurrentFigure(Shifted(shifts[i], QStringLiteral("f%1").arg(i)));
         form->List->selectRow(-1);
         form->EditAdd->trigger();
     }
     PlaceOnBoard(Spread());
     ClickRow(5);
     const View before = Capture();
-    TangramModel copy = form->model;
+    TangramModel copy = form->editor().model;
     NoProgress none;
     const std::vector<int> order = NuanceOrder(NuanceKeys(copy, 2, none));
     form->OptNSortLevel2->trigger();
@@ -82,7 +82,7 @@ TEST_F(ExportCommands, NuanceSortOrdersByTheKeysOfTheLevel)
         expected << QStringLiteral("f%1").arg(old);
     EXPECT_EQ(Rows(), expected);
     EXPECT_EQ(form->List->selectedRow(), NewPosition(order, 5));
-    EXPECT_EQ(form->model.modified(), !IsIdentity(order));
+    EXPECT_EQ(form->editor().model.modified(), !IsIdentity(order));
     EXPECT_EQ(Capture(), before);
     ExpectGaugeRanTo(6);
 }
@@ -90,9 +90,9 @@ TEST_F(ExportCommands, NuanceSortOrdersByTheKeysOfTheLevel)
 TEST_F(ExportCommands, NuanceSortOfOneFigureDoesNothing)
 {
     AddFigures({"only"});
-    form->model.setModified(false);
+    form->editor().model.setModified(false);
     form->OptNSortLevel1->trigger();
-    EXPECT_FALSE(form->model.modified());
+    EXPECT_FALSE(form->editor().model.modified());
     EXPECT_TRUE(gauge.empty()) << "no gauge shown";
 }
 
@@ -105,7 +105,7 @@ TEST_F(ExportCommands, CopyPutsTheBoardPictureWithSelectionMarksOnTheClipboard)
     ASSERT_EQ(form->board().mode, BoardMode::Carrying);
     form->ClipCopy1->trigger();
     const QImage copied = QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(copied, form->boardBitmap);
+    EXPECT_EQ(copied, form->editor().boardBitmap);
     EXPECT_EQ(copied.size(), QSize(BoardSize, BoardSize));
 }
 
@@ -115,9 +115,9 @@ TEST_F(ExportCommands, CopyFollowsTheZoomAndTheGuideCopyIsTheGuideImage)
     form->Copy1PercentageComboBox->setCurrentText(QStringLiteral("50"));
     form->ClipCopy1->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), DrawnBoard());
-    EXPECT_EQ(form->model.zoomPercent(), 50);
+    EXPECT_EQ(form->editor().model.zoomPercent(), 50);
     form->ClipCopy2->trigger();
-    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), form->guideBitmap);
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), form->editor().guideBitmap);
 }
 
 class CatalogueCommand : public ExportCommands {
@@ -130,8 +130,8 @@ protected:
             captions << QStringLiteral("f%1").arg(i);
         AddFigures(captions);
         const QString path = ProgramPath("shapes.zol");
-        form->model.setModified(true);
-        SaveDocument(form->model, path);
+        form->editor().model.setModified(true);
+        SaveDocument(form->editor().model, path);
         form->UpdateCommandState();
         return path;
     }
@@ -153,7 +153,7 @@ TEST_F(CatalogueCommand, WritesBesideTheDocumentAndOpensItsFolderOnYes)
     EXPECT_EQ(Shown(ScriptedDialogs::Kind::OpenFolder), QStringList{QDir(programDir.path()).absolutePath()});
     EXPECT_TRUE(QFileInfo::exists(ProgramPath("shapes.htm")));
     EXPECT_EQ(Strips(), QStringList{"3.png"});
-    EXPECT_FALSE(form->model.modified());
+    EXPECT_FALSE(form->editor().model.modified());
     EXPECT_EQ(Capture(), before);
     ExpectGaugeRanTo(3);
 }

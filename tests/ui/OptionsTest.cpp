@@ -184,7 +184,7 @@ TEST_F(Options, CaptionFieldNotesEveryRefusedInput)
         form->statusBar()->clearMessage();
         input();
         EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("a")) << way;
-        EXPECT_EQ(form->model.GetFigureCaption(-1), "a") << way;
+        EXPECT_EQ(form->editor().model.GetFigureCaption(-1), "a") << way;
         EXPECT_EQ(form->statusBar()->currentMessage(), QStringLiteral("文書の文字コードで表せない文字は入力できません。"))
             << way;
     }
