@@ -15,13 +15,6 @@ namespace {
 
 using namespace e2e;
 
-void Copy(const QString& from, const QString& to)
-{
-    QDir().mkpath(QFileInfo(to).absolutePath());
-    if (!QFile::copy(from, to))
-        Fail(QStringLiteral("cannot copy ") + from + QStringLiteral(" to ") + to);
-}
-
 std::optional<QString> VisibleWindow(const QString& name)
 {
     QProcess p;
@@ -62,19 +55,12 @@ int main(int argc, char** argv)
     g_shots = QString::fromLocal8Bit(argv[3]);
     QDir().mkpath(g_shots);
 
-    QTemporaryDir runtime;
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-
-    QTemporaryDir program;
-    const QDir folder(program.path());
-    const QString zol = folder.filePath(QStringLiteral("zol"));
-    Copy(QString::fromLocal8Bit(argv[1]), zol);
-    QFile::setPermissions(zol, QFile::permissions(zol) | QFileDevice::ExeOwner);
-    for (const QString& set : QDir(data + QStringLiteral("/pltes")).entryList({QStringLiteral("*.plt")}))
-        Copy(data + QStringLiteral("/pltes/") + set, folder.filePath(QStringLiteral("pltes/") + set));
+    // The program with the shipped sets in a folder of its own, where Zol.ini lands.
+    const ProgramFolder program(QString::fromLocal8Bit(argv[1]), data);
+    const QString& zol = program.zol;
     for (const char* photo : {"photoA.jpg", "photoB.jpg"})
-        Copy(data + '/' + photo, folder.filePath(photo));
-    const QString document = folder.filePath(QStringLiteral("documents/sample.zol"));
+        Copy(data + '/' + photo, program.Path(photo));
+    const QString document = program.Path(QStringLiteral("documents/sample.zol"));
     Copy(data + QStringLiteral("/zols/sample.zol"), document);
 
     QProcess editor;

@@ -3,10 +3,13 @@
 // taken with ImageMagick's import, and finding the board on them.
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QMap>
 #include <QProcess>
 #include <QRect>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <cstdio>
@@ -44,6 +47,36 @@ inline QString Run(const QString& program, const QStringList& args, int timeoutM
         Fail(program + ' ' + args.join(' ') + ": " + QString::fromLocal8Bit(p.readAllStandardError()));
     return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
 }
+
+// Copies a file, making its folder; a copy that fails ends the test.
+inline void Copy(const QString& from, const QString& to)
+{
+    QDir().mkpath(QFileInfo(to).absolutePath());
+    if (!QFile::copy(from, to))
+        Fail(QStringLiteral("cannot copy ") + from + QStringLiteral(" to ") + to);
+}
+
+// The built editor copied into a temporary program folder of its own, where
+// its Zol.ini lands, with the shipped piece sets beside it when `data` is
+// given; the single-copy lock lives in a runtime folder of this run only.
+struct ProgramFolder {
+    explicit ProgramFolder(const QString& builtZol, const QString& data = {})
+    {
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+        zol = Path(QStringLiteral("zol"));
+        Copy(builtZol, zol);
+        QFile::setPermissions(zol, QFile::permissions(zol) | QFileDevice::ExeOwner);
+        if (data.isEmpty())
+            return;
+        for (const QString& set : QDir(data + QStringLiteral("/pltes")).entryList({QStringLiteral("*.plt")}))
+            Copy(data + QStringLiteral("/pltes/") + set, Path(QStringLiteral("pltes/") + set));
+    }
+    QString Path(const QString& relative) const { return QDir(folder.path()).filePath(relative); }
+
+    QTemporaryDir runtime;
+    QTemporaryDir folder;
+    QString zol;
+};
 
 inline QString Xdo(const QStringList& args) { return Run(QStringLiteral("xdotool"), args); }
 

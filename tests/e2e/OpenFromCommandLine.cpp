@@ -16,13 +16,6 @@ namespace {
 
 using namespace e2e;
 
-void Copy(const QString& from, const QString& to)
-{
-    QDir().mkpath(QFileInfo(to).absolutePath());
-    if (!QFile::copy(from, to))
-        Fail(QStringLiteral("cannot copy ") + from + QStringLiteral(" to ") + to);
-}
-
 // Dark text pixels in a row of the list, whose background is white.
 bool HasText(const QImage& shot, const QRect& row)
 {
@@ -74,21 +67,13 @@ int main(int argc, char** argv)
     g_shots = QString::fromLocal8Bit(argv[4]);
     QDir().mkpath(g_shots);
 
-    QTemporaryDir runtime;
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-
-    // The program with its data in a folder of its own, where Zol.ini lands.
-    QTemporaryDir program;
-    const QDir folder(program.path());
-    const QString zol = folder.filePath(QStringLiteral("zol"));
-    Copy(QString::fromLocal8Bit(argv[1]), zol);
-    QFile::setPermissions(zol, QFile::permissions(zol) | QFileDevice::ExeOwner);
-    for (const QString& set : QDir(data + QStringLiteral("/pltes")).entryList({QStringLiteral("*.plt")}))
-        Copy(data + QStringLiteral("/pltes/") + set, folder.filePath(QStringLiteral("pltes/") + set));
-    const QString document = folder.filePath(QStringLiteral("documents/sample.zol"));
+    // The program with the shipped sets in a folder of its own, where Zol.ini lands.
+    const ProgramFolder program(QString::fromLocal8Bit(argv[1]), data);
+    const QString& zol = program.zol;
+    const QString document = program.Path(QStringLiteral("documents/sample.zol"));
     Copy(data + QStringLiteral("/zols/sample.zol"), document);
 
-    const QString figure0 = folder.filePath(QStringLiteral("figure0.png"));
+    const QString figure0 = program.Path(QStringLiteral("figure0.png"));
     Run(QString::fromLocal8Bit(argv[2]), {QStringLiteral("render"), document + QStringLiteral(":0"), figure0});
     const QImage expected = QImage(figure0).convertToFormat(QImage::Format_RGB32);
 
@@ -114,7 +99,7 @@ int main(int argc, char** argv)
 
     CloseThroughFileMenu(editor);
 
-    QFile ini(folder.filePath(QStringLiteral("Zol.ini")));
+    QFile ini(program.Path(QStringLiteral("Zol.ini")));
     Check(ini.open(QIODevice::ReadOnly), QStringLiteral("Zol.ini was written beside the program"));
     const QByteArray bytes = ini.readAll();
     // The section names in CP932: システム, ヒストリー, パレット, ポジション, ウィンドウ.

@@ -33,16 +33,11 @@ int main(int argc, char** argv)
     g_shots = QString::fromLocal8Bit(argv[2]);
     QDir().mkpath(g_shots);
 
-    QTemporaryDir runtime;
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     // The program in a folder of its own, where Zol.ini lands.
-    QTemporaryDir program;
-    const QString zol = QDir(program.path()).filePath(QStringLiteral("zol"));
-    if (!QFile::copy(QString::fromLocal8Bit(argv[1]), zol))
-        Fail(QStringLiteral("cannot copy the editor"));
+    const ProgramFolder program(QString::fromLocal8Bit(argv[1]));
 
     QProcess editor;
-    const EditorWindow started = StartEditor(editor, zol, {});
+    const EditorWindow started = StartEditor(editor, program.zol, {});
     QRect board;
     WaitFor(QStringLiteral("started"), [&](const QImage& s) {
         const auto found = FindBoard(s, started.frame);
@@ -70,7 +65,7 @@ int main(int argc, char** argv)
     Key(QStringLiteral("x"));
     if (!editor.waitForFinished(15000))
         Fail(QStringLiteral("the editor did not close"));
-    QFile ini(QDir(program.path()).filePath(QStringLiteral("Zol.ini")));
+    QFile ini(program.Path(QStringLiteral("Zol.ini")));
     Check(ini.open(QIODevice::ReadOnly), QStringLiteral("Zol.ini was written beside the program"));
     const QByteArray bytes = ini.readAll();
     for (const char* key : {"ho=166\r\n", "hr=28\r\n", "so=172\r\n", "sr=83\r\n", "vo=156\r\n", "vr=99\r\n", "bgcolor=0\r\n"})

@@ -20,13 +20,6 @@ namespace {
 
 using namespace e2e;
 
-void Copy(const QString& from, const QString& to)
-{
-    QDir().mkpath(QFileInfo(to).absolutePath());
-    if (!QFile::copy(from, to))
-        Fail(QStringLiteral("cannot copy ") + from + QStringLiteral(" to ") + to);
-}
-
 void MoveTo(QPoint p) { Xdo({QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y())}); }
 
 void Click() { Xdo({QStringLiteral("click"), QStringLiteral("1")}); }
@@ -108,18 +101,10 @@ int main(int argc, char** argv)
     g_shots = QString::fromLocal8Bit(argv[3]);
     QDir().mkpath(g_shots);
 
-    QTemporaryDir runtime;
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-
-    // The program with the shipped sets and documents in a folder of its own.
-    QTemporaryDir program;
-    const QDir folder(program.path());
-    const QString zol = folder.filePath(QStringLiteral("zol"));
-    Copy(QString::fromLocal8Bit(argv[1]), zol);
-    QFile::setPermissions(zol, QFile::permissions(zol) | QFileDevice::ExeOwner);
-    for (const QString& set : QDir(data + QStringLiteral("/pltes")).entryList({QStringLiteral("*.plt")}))
-        Copy(data + QStringLiteral("/pltes/") + set, folder.filePath(QStringLiteral("pltes/") + set));
-    const QString document = folder.filePath(QStringLiteral("zols/sample.zol"));
+    // The program with the shipped sets in a folder of its own, where Zol.ini lands.
+    const ProgramFolder program(QString::fromLocal8Bit(argv[1]), data);
+    const QString& zol = program.zol;
+    const QString document = program.Path(QStringLiteral("zols/sample.zol"));
     Copy(data + QStringLiteral("/zols/sample.zol"), document);
 
     QProcess editor;
