@@ -2,6 +2,10 @@
 
 #include "io/TextCodec.h"
 
+#include <gtest/gtest.h>
+
+#include <optional>
+
 namespace zol::test {
 
 void FillDocument(TangramModel& model, const QStringList& captions, const std::vector<int>& shifts)
@@ -13,7 +17,12 @@ void FillDocument(TangramModel& model, const QStringList& captions, const std::v
         const int shift = shifts.empty() ? 12 * i : shifts[i];
         for (int p = 0; p < model.pieceCount(); ++p)
             f.x[p] += shift;
-        f.caption = *EncodeText(captions[i], model.documentEncoding());
+        const std::optional<std::string> caption = EncodeText(captions[i], model.documentEncoding());
+        if (!caption) {
+            ADD_FAILURE() << "the document's encoding cannot hold the caption " << captions[i].toStdString();
+            return;
+        }
+        f.caption = *caption;
         model.SetCurrentFigure(f);
         model.StoreFigure(-1);
     }
