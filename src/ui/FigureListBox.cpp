@@ -1,5 +1,7 @@
 #include "ui/FigureListBox.h"
 
+#include "ui/MousePoint.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -114,7 +116,7 @@ void FigureListBox::mousePressEvent(QMouseEvent* event)
     setFocus(Qt::MouseFocusReason);
     if (event->button() != Qt::LeftButton)
         return;
-    const QPoint at = event->position().toPoint();
+    const QPoint at = MousePoint(event);
     const int row = rowAt(at);
     if (row < 0 || row >= rowCount())
         return;
@@ -129,14 +131,14 @@ void FigureListBox::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    const int row = rowAt(event->position().toPoint());
+    const int row = rowAt(MousePoint(event));
     if (row >= 0 && row < rowCount())
         emit rowDoubleClicked();
 }
 
 void FigureListBox::mouseMoveEvent(QMouseEvent* event)
 {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = MousePoint(event);
     if (armed_ && !dragging_ && (at - pressPoint_).manhattanLength() >= QApplication::startDragDistance()) {
         dragging_ = true;
         dragRepeat_.start();
@@ -154,7 +156,7 @@ void FigureListBox::mouseReleaseEvent(QMouseEvent* event)
     armed_ = false;
     if (!dragging_)
         return;
-    const QPoint at = event->position().toPoint();
+    const QPoint at = MousePoint(event);
     if (rowAt(at) >= 0)
         emit dropped(at);
     endDrag();
