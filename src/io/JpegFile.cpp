@@ -11,6 +11,9 @@ namespace zol {
 
 namespace {
 
+constexpr JDIMENSION MaxSide = 16384;
+constexpr long MaxDecoderMemory = 512L * 1024 * 1024;
+
 // libjpeg ends the process on a decode error unless the error handler leaves
 // by a long jump; every decode runs inside such a handler.
 struct ErrorManager {
@@ -44,12 +47,15 @@ bool Decode(jpeg_decompress_struct& info, ErrorManager& errors, const QByteArray
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()),
                  static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
+    // A header may claim any size in a few bytes: refuse a huge picture before
+    // the decoder sets aside memory for it, and cap what a progressive
+    // picture's whole-image buffers may take (beyond it the decode fails).
+    if (info.image_width == 0 || info.image_height == 0 || info.image_width > MaxSide || info.image_height > MaxSide)
+        return false;
+    info.mem->max_memory_to_use = MaxDecoderMemory;
     // Straight into the bytes of a 32-bit QImage pixel.
     info.out_color_space = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB;
     jpeg_start_decompress(&info);
-    if (info.output_width == 0 || info.output_height == 0 || info.output_width > 16384 ||
-        info.output_height > 16384)
-        return false;
     image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
                    QImage::Format_RGB32);
     if (image.isNull())

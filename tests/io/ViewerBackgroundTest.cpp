@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QImageWriter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -20,6 +21,34 @@ QByteArray FileBytes(const QString& path)
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
     return file.readAll();
+}
+
+// The picture re-encoded as a progressive JPEG, whose decoder keeps the
+// whole picture's coefficients in memory.
+QByteArray Progressive(const QImage& picture)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    EXPECT_TRUE(writer.write(picture));
+    return bytes;
+}
+
+// The same bytes with the frame header claiming another size.
+QByteArray ClaimingSize(QByteArray jpeg, int side)
+{
+    for (const char frame : {'\xC0', '\xC2'}) {
+        const qsizetype at = jpeg.indexOf(QByteArray("\xFF") + frame);
+        if (at < 0)
+            continue;
+        for (const qsizetype field : {at + 5, at + 7}) {
+            jpeg[field] = static_cast<char>(side >> 8);
+            jpeg[field + 1] = static_cast<char>(side & 0xFF);
+        }
+    }
+    return jpeg;
 }
 
 TEST(JpegFile, DecodesAGoodFile)
@@ -50,10 +79,34 @@ TEST(JpegFile, RefusesBrokenData)
         {"not a JPEG", QByteArray("BM this is no picture at all")},
         {"empty", QByteArray()},
         {"garbled scan", QByteArray(good).replace(good.size() / 2, 4000, QByteArray(4000, '\xFF'))},
+        {"a header claiming 60000 x 60000", ClaimingSize(good, 60000)},
     };
     for (const auto& c : cases)
         EXPECT_TRUE(DecodeJpeg(c.bytes).isNull()) << c.what;
     EXPECT_TRUE(ReadJpeg(QStringLiteral("/no/such/file.jpg")).isNull());
+}
+
+// The most address space the process has ever held (VmPeak), in kilobytes.
+long PeakKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (QByteArray line; !(line = status.readLine()).isEmpty();)
+        if (line.startsWith("VmPeak:"))
+            return line.mid(7).trimmed().split(' ').front().toLong();
+    return 0;
+}
+
+// A few bytes may claim a picture of gigabytes; a progressive picture's
+// decoder would set aside (and clear) memory for all of it before reading on.
+TEST(JpegFile, HugeClaimedSizeSetsNoMemoryAside)
+{
+    const QByteArray huge = ClaimingSize(Progressive(ReadJpeg(Shipped + QStringLiteral("/photoA.jpg"))), 60000);
+    const long before = PeakKilobytes();
+    ASSERT_GT(before, 0);
+    EXPECT_TRUE(DecodeJpeg(huge).isNull());
+    EXPECT_LT(PeakKilobytes() - before, 1024 * 1024) << "kilobytes more at the peak";
 }
 
 class Background : public ::testing::Test {
