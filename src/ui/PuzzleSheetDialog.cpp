@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -32,7 +33,10 @@ PuzzleSheetDialog::PuzzleSheetDialog(const PuzzleSheetRequest& proposal, Browse 
     solutions_->setChecked(proposal.solutions);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("保存先(&F):"), pathRow);
+    // The label of a row of several widgets needs its buddy named for its key.
+    auto* pathLabel = new QLabel(QStringLiteral("保存先(&F):"));
+    pathLabel->setBuddy(path_);
+    form->addRow(pathLabel, pathRow);
     form->addRow(QStringLiteral("1ページの図形の数(&P):"), perPage_);
     form->addRow(QString(), solutions_);
 
