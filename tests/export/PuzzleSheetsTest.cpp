@@ -44,6 +44,21 @@ void LoadSample(TangramModel& model, int count)
         model.RemoveFigure(model.figureCount() - 1);
 }
 
+// Appends a figure of pieces heaped on one another, every other one mirrored:
+// where a mirrored piece overlaps a plain one the silhouette must stay filled.
+void AddHeapedFigure(TangramModel& model)
+{
+    Figure heap = model.startFigure();
+    for (int p = 0; p < model.pieceCount(); ++p) {
+        heap.x[p] = 200 + 12 * p;
+        heap.y[p] = 220 + 6 * p;
+        heap.flip[p] = p % 2 ? -1.0 : 1.0;
+    }
+    heap.caption = "heap";
+    model.SetCurrentFigure(heap);
+    model.StoreFigure(-1);
+}
+
 std::string RunTool(const QString& program, const QStringList& arguments)
 {
     QProcess process;
@@ -123,7 +138,8 @@ TEST_P(SilhouetteArea, MatchesTheBoardPixelsAtTheCellsScaleAndIsCentred)
     const int perPage = GetParam();
     TangramModel model;
     LoadSample(model, 6);
-    const int pages = (6 + perPage - 1) / perPage;
+    AddHeapedFigure(model);
+    const int pages = (7 + perPage - 1) / perPage;
     const QString pdf = Write(model, perPage, false, pages);
     const std::vector<SheetCell> cells = SheetCells(perPage);
     for (int k = 0; k < model.figureCount(); ++k) {
