@@ -53,6 +53,12 @@ const std::vector<Command>& Commands()
         {"catalogue", {"DOC.zol"}, {{"--palette", "TAG"}, {"--seed", "N"}, {"--no-aa", ""}, {"--zoom", "P"}},
          "write the HTML catalogue DOC.htm and DOC_files/ beside the document and print the written paths",
          RunCatalogue},
+        {"sheets",
+         {"DOC.zol", "OUT.pdf"},
+         {{"--per-page", "1|2|4|6"}, {"--solutions", ""}, {"--palette", "TAG"}, {"--seed", "N"}},
+         "write printable A4 puzzle sheets of the figures as a PDF, 4 a page unless told; with --solutions each page "
+         "is followed by its solutions, the pieces coloured by palette TAG",
+         RunSheets},
     };
     return commands;
 }

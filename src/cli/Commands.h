@@ -12,9 +12,10 @@ void RunPalette(const Arguments& arguments, std::ostream& out);
 void RunRender(const Arguments& arguments, std::ostream& out);
 void RunArc(const Arguments& arguments, std::ostream& out);
 void RunAnimate(const Arguments& arguments, std::ostream& out);
-// keys, sort and catalogue: the editor's own sorting and catalogue code.
+// keys, sort, catalogue and sheets: the editor's own sorting and export code.
 void RunKeys(const Arguments& arguments, std::ostream& out);
 void RunSort(const Arguments& arguments, std::ostream& out);
 void RunCatalogue(const Arguments& arguments, std::ostream& out);
+void RunSheets(const Arguments& arguments, std::ostream& out);
 
 } // namespace zol::cli

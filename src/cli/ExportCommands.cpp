@@ -1,11 +1,13 @@
-// zoltool keys, sort and catalogue: the nuance keys, the sorted document and
-// the HTML catalogue, with the code the editor's commands use.
+// zoltool keys, sort, catalogue and sheets: the nuance keys, the sorted
+// document, the HTML catalogue and the puzzle-sheet PDF, with the code the
+// editor's commands use.
 
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
 #include "cli/PaletteOptions.h"
 #include "export/Catalogue.h"
 #include "export/FigureSort.h"
+#include "export/PuzzleSheets.h"
 #include "io/DocumentFile.h"
 #include "io/FileError.h"
 #include "io/Prompter.h"
@@ -82,6 +84,15 @@ auto Drawing(const std::string& document, Work work)
     }
 }
 
+int FiguresPerPage(const Arguments& arguments)
+{
+    const std::string text = arguments.value("--per-page").value_or("4");
+    for (const int n : {1, 2, 4, 6})
+        if (text == std::to_string(n))
+            return n;
+    throw UsageError("--per-page must be 1, 2, 4 or 6, not '" + text + "'");
+}
+
 } // namespace
 
 void RunKeys(const Arguments& arguments, std::ostream& out)
@@ -131,6 +142,25 @@ void RunCatalogue(const Arguments& arguments, std::ostream& out)
     out.flush();
     if (result.stripFailed)
         throw CommandFailure("a strip image could not be written; the page lists the strips before it");
+}
+
+void RunSheets(const Arguments& arguments, std::ostream& out)
+{
+    const PuzzleSheetRequest request{PathOf(arguments.operand(1)), FiguresPerPage(arguments),
+                                     arguments.has("--solutions")};
+    if (const std::optional<std::string> tag = arguments.value("--palette"))
+        FixedRecord(*tag); // a bad tag is a bad argument, told before the document is read
+    TangramModel model;
+    LoadDocumentArgument(arguments, model);
+    NoProgress none;
+    try {
+        Drawing(arguments.operand(0), [&] { return WritePuzzleSheets(model, request, none); });
+    } catch (const FileError& e) {
+        throw FileFailure(e.what());
+    } catch (const NoFiguresError& e) {
+        throw CommandFailure(arguments.operand(0) + ": " + e.what() + " to print");
+    }
+    out << QFile::encodeName(request.path).toStdString() << '\n';
 }
 
 } // namespace zol::cli

@@ -108,6 +108,14 @@ void WriteFileAtomically(const QString& path, const std::string& bytes)
         Fail(MessageId::WriteFailed, path, file.errorString());
 }
 
+void CheckWritable(const QString& path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        Fail(MessageId::WriteFailed, path, file.errorString());
+    file.cancelWriting();
+}
+
 TextLines ReadLineFile(const QString& path)
 {
     return SplitLines(ReadFileBytes(path));

@@ -35,6 +35,10 @@ std::string ReadFileBytes(const QString& path);
 // write leaves the old file whole.
 void WriteFileAtomically(const QString& path, const std::string& bytes);
 
+// Throws the FileError a write to path would, before long work is done for it;
+// changes nothing on disk.
+void CheckWritable(const QString& path);
+
 TextLines ReadLineFile(const QString& path);
 // Writes the WritableForm of text.
 void WriteLineFile(const QString& path, const TextLines& text);

@@ -42,6 +42,7 @@ constexpr std::array Table = {
     Texts{MessageId::WriteFailed, "could not save the file\n%1\n%2", "ファイルを保存できませんでした。\n%1\n%2"},
     Texts{MessageId::PieceSetErrors, "These piece-set files could not be used:",
           "次のピース形状ファイルは使えませんでした。"},
+    Texts{MessageId::NoFigures, "the document has no figures", "リストに図形がありません。"},
 };
 
 const Texts& Find(MessageId id)

@@ -31,6 +31,7 @@ enum class MessageId {
     ReadFailed,           // %1 the file, %2 the system's reason
     WriteFailed,          // %1 the file, %2 the system's reason
     PieceSetErrors,       // heading of the start-up list of piece-set files that failed
+    NoFigures,            // an export of the list found it empty
 };
 
 enum class Language { English, Japanese };

@@ -86,6 +86,8 @@ const CommandEntry Commands[] = {
     {COMMAND(FileSaveAs), "名前を付けて保存(&A)", "", "", NoImage, &TZolForm::FileSaveAsExecute, When::Always},
     {COMMAND(FileSave), "上書き保存(&S)", "上書き保存", "Ctrl+S", Image::Save, &TZolForm::FileSaveExecute,
      When::Always},
+    {COMMAND(FilePuzzleSheets), "パズルシートを印刷用PDFに(&P)…", "図形をパズルシートにして印刷用のPDFに書き出す", "",
+     NoImage, &TZolForm::FilePuzzleSheetsExecute, When::ListHasFigures},
     {COMMAND(FileExit), "終了(&X)", "アプリケーションの終了", "", NoImage, &TZolForm::FileExitExecute, When::Always},
     {COMMAND(FileDirOpen), "フォルダを開く", "", "F2", NoImage, &TZolForm::FileDirOpenExecute, When::Always},
     {COMMAND(EditAdd), "リストに追加(&A)", "編集中の形をリストに追加", "Ctrl+A", Image::AddInsert,
@@ -220,6 +222,8 @@ void TZolForm::CreateMenus()
     QMenuBar* bar = menuBar();
     QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
     file->addActions({FileNew, FileOpen, FileMarge, FileSaveAs, FileSave});
+    file->addSeparator();
+    file->addAction(FilePuzzleSheets);
     file->addSeparator();
     file->addAction(FileExit);
     // FileDirOpen has no visible item: it is reached by its key only.

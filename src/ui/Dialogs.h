@@ -2,6 +2,8 @@
 // Every modal question and message of the editor goes through this interface:
 // the program shows real dialogs, tests answer from a script.
 
+#include "export/PuzzleSheets.h"
+
 #include <QString>
 
 #include <optional>
@@ -35,6 +37,10 @@ public:
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<QString> OpenFile(const FileRequest& request) = 0;
     virtual std::optional<QString> SaveFile(const FileRequest& request) = 0;
+
+    // The file, figures a page and solutions of the puzzle-sheet export,
+    // starting from `proposal`; nothing when the user cancelled.
+    virtual std::optional<PuzzleSheetRequest> PuzzleSheetOptions(const PuzzleSheetRequest& proposal) = 0;
 
     // Shows a folder in the system's file browser; false when there is no
     // browser to show it.

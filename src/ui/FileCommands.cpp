@@ -28,6 +28,11 @@ QString FolderOf(const QString& file) { return QFileInfo(file).absolutePath(); }
 
 } // namespace
 
+bool TZolForm::MayOverwrite(const QString& path)
+{
+    return !QFileInfo::exists(path) || dialogs_.Warning(DisplayPath(path) + OverwriteQuestion) == Dialogs::Answer::Yes;
+}
+
 bool TZolForm::QuerySave(bool withCancel)
 {
     if (!model.modified())
@@ -216,7 +221,7 @@ void TZolForm::FileSaveAsExecute()
     if (!path)
         return;
     FileChosen(*path);
-    if (QFileInfo::exists(*path) && dialogs_.Warning(DisplayPath(*path) + OverwriteQuestion) != Dialogs::Answer::Yes)
+    if (!MayOverwrite(*path))
         return;
     const bool wasModified = model.modified();
     model.setModified(true); // written even when nothing changed

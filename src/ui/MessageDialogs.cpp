@@ -1,6 +1,7 @@
 #include "ui/MessageDialogs.h"
 
 #include "ui/AppTitle.h"
+#include "ui/PuzzleSheetDialog.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -117,6 +118,20 @@ std::optional<QString> MessageDialogs::OpenFile(const FileRequest& request)
 std::optional<QString> MessageDialogs::SaveFile(const FileRequest& request)
 {
     return RunFileDialog(parent_, request, QFileDialog::AcceptSave);
+}
+
+std::optional<PuzzleSheetRequest> MessageDialogs::PuzzleSheetOptions(const PuzzleSheetRequest& proposal)
+{
+    const auto browse = [this](const QString& current) {
+        return RunFileDialog(parent_,
+                             {QStringLiteral("パズルシートの保存先"), QStringLiteral("PDFファイル|*.pdf"),
+                              QStringLiteral("pdf"), current},
+                             QFileDialog::AcceptSave);
+    };
+    PuzzleSheetDialog dialog(proposal, browse, parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.request();
 }
 
 bool MessageDialogs::OpenFolder(const QString& folder)

@@ -18,6 +18,7 @@ public:
     void Error(const QString& text) override;
     std::optional<QString> OpenFile(const FileRequest& request) override;
     std::optional<QString> SaveFile(const FileRequest& request) override;
+    std::optional<PuzzleSheetRequest> PuzzleSheetOptions(const PuzzleSheetRequest& proposal) override;
     bool OpenFolder(const QString& folder) override;
 
 private:

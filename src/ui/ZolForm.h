@@ -82,6 +82,8 @@ public:
     // Asks about unsaved changes; false when the caller must stop: the user
     // cancelled, or said Yes and the document could not be saved.
     bool QuerySave(bool withCancel);
+    // Asks before a file that exists is replaced; false when the user said No.
+    bool MayOverwrite(const QString& path);
     // New empty document for the installed set, after asking about changes.
     void NewDocument();
     void AddToHistory();
@@ -102,6 +104,7 @@ public:
     void FileSaveAsExecute();
     void FileSaveExecute();
     void FileExitExecute();
+    void FilePuzzleSheetsExecute();
     void FileDirOpenExecute();
     void EditAddExecute();
     void EditBreakExecute();
@@ -190,6 +193,7 @@ public:
     QAction* FileSaveAs = nullptr;
     QAction* FileSave = nullptr;
     QAction* FileExit = nullptr;
+    QAction* FilePuzzleSheets = nullptr;
     QAction* FileDirOpen = nullptr;
     QAction* EditAdd = nullptr;
     QAction* EditBreak = nullptr;
@@ -323,6 +327,9 @@ private:
     std::unique_ptr<GaugeProgress> progress_;
     int addModeImage_ = 0;
     int dragSourceRow_ = -1;
+    // The puzzle-sheet dialog offers what was chosen last.
+    int sheetsPerPage_ = 4;
+    bool sheetSolutions_ = false;
     bool assigningCaption_ = false;
     bool startupFailed_ = false;
     int handlerDepth_ = 0;

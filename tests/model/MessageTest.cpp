@@ -47,7 +47,7 @@ TEST(Messages, EveryTextHasAJapaneseForm)
 {
     // Texts that stand as they are (file reasons, zoltool's own) have one form.
     const std::regex latinWord("[A-Za-z]{2,}");
-    for (int id = static_cast<int>(MessageId::Text) + 1; id <= static_cast<int>(MessageId::PieceSetErrors); ++id) {
+    for (int id = static_cast<int>(MessageId::Text) + 1; id <= static_cast<int>(MessageId::NoFigures); ++id) {
         const Message message{static_cast<MessageId>(id), {"1", "2"}};
         const std::string japanese = MessageText(message, Language::Japanese);
         EXPECT_FALSE(std::regex_search(japanese, latinWord)) << japanese;

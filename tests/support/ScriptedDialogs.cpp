@@ -67,6 +67,16 @@ std::optional<QString> ScriptedDialogs::SaveFile(const FileRequest& request)
     return nextPath();
 }
 
+std::optional<PuzzleSheetRequest> ScriptedDialogs::PuzzleSheetOptions(const PuzzleSheetRequest& proposal)
+{
+    records_.push_back({Kind::PuzzleSheet, proposal.path, false, {}, proposal});
+    if (sheets_.empty())
+        return std::nullopt;
+    std::optional<PuzzleSheetRequest> sheet = sheets_.front();
+    sheets_.pop_front();
+    return sheet;
+}
+
 bool ScriptedDialogs::OpenFolder(const QString& folder)
 {
     records_.push_back({Kind::OpenFolder, folder, false, {}});

@@ -12,17 +12,19 @@ namespace zol {
 
 class ScriptedDialogs : public Dialogs {
 public:
-    enum class Kind { Information, Confirmation, Warning, Error, OpenFile, SaveFile, OpenFolder };
+    enum class Kind { Information, Confirmation, Warning, Error, OpenFile, SaveFile, PuzzleSheet, OpenFolder };
 
     struct Record {
         Kind kind;
         QString text;        // the message, the file dialog's title, or the folder opened
         bool withCancel = false;
         FileRequest request; // file dialogs only
+        PuzzleSheetRequest sheet; // the puzzle-sheet dialog only: what it proposed
     };
 
     void QueueAnswer(Answer answer) { answers_.push_back(answer); }
     void QueuePath(std::optional<QString> path) { paths_.push_back(std::move(path)); }
+    void QueueSheet(std::optional<PuzzleSheetRequest> sheet) { sheets_.push_back(std::move(sheet)); }
 
     const std::vector<Record>& records() const { return records_; }
     void clearRecords() { records_.clear(); }
@@ -37,6 +39,8 @@ public:
     // Without a queued path: cancelled.
     std::optional<QString> OpenFile(const FileRequest& request) override;
     std::optional<QString> SaveFile(const FileRequest& request) override;
+    // Without a queued answer: cancelled.
+    std::optional<PuzzleSheetRequest> PuzzleSheetOptions(const PuzzleSheetRequest& proposal) override;
     // Records the folder; opens nothing. Reports a browser unless the test
     // took it away.
     bool OpenFolder(const QString& folder) override;
@@ -51,6 +55,7 @@ private:
     std::vector<Record> records_;
     std::deque<Answer> answers_;
     std::deque<std::optional<QString>> paths_;
+    std::deque<std::optional<PuzzleSheetRequest>> sheets_;
 };
 
 } // namespace zol

@@ -119,7 +119,8 @@ TEST_F(Window, MenusHoldTheCommandsInTheirOrder)
     }
     ASSERT_EQ(titles, QStringList({"ファイル(&F)", "編集(&E)", "オプション(&O)", "ヘルプ(&H)"}));
     EXPECT_EQ(MenuTexts(menus[0]), QStringList({"新規作成(&N)", "開く(&O)", "追加読み込み(&M)", "名前を付けて保存(&A)",
-                                                "上書き保存(&S)", "-", "終了(&X)"}));
+                                                "上書き保存(&S)", "-", "パズルシートを印刷用PDFに(&P)…", "-",
+                                                "終了(&X)"}));
     EXPECT_EQ(MenuTexts(menus[1]),
               QStringList({"リストに追加(&A)", "破棄(&B)", "アンドゥ(&U)", "リドゥ(&R)", "-", "削除(&D)", "エディット(&E)",
                            "下に移動", "上に移動", "文字列でソート(&S)", "ニュアンスでソート(&N)", "-",
@@ -182,10 +183,10 @@ TEST_F(Window, EnabledCommandsFollowTheListAndTheSelection)
         return states;
     };
     const auto listCommands = {form->OptSSort, form->OptNSortLevel1, form->OptNSortLevel2, form->OptNSortLevel3,
-                               form->OptActiveViewer, form->OptmkHTML};
+                               form->OptActiveViewer, form->OptmkHTML, form->FilePuzzleSheets};
     const auto rowCommands = {form->EditDelete, form->EditGoEdit, form->ToolButtonShowTable};
 
-    EXPECT_EQ(enabled(listCommands), QList<bool>(6, false));
+    EXPECT_EQ(enabled(listCommands), QList<bool>(7, false));
     EXPECT_TRUE(form->EditChange->isEnabled());
     EXPECT_EQ(enabled(rowCommands), QList<bool>(3, false));
     EXPECT_FALSE(form->EditUndo->isEnabled());
@@ -193,7 +194,7 @@ TEST_F(Window, EnabledCommandsFollowTheListAndTheSelection)
 
     AddFigures({"A"});
     SelectRow(-1);
-    EXPECT_EQ(enabled(listCommands), QList<bool>(6, true));
+    EXPECT_EQ(enabled(listCommands), QList<bool>(7, true));
     EXPECT_FALSE(form->EditChange->isEnabled());
     EXPECT_EQ(enabled(rowCommands), QList<bool>(3, false));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Zol editor（変更）"));
