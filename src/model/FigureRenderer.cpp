@@ -7,12 +7,24 @@
 
 #include <algorithm>
 #include <climits>
+#include <cwchar>
 
 namespace zol {
 
 namespace {
 
 QColor ToQColor(uint32_t ref) { return QColor(ref & 0xFF, (ref >> 8) & 0xFF, (ref >> 16) & 0xFF); }
+
+// A run of equal pixels. Where the C library's wide characters are 32 bits,
+// its wide fill is a vectorised memory fill, several times faster than a
+// plain loop over rows of a few hundred pixels.
+void FillPixels(QRgb* pixels, int count, QRgb value)
+{
+    if constexpr (sizeof(wchar_t) == sizeof(QRgb))
+        std::wmemset(reinterpret_cast<wchar_t*>(pixels), static_cast<wchar_t>(value), static_cast<size_t>(count));
+    else
+        std::fill_n(pixels, count, value);
+}
 
 } // namespace
 
@@ -46,7 +58,7 @@ void FigureRenderer::FillBackground(QImage& image, const QRect& area) const
     }
     const QRgb pixel = backgroundPixel();
     for (int y = r.top(); y <= r.bottom(); ++y)
-        std::fill_n(reinterpret_cast<QRgb*>(image.scanLine(y)) + r.left(), r.width(), pixel);
+        FillPixels(reinterpret_cast<QRgb*>(image.scanLine(y)) + r.left(), r.width(), pixel);
 }
 
 QRgb FigureRenderer::backgroundPixel() const { return ToQColor(model_.Resolve(background_)).rgb(); }
