@@ -4,13 +4,19 @@
 #include "model/Figure.h"
 
 #include <array>
+#include <bit>
+#include <cstdint>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <stdexcept>
 
 namespace zol {
 
 namespace {
 
-// The key at one level, one row of cells at a time. The cell size is known
+// The key at level 2 or 4, one row of cells at a time. The cell size is known
 // to the compiler and every loop runs over a whole row, so the loops
 // vectorise.
 template <int Level>
@@ -42,13 +48,56 @@ int KeyAtLevel(const QImage& work, uint32_t reference)
     return key;
 }
 
+// One row of the work image as bits, bit x set where pixel x differs from
+// the reference.
+struct RowBits {
+    uint64_t low = 0, high = 0; // pixels 0-63, 64-127
+};
+
+RowBits DifferingBits(const uint32_t* row, uint32_t reference)
+{
+    RowBits bits;
+#if defined(__SSE2__)
+    const __m128i colour = _mm_set1_epi32(0xFFFFFF);
+    const __m128i equal = _mm_set1_epi32(static_cast<int>(reference));
+    for (int x = 0; x < GuideSize; x += 4) {
+        const __m128i pixels = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x)), colour);
+        const auto same = static_cast<uint64_t>(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(pixels, equal))));
+        (x < 64 ? bits.low : bits.high) |= (~same & 0xF) << (x & 63);
+    }
+#else
+    for (int x = 0; x < GuideSize; ++x)
+        (x < 64 ? bits.low : bits.high) |= uint64_t((row[x] & 0xFFFFFFu) != reference) << (x & 63);
+#endif
+    return bits;
+}
+
+// At level 0 every balance is +1 or -1, so a pair adds +1 when both pixels
+// agree and -1 when they do not: the key is the number of neighbouring
+// pairs, 2 x 128 x 127, less twice the pairs that disagree.
+int KeyAtLevel0(const QImage& work, uint32_t reference)
+{
+    int disagreeing = 0;
+    RowBits above;
+    for (int y = 0; y < GuideSize; ++y) {
+        const RowBits bits = DifferingBits(reinterpret_cast<const uint32_t*>(work.constScanLine(y)), reference);
+        // Pixel x against pixel x + 1; the last pixel has no right neighbour.
+        disagreeing += std::popcount(bits.low ^ (bits.low >> 1 | bits.high << 63)) +
+                       std::popcount((bits.high ^ bits.high >> 1) & ~(uint64_t(1) << 63));
+        if (y > 0)
+            disagreeing += std::popcount(bits.low ^ above.low) + std::popcount(bits.high ^ above.high);
+        above = bits;
+    }
+    return 2 * GuideSize * (GuideSize - 1) - 2 * disagreeing;
+}
+
 } // namespace
 
 int NuanceKey(const QImage& work, uint32_t background, int level)
 {
     const uint32_t reference = background & 0xFFFFFFu;
     switch (level) {
-    case 0: return KeyAtLevel<0>(work, reference);
+    case 0: return KeyAtLevel0(work, reference);
     case 2: return KeyAtLevel<2>(work, reference);
     case 4: return KeyAtLevel<4>(work, reference);
     default: throw std::invalid_argument("nuance level must be 0, 2 or 4");
