@@ -77,14 +77,17 @@ std::vector<int> NuanceKeys(TangramModel& model, int level, Progress& progress)
     std::atomic<bool> failed{false};
     std::exception_ptr failure;
     std::mutex failureLock;
+    // Drawing only reads the model, so all threads share one copy of it:
+    // whatever runs while the gauge repaints cannot change it under them.
+    const TangramModel document = model;
     // Each thread takes the next figure not yet taken and draws it on a
     // board of its own; only the calling thread moves the gauge. The first
     // failure stops every thread and is rethrown once all have stopped.
     const auto work = [&](bool reports) {
         try {
-            NuanceKeyRenderer keyOf(model, level);
+            NuanceKeyRenderer keyOf(document, level);
             for (int i = next++; i < n && !failed; i = next++) {
-                keys[i] = keyOf.Key(model.ParseFigure(i));
+                keys[i] = keyOf.Key(document.ParseFigure(i));
                 const int d = ++done;
                 if (reports && GaugeStep(d, n))
                     run.Step(d);
@@ -96,7 +99,6 @@ std::vector<int> NuanceKeys(TangramModel& model, int level, Progress& progress)
             failed = true;
         }
     };
-    // Drawing only reads the model, so the helper threads share it.
     const int helpers = n >= 64 ? static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u)) - 1 : 0;
     std::vector<std::thread> threads;
     for (int k = 0; k < helpers; ++k)
