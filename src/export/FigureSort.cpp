@@ -1,6 +1,5 @@
 #include "export/FigureSort.h"
 
-#include "export/ExportDrawing.h"
 #include "export/NuanceKey.h"
 #include "export/ProgressRun.h"
 #include "export/SortOrder.h"
@@ -73,41 +72,38 @@ std::vector<int> NuanceKeys(TangramModel& model, int level, Progress& progress)
 {
     const int n = model.figureCount();
     ProgressRun run(progress, n);
-    const uint32_t background = BackgroundPixel(model);
     std::vector<int> keys(static_cast<size_t>(n));
     std::atomic<int> next{0}, done{0};
     std::atomic<bool> failed{false};
     std::exception_ptr failure;
     std::mutex failureLock;
-    // Each thread takes the next figure not yet taken; only the calling
-    // thread moves the gauge.
-    const auto work = [&](TangramModel& drawer, bool reports) {
-        QImage board(BoardSize, BoardSize, QImage::Format_RGB32);
-        QImage image(GuideSize, GuideSize, QImage::Format_RGB32);
-        for (int i = next++; i < n && !failed; i = next++) {
-            try {
-                RenderListFigure(drawer, i, board, image, false);
-                keys[i] = NuanceKey(image, background, level);
-            } catch (...) {
-                const std::lock_guard lock(failureLock);
-                if (!failure)
-                    failure = std::current_exception();
-                failed = true;
-                return;
+    // Drawing only reads the model, so all threads share one copy of it:
+    // whatever runs while the gauge repaints cannot change it under them.
+    const TangramModel document = model;
+    // Each thread takes the next figure not yet taken and draws it on a
+    // board of its own; only the calling thread moves the gauge. The first
+    // failure stops every thread and is rethrown once all have stopped.
+    const auto work = [&](bool reports) {
+        try {
+            NuanceKeyRenderer keyOf(document, level);
+            for (int i = next++; i < n && !failed; i = next++) {
+                keys[i] = keyOf.Key(document.ParseFigure(i));
+                const int d = ++done;
+                if (reports && GaugeStep(d, n))
+                    run.Step(d);
             }
-            const int d = ++done;
-            if (reports && GaugeStep(d, n))
-                run.Step(d);
+        } catch (...) {
+            const std::lock_guard lock(failureLock);
+            if (!failure)
+                failure = std::current_exception();
+            failed = true;
         }
     };
-    // Drawing moves figures through a model's board figure, so every helper
-    // thread draws with a copy of its own.
     const int helpers = n >= 64 ? static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u)) - 1 : 0;
-    std::vector<TangramModel> drawers(static_cast<size_t>(helpers), model);
     std::vector<std::thread> threads;
-    for (TangramModel& drawer : drawers)
-        threads.emplace_back(work, std::ref(drawer), false);
-    work(model, true);
+    for (int k = 0; k < helpers; ++k)
+        threads.emplace_back(work, false);
+    work(true);
     for (std::thread& t : threads)
         t.join();
     if (failure)

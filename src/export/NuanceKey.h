@@ -1,6 +1,9 @@
 #pragma once
 // How smooth a silhouette is, measured on its 128 x 128 work image.
 
+#include "model/FigureRenderer.h"
+#include "model/ScratchBoard.h"
+
 #include <QImage>
 
 #include <cstdint>
@@ -14,5 +17,21 @@ namespace zol {
 // lower the more ragged it is. At level 0 it lies within -32512 ... 32512.
 // Another level throws std::invalid_argument.
 int NuanceKey(const QImage& work, uint32_t background, int level);
+
+// The keys of figures of one model, each drawn as the board would show it
+// (zoom percent included) and plainly reduced to its work image. It only
+// reads the model; give each thread one of its own.
+class NuanceKeyRenderer {
+public:
+    NuanceKeyRenderer(const TangramModel& model, int level);
+    int Key(const Figure& figure);
+
+private:
+    FigureRenderer renderer_;
+    uint32_t background_;
+    int level_;
+    ScratchBoard board_;
+    QImage work_;
+};
 
 } // namespace zol

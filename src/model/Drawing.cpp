@@ -14,25 +14,38 @@ bool TangramModel::isSelected(int piece) const
     return piece == selection_ || (selection_ == -2 && groupFlags_[piece]);
 }
 
-void TangramModel::DrawFigure(int index, double s, QImage& bitmap, Background background)
+namespace {
+
+// Figure `index` of the model (-1 the board figure) drawn by `renderer`;
+// returns the area the pieces touched.
+QRect Draw(TangramModel& model, const FigureRenderer& renderer, int index, double s, QImage& bitmap,
+           Background background)
 {
-    const FigureRenderer renderer(*this);
-    if (index == -1) {
-        renderer.DrawBoardFigure(s, bitmap, background);
-        return;
-    }
+    if (index == -1)
+        return renderer.DrawBoardFigure(s, bitmap, background);
     // The background goes down before the list line is read, so a line that
     // cannot be read leaves an empty picture rather than the previous one.
     if (background == Background::Fill)
         renderer.FillBackground(bitmap);
-    renderer.DrawFigure(ParseFigure(index), s, bitmap, Background::Keep);
-    ClearSelection();
+    const QRect drawn = renderer.DrawFigure(model.ParseFigure(index), s, bitmap, Background::Keep);
+    model.ClearSelection();
+    return drawn;
 }
 
+} // namespace
+
+void TangramModel::DrawFigure(int index, double s, QImage& bitmap, Background background)
+{
+    Draw(*this, FigureRenderer(*this), index, s, bitmap, background);
+}
+
+// The board was filled before the pieces went down, so the reduction needs
+// to read only where they went.
 void TangramModel::RenderBoard(int index, QImage& board, QImage& guide, bool antialias)
 {
-    DrawFigure(index, 1.0, board, Background::Fill);
-    FigureRenderer(*this).ReduceBoard(board, guide, antialias ? GuideReduction::Antialias : GuideReduction::Stretch);
+    const FigureRenderer renderer(*this);
+    const QRect drawn = Draw(*this, renderer, index, 1.0, board, Background::Fill);
+    renderer.ReduceBoard(board, guide, antialias ? GuideReduction::Antialias : GuideReduction::Stretch, drawn);
 }
 
 void TangramModel::SetGamma(double g)

@@ -6,6 +6,9 @@
 #include "model/DrawOptions.h"
 #include "model/TangramModel.h"
 
+#include <QRect>
+#include <QRgb>
+
 #include <array>
 
 class QImage;
@@ -20,22 +23,31 @@ public:
     // paints each piece in a colour that names it.
     void UseColours(ColorRef background, const std::array<ColorRef, MaxPieces>& pieces);
 
+    // The drawing calls return the area the pieces may have touched (pen
+    // included, within the image); every pixel outside it is as it was.
+
     // The board figure as the board shows it: selected pieces as outlines.
-    void DrawBoardFigure(double scale, QImage& image, Background background) const;
+    QRect DrawBoardFigure(double scale, QImage& image, Background background) const;
     // Any figure of the model's set, in the model's draw order, without
     // selection marks. Scale 1.0 fills a 512-pixel image.
-    void DrawFigure(const Figure& figure, double scale, QImage& image, Background background) const;
+    QRect DrawFigure(const Figure& figure, double scale, QImage& image, Background background) const;
     void FillBackground(QImage& image) const;
+    void FillBackground(QImage& image, const QRect& area) const;
+    // The background colour as a pixel of a 32-bit image.
+    QRgb backgroundPixel() const;
     // Derives the guide image from a board picture. Images of any pixel format
     // are accepted; a null image on either side leaves both as they are.
     void ReduceBoard(const QImage& board, QImage& guide, GuideReduction reduction) const;
+    // The same, for a board filled with the background colour and drawn on
+    // only inside `drawn`: the plain rest is neither read nor summed.
+    void ReduceBoard(const QImage& board, QImage& guide, GuideReduction reduction, const QRect& drawn) const;
 
     // A new 512-pixel board picture of the figure, and its 128-pixel guide image.
     QImage Board(const Figure& figure) const;
     QImage Guide(const Figure& figure, GuideReduction reduction) const;
 
 private:
-    void paint(const Figure* listFigure, double scale, QImage& image) const;
+    QRect paint(const Figure* listFigure, double scale, QImage& image) const;
 
     const TangramModel& model_;
     ColorRef background_;

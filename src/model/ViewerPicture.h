@@ -2,6 +2,7 @@
 // The active viewer's picture: a figure drawn on the board, over the
 // background picture when one is shown, and reduced to 128 x 128.
 
+#include "model/ScratchBoard.h"
 #include "model/TangramModel.h"
 
 #include <QImage>
@@ -22,12 +23,12 @@ public:
     void Draw(const Figure& figure, const QImage* background, bool antialias);
 
     const QImage& picture() const { return picture_; }
-    const QImage& board() const { return board_; }
+    const QImage& board() const { return board_.picture(); }
 
 private:
     TangramModel drawing_;
     int scale_;
-    QImage board_;
+    ScratchBoard board_;
     QImage picture_;
 };
 

@@ -352,6 +352,40 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"FineStripesAtLevel0", [](int x, int) { return x % 2 == 0; }, 0, 32512 - 2 * 127 * 128}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The key as its definition reads: a table of cell balances, then every
+// pair of neighbours along rows and columns.
+int OracleKey(const QImage& work, uint32_t background, int level)
+{
+    const int side = 1 << level, cells = GuideSize >> level;
+    std::vector<int> balance(size_t(cells * cells));
+    for (int y = 0; y < GuideSize; ++y)
+        for (int x = 0; x < GuideSize; ++x)
+            balance[size_t((y / side) * cells + x / side)] += (work.pixel(x, y) & 0xFFFFFFu) != background ? 1 : -1;
+    int key = 0;
+    for (int b = 0; b < cells; ++b) {
+        for (int a = 0; a < cells; ++a) {
+            if (a + 1 < cells)
+                key += balance[size_t(b * cells + a)] * balance[size_t(b * cells + a + 1)];
+            if (b + 1 < cells)
+                key += balance[size_t(b * cells + a)] * balance[size_t((b + 1) * cells + a)];
+        }
+    }
+    return key;
+}
+
+// Noise of random density, so that cells of every balance occur.
+TEST(NuanceKeyOfRandomImages, MatchesTheDefinition)
+{
+    std::mt19937 rng(17);
+    for (int round = 0; round < 12; ++round) {
+        const int density = int(rng() % 100);
+        const QImage work = Work([&](int x, int y) { return (x * 7 + y * 3 + int(rng() % 100)) % 100 < density; });
+        for (const int level : {0, 2, 4})
+            ASSERT_EQ(NuanceKey(work, 0x0000FF, level), OracleKey(work, 0x0000FF, level))
+                << "round " << round << " level " << level;
+    }
+}
+
 TEST(NuanceKeyBackground, IsThePixelTheBackgroundIsDrawnAs)
 {
     TangramModel model;
