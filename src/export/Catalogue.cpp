@@ -7,6 +7,7 @@
 #include "io/FileError.h"
 #include "io/LineFile.h"
 #include "io/TextCodec.h"
+#include "model/FigureRenderer.h"
 #include "model/TangramModel.h"
 
 #include <QDir>
@@ -15,7 +16,10 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <functional>
+#include <deque>
+#include <future>
+#include <optional>
+#include <thread>
 
 namespace zol {
 
@@ -25,15 +29,16 @@ QColor ToQColor(uint32_t rgb) { return QColor::fromRgb(rgb & 0xFFFFFF); }
 
 QString Caption(const TangramModel& model, int k) { return DecodeText(model.GetFigureCaption(k), model.documentEncoding()); }
 
-// Draws the strip of figures strip.first ... strip.end - 1.
+// Draws the strip of figures strip.first ... strip.end - 1. The model is only
+// read, so painters on several threads may share it.
 class StripPainter {
 public:
-    StripPainter(TangramModel& model, bool antialias, uint32_t background, uint32_t text)
-        : model_(model), antialias_(antialias), background_(background), text_(ToQColor(text))
+    StripPainter(const TangramModel& model, bool antialias, uint32_t background, uint32_t text)
+        : model_(model), renderer_(model), antialias_(antialias), background_(background), text_(ToQColor(text))
     {
     }
 
-    QImage Paint(const Strip& strip, const std::vector<CatalogueCell>& cells, const std::function<void(int)>& placed)
+    QImage Paint(const Strip& strip, const std::vector<CatalogueCell>& cells)
     {
         QImage image(std::max(StripWidth, strip.width), StripHeight, QImage::Format_RGB32);
         image.fill(QColor::fromRgb(background_));
@@ -44,13 +49,13 @@ public:
         for (int k = strip.first; k < strip.end; ++k) {
             const CatalogueCell& cell = cells[k];
             const int c = cell.width();
-            RenderListFigure(model_, k, board_, figure_, antialias_);
+            renderer_.DrawFigure(model_.ParseFigure(k), 1.0, board_, Background::Fill);
+            renderer_.ReduceBoard(board_, figure_, antialias_ ? GuideReduction::Antialias : GuideReduction::Stretch);
             CopyCrop(cell.crop, image, x + (c - (cell.crop.right - cell.crop.left)) / 2);
             painter.drawText(QRect(x + (c - cell.captionWidth) / 2, CaptionTop, cell.captionWidth + 1,
                                    StripHeight - CaptionTop),
                              Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Caption(model_, k));
             x += c;
-            placed(k + 1);
         }
         return image;
     }
@@ -70,13 +75,29 @@ private:
         }
     }
 
-    TangramModel& model_;
+    const TangramModel& model_;
+    const FigureRenderer renderer_;
     bool antialias_;
     uint32_t background_;
     QColor text_;
     QImage board_{BoardSize, BoardSize, QImage::Format_RGB32};
     QImage figure_{GuideSize, GuideSize, QImage::Format_RGB32};
 };
+
+// A strip drawn and encoded on a worker; nothing when encoding failed.
+std::optional<QByteArray> EncodedStrip(const TangramModel& model, const CatalogueRequest& request,
+                                       const std::vector<CatalogueCell>& cells, const Strip& strip)
+{
+    StripPainter painter(model, request.antialias, BackgroundPixel(model), model.LabelColor());
+    return EncodePngStrip(painter.Paint(strip, cells), strip.width);
+}
+
+int WorkerCount(const CatalogueRequest& request)
+{
+    if (request.threads > 0)
+        return request.threads;
+    return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+}
 
 // The page names colours as 0x00BBGGRR.
 uint32_t ColorRefOf(uint32_t rgb) { return (rgb & 0xFF) << 16 | (rgb & 0xFF00) | (rgb >> 16 & 0xFF); }
@@ -121,14 +142,27 @@ CatalogueResult WriteCatalogue(TangramModel& model, const CatalogueRequest& requ
                        request.date, model.documentEncoding(), {}};
     ProgressRun run(progress, model.figureCount());
     const std::vector<CatalogueCell> cells = CatalogueCells(model);
-    StripPainter painter(model, request.antialias, background, model.LabelColor());
-    for (const Strip& strip : PackStrips(cells)) {
-        const QImage image = painter.Paint(strip, cells, [&](int placed) { run.Step(placed); });
+    const std::vector<Strip> strips = PackStrips(cells);
+    // Strips are drawn and encoded ahead on workers, but written, counted and
+    // listed here in strip order: a failed strip stops at the same place as
+    // a one-by-one run, and the gauge only moves forward.
+    const size_t ahead = static_cast<size_t>(WorkerCount(request));
+    std::deque<std::future<std::optional<QByteArray>>> pending;
+    size_t next = 0;
+    for (const Strip& strip : strips) {
+        while (next < strips.size() && pending.size() < ahead) {
+            pending.push_back(std::async(std::launch::async, EncodedStrip, std::cref(model), std::cref(request),
+                                         std::cref(cells), std::cref(strips[next])));
+            ++next;
+        }
+        const std::optional<QByteArray> png = pending.front().get();
+        pending.pop_front();
         const QString path = QDir(folder).filePath(QStringLiteral("%1.png").arg(strip.end));
-        if (!WritePngStrip(image, strip.width, path)) {
+        if (!png || !WritePngBytes(*png, path)) {
             result.stripFailed = true;
             break;
         }
+        run.Step(strip.end);
         result.strips.push_back(path);
         page.strips.push_back(strip);
     }

@@ -20,6 +20,7 @@ struct CatalogueRequest {
     QString base;          // page is base + ".htm", strips in base + "_files"
     bool antialias = true; // figure images reduced as the guide is
     QString date;          // today, in the system's short format
+    int threads = 0;       // strips drawn at once; 0 for one per core
 };
 
 struct CatalogueResult {
@@ -40,7 +41,9 @@ QFont CaptionFont();
 std::vector<CatalogueCell> CatalogueCells(TangramModel& model);
 
 // Writes the strips, then the page, which lists the strips written before a
-// failed one. The model's list and board figure stay as they were.
+// failed one. The model's list and board figure stay as they were. Strips are
+// drawn on worker threads that read the model, so nothing may change it
+// until this returns.
 CatalogueResult WriteCatalogue(TangramModel& model, const CatalogueRequest& request, Progress& progress);
 
 } // namespace zol

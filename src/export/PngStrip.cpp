@@ -8,7 +8,6 @@
 #include <csetjmp>
 #include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <new>
 #include <vector>
 
@@ -33,9 +32,23 @@ std::vector<std::vector<png_byte>> RgbRows(const QImage& strip, int width)
     return rows;
 }
 
+// An exception must not unwind through libpng's C frames: running out of
+// memory becomes a PNG error, which jumps back to EncodePng.
+void AppendBytes(png_structp png, png_bytep data, png_size_t length)
+{
+    auto* out = static_cast<QByteArray*>(png_get_io_ptr(png));
+    try {
+        out->append(reinterpret_cast<const char*>(data), static_cast<qsizetype>(length));
+    } catch (const std::bad_alloc&) {
+        png_error(png, "out of memory");
+    }
+}
+
+void NoFlush(png_structp) {}
+
 // libpng reports errors by longjmp, so nothing here may own C++ objects with
-// destructors across the jump: the caller holds the rows and the file.
-bool EncodePng(FILE* file, std::vector<png_bytep>& rowPointers, int width, int height)
+// destructors across the jump: the caller holds the rows and the bytes.
+bool EncodePng(QByteArray& out, std::vector<png_bytep>& rowPointers, int width, int height)
 {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     if (png == nullptr)
@@ -49,7 +62,7 @@ bool EncodePng(FILE* file, std::vector<png_bytep>& rowPointers, int width, int h
         png_destroy_write_struct(&png, &info);
         return false;
     }
-    png_init_io(png, file);
+    png_set_write_fn(png, &out, AppendBytes, NoFlush);
     png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
                  PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
@@ -59,31 +72,40 @@ bool EncodePng(FILE* file, std::vector<png_bytep>& rowPointers, int width, int h
     return true;
 }
 
-bool WriteFile(const QString& path, const QImage& strip, int width)
+bool WriteFile(const QString& path, const QByteArray& bytes)
 {
+    FILE* file = std::fopen(QFile::encodeName(path).constData(), "wb");
+    if (file == nullptr)
+        return false;
+    const size_t size = static_cast<size_t>(bytes.size());
+    const bool written = std::fwrite(bytes.constData(), 1, size, file) == size;
+    const bool closed = std::fclose(file) == 0;
+    return written && closed;
+}
+
+} // namespace
+
+std::optional<QByteArray> EncodePngStrip(const QImage& strip, int width)
+{
+    if (strip.isNull() || width < 1 || width > strip.width() || strip.depth() != 32)
+        return std::nullopt;
     std::vector<std::vector<png_byte>> rows;
     std::vector<png_bytep> pointers;
+    QByteArray bytes;
     try {
         rows = RgbRows(strip, width);
         for (auto& row : rows)
             pointers.push_back(row.data());
     } catch (const std::bad_alloc&) {
-        return false;
+        return std::nullopt;
     }
-    FILE* file = std::fopen(QFile::encodeName(path).constData(), "wb");
-    if (file == nullptr)
-        return false;
-    const bool encoded = EncodePng(file, pointers, width, strip.height());
-    const bool closed = std::fclose(file) == 0;
-    return encoded && closed;
+    if (!EncodePng(bytes, pointers, width, strip.height()))
+        return std::nullopt;
+    return bytes;
 }
 
-} // namespace
-
-bool WritePngStrip(const QImage& strip, int width, const QString& path)
+bool WritePngBytes(const QByteArray& png, const QString& path)
 {
-    if (strip.isNull() || width < 1 || width > strip.width() || strip.depth() != 32)
-        return false;
     // A unique name beside the target reserves the temporary file.
     QTemporaryFile reserve(path + QStringLiteral(".XXXXXX"));
     reserve.setAutoRemove(false);
@@ -92,7 +114,7 @@ bool WritePngStrip(const QImage& strip, int width, const QString& path)
     const QString temporary = reserve.fileName();
     reserve.close();
     std::error_code error;
-    if (WriteFile(temporary, strip, width)) {
+    if (WriteFile(temporary, png)) {
         std::filesystem::rename(QFile::encodeName(temporary).toStdString(), QFile::encodeName(path).toStdString(),
                                 error);
         if (!error)
@@ -100,6 +122,12 @@ bool WritePngStrip(const QImage& strip, int width, const QString& path)
     }
     QFile::remove(temporary);
     return false;
+}
+
+bool WritePngStrip(const QImage& strip, int width, const QString& path)
+{
+    const std::optional<QByteArray> png = EncodePngStrip(strip, width);
+    return png && WritePngBytes(*png, path);
 }
 
 } // namespace zol

@@ -292,6 +292,36 @@ TEST_F(CatalogueExport, ReportsAPageThatCannotBeWritten)
     EXPECT_FALSE(result.stripFailed);
 }
 
+TEST_F(CatalogueExport, DrawnOnWorkersWritesTheSameFilesAsOneThread)
+{
+    // Several strips of figures at different places with captions of
+    // different widths, so a strip written in another's place or drawn with
+    // another's cells would differ.
+    QStringList captions;
+    std::vector<int> shifts;
+    for (int i = 0; i < 23; ++i) {
+        captions << QStringLiteral("figure %1 %2").arg(i).arg(QString(i % 4, QLatin1Char('w')));
+        shifts.push_back(7 * i % 60);
+    }
+    FillDocument(model, captions, shifts);
+    model.setZoomPercent(250);
+    const auto filesOf = [&](const QString& name, int threads) {
+        const QString sub = dir.filePath(name);
+        EXPECT_TRUE(QDir().mkpath(sub));
+        const CatalogueResult result =
+            WriteCatalogue(model, {sub + "/shapes", true, QStringLiteral("2026/12/10"), threads}, progress);
+        EXPECT_FALSE(result.stripFailed);
+        std::vector<std::pair<QString, std::string>> files{{"shapes.htm", ReadFileBytes(sub + "/shapes.htm")}};
+        for (const QString& strip : QDir(sub + "/shapes_files").entryList(QDir::Files, QDir::Name))
+            files.emplace_back(strip, ReadFileBytes(sub + "/shapes_files/" + strip));
+        return files;
+    };
+    const auto one = filesOf("one", 1);
+    ASSERT_GT(one.size(), 4u) << "several strips";
+    EXPECT_EQ(filesOf("four", 4), one);
+    EXPECT_EQ(filesOf("cores", 0), one);
+}
+
 TEST(CatalogueBaseOf, IsTheDocumentsFolderAndNameWithoutExtension)
 {
     EXPECT_EQ(CatalogueBase("/a/b/shapes.zol"), "/a/b/shapes");
