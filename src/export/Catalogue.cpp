@@ -16,7 +16,7 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <deque>
+#include <atomic>
 #include <future>
 #include <optional>
 #include <thread>
@@ -84,13 +84,56 @@ private:
     QImage figure_{GuideSize, GuideSize, QImage::Format_RGB32};
 };
 
-// A strip drawn and encoded on a worker; nothing when encoding failed.
-std::optional<QByteArray> EncodedStrip(const TangramModel& model, const CatalogueRequest& request,
-                                       const std::vector<CatalogueCell>& cells, const Strip& strip)
-{
-    StripPainter painter(model, request.antialias, BackgroundPixel(model), model.LabelColor());
-    return EncodePngStrip(painter.Paint(strip, cells), strip.width);
-}
+// Draws and encodes every strip on a few long-lived workers, each with its
+// own painter and images: worker w takes strips w, w + n, w + 2n ... The
+// caller takes the results in strip order from Next(); dropping the pool
+// stops the workers after the strip each is on.
+class StripWorkers {
+public:
+    StripWorkers(const TangramModel& model, const CatalogueRequest& request, const std::vector<CatalogueCell>& cells,
+                 const std::vector<Strip>& strips, int workers)
+        : promises_(strips.size())
+    {
+        for (auto& promise : promises_)
+            futures_.push_back(promise.get_future());
+        for (int w = 0; w < workers; ++w)
+            threads_.emplace_back([&, w, workers] { Work(model, request, cells, strips, w, workers); });
+    }
+    ~StripWorkers()
+    {
+        stop_ = true;
+        for (std::thread& thread : threads_)
+            thread.join();
+    }
+    StripWorkers(const StripWorkers&) = delete;
+    StripWorkers& operator=(const StripWorkers&) = delete;
+
+    // The PNG bytes of the next strip, nothing when it could not be encoded;
+    // rethrows what drawing it threw.
+    std::optional<QByteArray> Next() { return futures_[next_++].get(); }
+
+private:
+    void Work(const TangramModel& model, const CatalogueRequest& request, const std::vector<CatalogueCell>& cells,
+              const std::vector<Strip>& strips, int first, int step)
+    {
+        StripPainter painter(model, request.antialias, BackgroundPixel(model), model.LabelColor());
+        for (size_t i = static_cast<size_t>(first); i < strips.size() && !stop_; i += static_cast<size_t>(step)) {
+            try {
+                promises_[i].set_value(EncodePngStrip(painter.Paint(strips[i], cells), strips[i].width));
+            } catch (...) {
+                // The caller stops at this strip, so the later ones are not needed.
+                promises_[i].set_exception(std::current_exception());
+                return;
+            }
+        }
+    }
+
+    std::vector<std::promise<std::optional<QByteArray>>> promises_;
+    std::vector<std::future<std::optional<QByteArray>>> futures_;
+    std::vector<std::thread> threads_;
+    std::atomic<bool> stop_{false};
+    size_t next_ = 0;
+};
 
 int WorkerCount(const CatalogueRequest& request)
 {
@@ -146,26 +189,20 @@ CatalogueResult WriteCatalogue(TangramModel& model, const CatalogueRequest& requ
     // Strips are drawn and encoded ahead on workers, but written, counted and
     // listed here in strip order: a failed strip stops at the same place as
     // a one-by-one run, and the gauge only moves forward.
-    const size_t ahead = static_cast<size_t>(WorkerCount(request));
-    std::deque<std::future<std::optional<QByteArray>>> pending;
-    size_t next = 0;
-    for (const Strip& strip : strips) {
-        while (next < strips.size() && pending.size() < ahead) {
-            pending.push_back(std::async(std::launch::async, EncodedStrip, std::cref(model), std::cref(request),
-                                         std::cref(cells), std::cref(strips[next])));
-            ++next;
+    {
+        StripWorkers workers(model, request, cells, strips, WorkerCount(request));
+        for (const Strip& strip : strips) {
+            const std::optional<QByteArray> png = workers.Next();
+            const QString path = QDir(folder).filePath(QStringLiteral("%1.png").arg(strip.end));
+            if (!png || !WritePngBytes(*png, path)) {
+                result.stripFailed = true;
+                break;
+            }
+            run.Step(strip.end);
+            result.strips.push_back(path);
+            page.strips.push_back(strip);
         }
-        const std::optional<QByteArray> png = pending.front().get();
-        pending.pop_front();
-        const QString path = QDir(folder).filePath(QStringLiteral("%1.png").arg(strip.end));
-        if (!png || !WritePngBytes(*png, path)) {
-            result.stripFailed = true;
-            break;
-        }
-        run.Step(strip.end);
-        result.strips.push_back(path);
-        page.strips.push_back(strip);
-    }
+    } // a failed strip stops the workers before the page is written
     try {
         WriteFileAtomically(result.page, PageBytes(page));
     } catch (const FileError& e) {
