@@ -38,9 +38,14 @@ public:
     {
     }
 
-    QImage Paint(const Strip& strip, const std::vector<CatalogueCell>& cells)
+    // The strip image is kept for the next strip of the same width: a fresh
+    // one per strip costs the kernel more to map than painting it does.
+    const QImage& Paint(const Strip& strip, const std::vector<CatalogueCell>& cells)
     {
-        QImage image(std::max(StripWidth, strip.width), StripHeight, QImage::Format_RGB32);
+        const int width = std::max(StripWidth, strip.width);
+        if (image_.width() != width)
+            image_ = QImage(width, StripHeight, QImage::Format_RGB32);
+        QImage& image = image_;
         image.fill(QColor::fromRgb(background_));
         QPainter painter(&image);
         painter.setFont(CaptionFont());
@@ -82,6 +87,7 @@ private:
     QColor text_;
     QImage board_{BoardSize, BoardSize, QImage::Format_RGB32};
     QImage figure_{GuideSize, GuideSize, QImage::Format_RGB32};
+    QImage image_;
 };
 
 // Draws and encodes every strip on a few long-lived workers, each with its
