@@ -10,9 +10,9 @@
 
 namespace zol {
 
-// The PNG bytes of the leftmost `width` columns of `strip` (RGB32), or
-// nothing when the image does not fit, memory runs out or the PNG library
-// reports an error. Touches no shared state, so strips can be encoded on
+// The PNG bytes of the leftmost `width` columns of `strip` (RGB32, or ARGB32
+// with its alpha left out), or nothing when the image does not fit, memory
+// runs out or the PNG library reports an error. Touches no shared state, so strips can be encoded on
 // several threads at once.
 std::optional<QByteArray> EncodePngStrip(const QImage& strip, int width);
 
