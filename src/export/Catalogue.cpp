@@ -212,7 +212,7 @@ CatalogueResult WriteCatalogue(TangramModel& model, const CatalogueRequest& requ
     try {
         WriteFileAtomically(result.page, PageBytes(page));
     } catch (const FileError& e) {
-        result.pageError = e.what();
+        result.pageError = e.message();
     }
     return result;
 }

@@ -4,6 +4,7 @@
 
 #include "export/StripPacking.h"
 #include "io/Progress.h"
+#include "model/Message.h"
 
 #include <QFont>
 #include <QString>
@@ -27,7 +28,7 @@ struct CatalogueResult {
     QString page;                     // the page's path
     std::vector<QString> strips;      // strip files written, in order
     bool stripFailed = false;         // a strip could not be written; later ones were not tried
-    std::optional<std::string> pageError; // the page could not be written (message for the user)
+    std::optional<Message> pageError; // the page could not be written, and why
 };
 
 // B for a document path: its folder and name without extension.

@@ -292,7 +292,8 @@ TEST_F(CatalogueExport, ReportsAPageThatCannotBeWritten)
     FillDocument(model, {"a"});
     ASSERT_TRUE(QDir().mkpath(base + ".htm"));
     const CatalogueResult result = Write();
-    EXPECT_TRUE(result.pageError.has_value());
+    ASSERT_TRUE(result.pageError.has_value());
+    EXPECT_EQ(result.pageError->id, MessageId::WriteFailed);
     EXPECT_FALSE(result.stripFailed);
 }
 
