@@ -54,10 +54,6 @@ bool EncodePng(QByteArray& out, std::vector<png_bytep>& rowPointers, int width, 
     png_set_write_fn(png, &out, AppendBytes, NoFlush);
     png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
                  PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    // The strips are flat fields of a few colours with soft edges: unfiltered
-    // rows give zlib the longest repeats, so the files come out smaller than
-    // with libpng's per-row filter choice, and the choice's cost is saved.
-    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
     png_write_info(png, info);
     // RGB32 pixels straight from the image: libpng drops the unused byte and
     // puts red first.
