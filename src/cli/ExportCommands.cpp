@@ -135,7 +135,7 @@ void RunCatalogue(const Arguments& arguments, std::ostream& out)
     const CatalogueResult result =
         Drawing(arguments.operand(0), [&] { return WriteCatalogue(model, request, none); });
     if (result.pageError)
-        throw FileFailure(*result.pageError);
+        throw FileFailure(MessageText(*result.pageError, Language::English));
     out << QFile::encodeName(result.page).toStdString() << '\n';
     for (const QString& strip : result.strips)
         out << QFile::encodeName(strip).toStdString() << '\n';

@@ -7,6 +7,7 @@
 #include "io/FileError.h"
 #include "io/LineFile.h"
 #include "io/TextCodec.h"
+#include "model/FigureRenderer.h"
 #include "model/TangramModel.h"
 
 #include <QDir>
@@ -15,7 +16,10 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <functional>
+#include <atomic>
+#include <future>
+#include <optional>
+#include <thread>
 
 namespace zol {
 
@@ -25,17 +29,23 @@ QColor ToQColor(uint32_t rgb) { return QColor::fromRgb(rgb & 0xFFFFFF); }
 
 QString Caption(const TangramModel& model, int k) { return DecodeText(model.GetFigureCaption(k), model.documentEncoding()); }
 
-// Draws the strip of figures strip.first ... strip.end - 1.
+// Draws the strip of figures strip.first ... strip.end - 1. The model is only
+// read, so painters on several threads may share it.
 class StripPainter {
 public:
-    StripPainter(TangramModel& model, bool antialias, uint32_t background, uint32_t text)
-        : model_(model), antialias_(antialias), background_(background), text_(ToQColor(text))
+    StripPainter(const TangramModel& model, bool antialias, uint32_t background, uint32_t text)
+        : model_(model), renderer_(model), antialias_(antialias), background_(background), text_(ToQColor(text))
     {
     }
 
-    QImage Paint(const Strip& strip, const std::vector<CatalogueCell>& cells, const std::function<void(int)>& placed)
+    // The strip image is kept for the next strip of the same width: a fresh
+    // one per strip costs the kernel more to map than painting it does.
+    const QImage& Paint(const Strip& strip, const std::vector<CatalogueCell>& cells)
     {
-        QImage image(std::max(StripWidth, strip.width), StripHeight, QImage::Format_RGB32);
+        const int width = std::max(StripWidth, strip.width);
+        if (image_.width() != width)
+            image_ = QImage(width, StripHeight, QImage::Format_RGB32);
+        QImage& image = image_;
         image.fill(QColor::fromRgb(background_));
         QPainter painter(&image);
         painter.setFont(CaptionFont());
@@ -44,13 +54,13 @@ public:
         for (int k = strip.first; k < strip.end; ++k) {
             const CatalogueCell& cell = cells[k];
             const int c = cell.width();
-            RenderListFigure(model_, k, board_, figure_, antialias_);
+            renderer_.DrawFigure(model_.ParseFigure(k), 1.0, board_, Background::Fill);
+            renderer_.ReduceBoard(board_, figure_, antialias_ ? GuideReduction::Antialias : GuideReduction::Stretch);
             CopyCrop(cell.crop, image, x + (c - (cell.crop.right - cell.crop.left)) / 2);
             painter.drawText(QRect(x + (c - cell.captionWidth) / 2, CaptionTop, cell.captionWidth + 1,
                                    StripHeight - CaptionTop),
                              Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Caption(model_, k));
             x += c;
-            placed(k + 1);
         }
         return image;
     }
@@ -70,13 +80,73 @@ private:
         }
     }
 
-    TangramModel& model_;
+    const TangramModel& model_;
+    const FigureRenderer renderer_;
     bool antialias_;
     uint32_t background_;
     QColor text_;
     QImage board_{BoardSize, BoardSize, QImage::Format_RGB32};
     QImage figure_{GuideSize, GuideSize, QImage::Format_RGB32};
+    QImage image_;
 };
+
+// Draws and encodes every strip on a few long-lived workers, each with its
+// own painter and images: worker w takes strips w, w + n, w + 2n ... The
+// caller takes the results in strip order from Next(); dropping the pool
+// stops the workers after the strip each is on.
+class StripWorkers {
+public:
+    StripWorkers(const TangramModel& model, const CatalogueRequest& request, const std::vector<CatalogueCell>& cells,
+                 const std::vector<Strip>& strips, int workers)
+        : promises_(strips.size())
+    {
+        for (auto& promise : promises_)
+            futures_.push_back(promise.get_future());
+        for (int w = 0; w < workers; ++w)
+            threads_.emplace_back([&, w, workers] { Work(model, request, cells, strips, w, workers); });
+    }
+    ~StripWorkers()
+    {
+        stop_ = true;
+        for (std::thread& thread : threads_)
+            thread.join();
+    }
+    StripWorkers(const StripWorkers&) = delete;
+    StripWorkers& operator=(const StripWorkers&) = delete;
+
+    // The PNG bytes of the next strip, nothing when it could not be encoded;
+    // rethrows what drawing it threw.
+    std::optional<QByteArray> Next() { return futures_[next_++].get(); }
+
+private:
+    void Work(const TangramModel& model, const CatalogueRequest& request, const std::vector<CatalogueCell>& cells,
+              const std::vector<Strip>& strips, int first, int step)
+    {
+        StripPainter painter(model, request.antialias, BackgroundPixel(model), model.LabelColor());
+        for (size_t i = static_cast<size_t>(first); i < strips.size() && !stop_; i += static_cast<size_t>(step)) {
+            try {
+                promises_[i].set_value(EncodePngStrip(painter.Paint(strips[i], cells), strips[i].width));
+            } catch (...) {
+                // The caller stops at this strip, so the later ones are not needed.
+                promises_[i].set_exception(std::current_exception());
+                return;
+            }
+        }
+    }
+
+    std::vector<std::promise<std::optional<QByteArray>>> promises_;
+    std::vector<std::future<std::optional<QByteArray>>> futures_;
+    std::vector<std::thread> threads_;
+    std::atomic<bool> stop_{false};
+    size_t next_ = 0;
+};
+
+int WorkerCount(const CatalogueRequest& request)
+{
+    if (request.threads > 0)
+        return request.threads;
+    return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+}
 
 // The page names colours as 0x00BBGGRR.
 uint32_t ColorRefOf(uint32_t rgb) { return (rgb & 0xFF) << 16 | (rgb & 0xFF00) | (rgb >> 16 & 0xFF); }
@@ -121,21 +191,28 @@ CatalogueResult WriteCatalogue(TangramModel& model, const CatalogueRequest& requ
                        request.date, model.documentEncoding(), {}};
     ProgressRun run(progress, model.figureCount());
     const std::vector<CatalogueCell> cells = CatalogueCells(model);
-    StripPainter painter(model, request.antialias, background, model.LabelColor());
-    for (const Strip& strip : PackStrips(cells)) {
-        const QImage image = painter.Paint(strip, cells, [&](int placed) { run.Step(placed); });
-        const QString path = QDir(folder).filePath(QStringLiteral("%1.png").arg(strip.end));
-        if (!WritePngStrip(image, strip.width, path)) {
-            result.stripFailed = true;
-            break;
+    const std::vector<Strip> strips = PackStrips(cells);
+    // Strips are drawn and encoded ahead on workers, but written, counted and
+    // listed here in strip order: a failed strip stops at the same place as
+    // a one-by-one run, and the gauge only moves forward.
+    {
+        StripWorkers workers(model, request, cells, strips, WorkerCount(request));
+        for (const Strip& strip : strips) {
+            const std::optional<QByteArray> png = workers.Next();
+            const QString path = QDir(folder).filePath(QStringLiteral("%1.png").arg(strip.end));
+            if (!png || !WritePngBytes(*png, path)) {
+                result.stripFailed = true;
+                break;
+            }
+            run.Step(strip.end);
+            result.strips.push_back(path);
+            page.strips.push_back(strip);
         }
-        result.strips.push_back(path);
-        page.strips.push_back(strip);
-    }
+    } // a failed strip stops the workers before the page is written
     try {
         WriteFileAtomically(result.page, PageBytes(page));
     } catch (const FileError& e) {
-        result.pageError = e.what();
+        result.pageError = e.message();
     }
     return result;
 }

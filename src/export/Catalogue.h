@@ -4,6 +4,7 @@
 
 #include "export/StripPacking.h"
 #include "io/Progress.h"
+#include "model/Message.h"
 
 #include <QFont>
 #include <QString>
@@ -20,13 +21,14 @@ struct CatalogueRequest {
     QString base;          // page is base + ".htm", strips in base + "_files"
     bool antialias = true; // figure images reduced as the guide is
     QString date;          // today, in the system's short format
+    int threads = 0;       // strips drawn at once; 0 for one per core
 };
 
 struct CatalogueResult {
     QString page;                     // the page's path
     std::vector<QString> strips;      // strip files written, in order
     bool stripFailed = false;         // a strip could not be written; later ones were not tried
-    std::optional<std::string> pageError; // the page could not be written (message for the user)
+    std::optional<Message> pageError; // the page could not be written, and why
 };
 
 // B for a document path: its folder and name without extension.
@@ -40,7 +42,9 @@ QFont CaptionFont();
 std::vector<CatalogueCell> CatalogueCells(TangramModel& model);
 
 // Writes the strips, then the page, which lists the strips written before a
-// failed one. The model's list and board figure stay as they were.
+// failed one. The model's list and board figure stay as they were. Strips are
+// drawn on worker threads that read the model, so nothing may change it
+// until this returns.
 CatalogueResult WriteCatalogue(TangramModel& model, const CatalogueRequest& request, Progress& progress);
 
 } // namespace zol

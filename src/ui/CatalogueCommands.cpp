@@ -59,7 +59,7 @@ void TZolForm::OptmkHTMLExecute()
     RedrawBoard();
     UpdateCommandState();
     if (result.pageError) {
-        dialogs_.Error(QString::fromStdString(*result.pageError));
+        dialogs_.Error(QString::fromStdString(MessageText(*result.pageError, Language::Japanese)));
         return;
     }
     if (result.stripFailed) {

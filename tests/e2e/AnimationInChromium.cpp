@@ -1,16 +1,22 @@
 // End to end: the slide show written by zoltool animate plays in a browser.
 //
-//   e2e_webp_chromium <path of zoltool> <data folder>
+//   e2e_webp_chromium <path of zoltool> <data folder> <folder for screenshots>
 //
 // Headless Chromium decodes the animated WebP with its own decoder: it must
 // see an endless animation of 128 x 128 frames, one per 50 ms tick while the
-// pieces move.
+// pieces move. Then, shown in a page as the clock runs, the picture must go
+// through the animation's own ticks, forwards.
+#include "DevToolsPipe.h"
 #include "E2eSupport.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include <map>
+#include <set>
+#include <vector>
 
 namespace {
 
@@ -36,26 +42,85 @@ const char* Page = R"(<!DOCTYPE html><html><body><p id="result">pending</p>
 })();
 </script></body></html>)";
 
+const char* Showing = R"(<!DOCTYPE html><html><body style="margin:0"><img src="data:image/webp;base64,WEBP"></body></html>)";
+
+QByteArray PixelBytes(const QImage& image)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    return QByteArray(reinterpret_cast<const char*>(rgb.constBits()), rgb.sizeInBytes());
+}
+
+// Each picture of the tick folder zoltool writes, to the first tick showing it.
+std::map<QByteArray, int> TickPictures(const QDir& folder)
+{
+    std::map<QByteArray, int> ticks;
+    for (int tick = 0;; ++tick) {
+        const QImage picture(folder.filePath(QStringLiteral("%1.png").arg(tick)));
+        if (picture.isNull())
+            break;
+        ticks.emplace(PixelBytes(picture), tick);
+    }
+    if (ticks.size() < 2)
+        Fail(QStringLiteral("zoltool wrote no changing tick pictures"));
+    return ticks;
+}
+
+void WritePage(const QString& path, const char* page, const QByteArray& webp)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(QByteArray(page).replace("WEBP", webp.toBase64())) < 0)
+        Fail(QStringLiteral("cannot write ") + path);
+}
+
+// The ticks whose pictures Chromium shows, one screenshot every 100 ms, until
+// three different ones have shown (a still picture holds for seconds).
+std::vector<int> TicksShown(const QString& profile, const QString& page, const std::map<QByteArray, int>& ticks)
+{
+    DevToolsBrowser browser(profile, page);
+    const QJsonValue width = browser.Evaluate(QStringLiteral(
+        "new Promise(done => { const poll = () => { const i = document.images[0];"
+        " i && i.complete && i.naturalWidth ? done(i.naturalWidth) : setTimeout(poll, 20); }; poll(); })"));
+    Check(width.toInt() == 128, QStringLiteral("the page shows the 128-pixel animation"));
+    std::vector<int> shown;
+    QElapsedTimer timer;
+    timer.start();
+    while (shown.size() < 10 || std::set<int>(shown.begin(), shown.end()).size() < 3) {
+        if (timer.elapsed() > 30000)
+            break;
+        const QImage shot = browser.Screenshot(QRect(0, 0, 128, 128));
+        shot.save(QDir(g_shots).filePath(QStringLiteral("%1-playing.png").arg(shown.size(), 3, 10, QLatin1Char('0'))));
+        const auto tick = ticks.find(PixelBytes(shot));
+        if (tick == ticks.end())
+            Fail(QStringLiteral("screenshot %1 shows no tick of the animation").arg(shown.size()));
+        shown.push_back(tick->second);
+        Pause(100);
+    }
+    return shown;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc != 3)
-        Fail(QStringLiteral("usage: e2e_webp_chromium <zoltool> <data folder>"));
+    if (argc != 4)
+        Fail(QStringLiteral("usage: e2e_webp_chromium <zoltool> <data folder> <screenshot folder>"));
     const QString data = QString::fromLocal8Bit(argv[2]);
+    g_shots = QString::fromLocal8Bit(argv[3]);
+    QDir().mkpath(g_shots);
     QTemporaryDir work;
     const QDir folder(work.path());
-    Run(QString::fromLocal8Bit(argv[1]), {QStringLiteral("animate"), data + QStringLiteral("/zols/sample.zol"),
-                                          folder.filePath(QStringLiteral("show.webp")), QStringLiteral("--figures"),
-                                          QStringLiteral("3"), QStringLiteral("--seed"), QStringLiteral("1")});
+    // The same animation as a WebP and as one picture per tick.
+    for (const QString& out : {QStringLiteral("show.webp"), QStringLiteral("ticks")})
+        Run(QString::fromLocal8Bit(argv[1]), {QStringLiteral("animate"), data + QStringLiteral("/zols/sample.zol"),
+                                              folder.filePath(out), QStringLiteral("--figures"), QStringLiteral("3"),
+                                              QStringLiteral("--seed"), QStringLiteral("1")});
     QFile webp(folder.filePath(QStringLiteral("show.webp")));
     if (!webp.open(QIODevice::ReadOnly))
         Fail(QStringLiteral("zoltool wrote no show.webp"));
-    QFile page(folder.filePath(QStringLiteral("page.html")));
-    if (!page.open(QIODevice::WriteOnly) || page.write(QByteArray(Page).replace("WEBP", webp.readAll().toBase64())) < 0)
-        Fail(QStringLiteral("cannot write the page"));
-    page.close();
+    const QByteArray bytes = webp.readAll();
+    const QString page = folder.filePath(QStringLiteral("page.html"));
+    WritePage(page, Page, bytes);
 
     // Chromium writes the page out after a budget of virtual time, which
     // does not wait for the decoder's threads: a page still pending is
@@ -63,12 +128,9 @@ int main(int argc, char** argv)
     QString dom;
     for (int attempt = 0; attempt < 10; ++attempt) {
         dom = Run(QStringLiteral("chromium"),
-                  {QStringLiteral("--headless"), QStringLiteral("--no-sandbox"), QStringLiteral("--disable-gpu"),
-                   QStringLiteral("--no-first-run"), QStringLiteral("--disable-background-networking"),
-                   QStringLiteral("--disable-component-update"), QStringLiteral("--disable-sync"),
-                   QStringLiteral("--user-data-dir=") + folder.filePath(QStringLiteral("profile%1").arg(attempt)),
-                   QStringLiteral("--virtual-time-budget=20000"), QStringLiteral("--dump-dom"),
-                   QStringLiteral("file://") + page.fileName()},
+                  HeadlessChromium(folder.filePath(QStringLiteral("profile%1").arg(attempt))) +
+                      QStringList{QStringLiteral("--virtual-time-budget=20000"), QStringLiteral("--dump-dom"),
+                                  QStringLiteral("file://") + page},
                   120000);
         if (!dom.contains(QStringLiteral(">pending<")))
             break;
@@ -84,6 +146,21 @@ int main(int argc, char** argv)
     Check(m.captured(4).toInt() >= 30, QStringLiteral("with a frame for every moving tick"));
     Check(m.captured(5).toInt() == 50, QStringLiteral("the first showing for one 50 ms tick"));
     Check(m.captured(6).toInt() == 250, QStringLiteral("the sixth starting at 250 ms"));
+
+    const QString showing = folder.filePath(QStringLiteral("showing.html"));
+    WritePage(showing, Showing, bytes);
+    const std::vector<int> shown =
+        TicksShown(folder.filePath(QStringLiteral("profile-playing")), showing, TickPictures(folder.filePath(QStringLiteral("ticks"))));
+    QStringList listed;
+    for (int tick : shown)
+        listed << QString::number(tick);
+    std::printf("ticks shown: %s\n", qPrintable(listed.join(' ')));
+    Check(std::set<int>(shown.begin(), shown.end()).size() >= 3, QStringLiteral("the picture changes as the clock runs"));
+    // Forwards, the loop starting over at most once on a slow machine.
+    int turns = 0;
+    for (size_t k = 1; k < shown.size(); ++k)
+        turns += shown[k] < shown[k - 1];
+    Check(turns <= 1, QStringLiteral("going forwards through the ticks"));
     std::printf("all checks passed\n");
     return 0;
 }

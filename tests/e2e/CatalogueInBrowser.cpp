@@ -33,11 +33,8 @@ void WriteAll(const QString& path, const QByteArray& bytes)
 
 QStringList Chromium(const QString& profile, const QStringList& extra, const QString& page)
 {
-    return QStringList{QStringLiteral("--headless"), QStringLiteral("--no-sandbox"), QStringLiteral("--disable-gpu"),
-                       QStringLiteral("--no-first-run"), QStringLiteral("--disable-background-networking"),
-                       QStringLiteral("--disable-component-update"), QStringLiteral("--disable-sync"),
-                       QStringLiteral("--user-data-dir=") + profile, QStringLiteral("--virtual-time-budget=10000")} +
-           extra + QStringList{QUrl::fromLocalFile(page).toString()};
+    return HeadlessChromium(profile) + QStringList{QStringLiteral("--virtual-time-budget=10000")} + extra +
+           QStringList{QUrl::fromLocalFile(page).toString()};
 }
 
 } // namespace

@@ -78,6 +78,21 @@ struct ProgramFolder {
     QString zol;
 };
 
+// How every headless Chromium of these tests starts: no sandbox (the tests
+// may run as root), no GPU, nothing fetched in the background, and a profile
+// folder of its own.
+inline QStringList HeadlessChromium(const QString& profile)
+{
+    return {QStringLiteral("--headless"),
+            QStringLiteral("--no-sandbox"),
+            QStringLiteral("--disable-gpu"),
+            QStringLiteral("--no-first-run"),
+            QStringLiteral("--disable-background-networking"),
+            QStringLiteral("--disable-component-update"),
+            QStringLiteral("--disable-sync"),
+            QStringLiteral("--user-data-dir=") + profile};
+}
+
 inline QString Xdo(const QStringList& args) { return Run(QStringLiteral("xdotool"), args); }
 
 inline void Pause(int ms) { QThread::msleep(static_cast<unsigned long>(ms)); }

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <png.h>
+
 namespace zol::test {
 namespace {
 
@@ -145,13 +147,17 @@ TEST(CataloguePageBytes, AreCp932WithXSjisOrUtf8WithUtf8)
 
 // --- PNG strips ---------------------------------------------------------------------------
 
+// The kinds of chunk in file order, a run of IDAT chunks counted once: the
+// encoder splits the image data wherever its buffer fills.
 std::vector<std::string> Chunks(const std::string& png)
 {
     std::vector<std::string> chunks;
     for (size_t at = 8; at + 8 <= png.size();) {
         const auto* p = reinterpret_cast<const unsigned char*>(png.data() + at);
         const size_t length = size_t(p[0]) << 24 | size_t(p[1]) << 16 | size_t(p[2]) << 8 | p[3];
-        chunks.push_back(png.substr(at + 4, 4));
+        const std::string kind = png.substr(at + 4, 4);
+        if (chunks.empty() || kind != "IDAT" || chunks.back() != kind)
+            chunks.push_back(kind);
         at += 12 + length;
     }
     return chunks;
@@ -179,6 +185,54 @@ TEST(PngStrip, HoldsTheUsedWidthAsRgbWithOnlyTheCriticalChunks)
     ASSERT_EQ(read.size(), QSize(301, StripHeight));
     EXPECT_EQ(read.convertToFormat(QImage::Format_RGB32), Pattern().copy(0, 0, 301, StripHeight));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"5.png"}) << "no temporary file left";
+}
+
+// The same rows written the plainest way: RGB bytes handed to libpng with
+// every choice left at the library's default.
+std::string DefaultPng(const QImage& image, int width)
+{
+    std::string out;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    std::vector<std::vector<png_byte>> rows(static_cast<size_t>(image.height()));
+    std::vector<png_bytep> pointers;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < width; ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            rows[y].insert(rows[y].end(), {png_byte(qRed(pixel)), png_byte(qGreen(pixel)), png_byte(qBlue(pixel))});
+        }
+        pointers.push_back(rows[y].data());
+    }
+    png_set_write_fn(
+        png, &out,
+        [](png_structp p, png_bytep data, png_size_t size) {
+            static_cast<std::string*>(png_get_io_ptr(p))->append(reinterpret_cast<const char*>(data), size);
+        },
+        nullptr);
+    png_set_IHDR(png, info, png_uint_32(width), png_uint_32(image.height()), 8, PNG_COLOR_TYPE_RGB,
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    png_write_image(png, pointers.data());
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return out;
+}
+
+// Compression level, filter choice and chunks are all the library's own, so
+// a strip comes out as any default writer would make it, byte for byte.
+TEST(PngStrip, IsWhatLibpngWritesWithItsDefaults)
+{
+    QImage strip = Pattern();
+    strip.fill(qRgb(0xD8, 0xE8, 0xF8));
+    for (int y = 20; y < 100; ++y)
+        for (int x = 10 + y; x < 200; ++x)
+            strip.setPixel(x, y, qRgb(40, 90 + y, 200));
+    for (const QImage& image : {Pattern(), strip}) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("7.png");
+        ASSERT_TRUE(WritePngStrip(image, 457, path));
+        EXPECT_TRUE(ReadFileBytes(path) == DefaultPng(image, 457));
+    }
 }
 
 TEST(PngStrip, FailsWithoutTouchingWhatIsThere)
@@ -288,8 +342,39 @@ TEST_F(CatalogueExport, ReportsAPageThatCannotBeWritten)
     FillDocument(model, {"a"});
     ASSERT_TRUE(QDir().mkpath(base + ".htm"));
     const CatalogueResult result = Write();
-    EXPECT_TRUE(result.pageError.has_value());
+    ASSERT_TRUE(result.pageError.has_value());
+    EXPECT_EQ(result.pageError->id, MessageId::WriteFailed);
     EXPECT_FALSE(result.stripFailed);
+}
+
+TEST_F(CatalogueExport, DrawnOnWorkersWritesTheSameFilesAsOneThread)
+{
+    // Several strips of figures at different places with captions of
+    // different widths, so a strip written in another's place or drawn with
+    // another's cells would differ.
+    QStringList captions;
+    std::vector<int> shifts;
+    for (int i = 0; i < 23; ++i) {
+        captions << QStringLiteral("figure %1 %2").arg(i).arg(QString(i % 4, QLatin1Char('w')));
+        shifts.push_back(7 * i % 60);
+    }
+    FillDocument(model, captions, shifts);
+    model.setZoomPercent(250);
+    const auto filesOf = [&](const QString& name, int threads) {
+        const QString sub = dir.filePath(name);
+        EXPECT_TRUE(QDir().mkpath(sub));
+        const CatalogueResult result =
+            WriteCatalogue(model, {sub + "/shapes", true, QStringLiteral("2026/12/10"), threads}, progress);
+        EXPECT_FALSE(result.stripFailed);
+        std::vector<std::pair<QString, std::string>> files{{"shapes.htm", ReadFileBytes(sub + "/shapes.htm")}};
+        for (const QString& strip : QDir(sub + "/shapes_files").entryList(QDir::Files, QDir::Name))
+            files.emplace_back(strip, ReadFileBytes(sub + "/shapes_files/" + strip));
+        return files;
+    };
+    const auto one = filesOf("one", 1);
+    ASSERT_GT(one.size(), 4u) << "several strips";
+    EXPECT_EQ(filesOf("four", 4), one);
+    EXPECT_EQ(filesOf("cores", 0), one);
 }
 
 TEST(CatalogueBaseOf, IsTheDocumentsFolderAndNameWithoutExtension)

@@ -181,6 +181,28 @@ TEST_F(CatalogueCommand, AFailedStripIsReportedAndThePageStillWritten)
     EXPECT_FALSE(form->ProgressBarItem->isVisible());
 }
 
+// A file stands where the chosen folder should be: no strip and no page can
+// be written there, whoever runs the program.
+TEST_F(CatalogueCommand, AFolderThatCannotBeWrittenIsReportedAsAnErrorAndNothingElse)
+{
+    AddFigures({"a", "b"});
+    WriteFile("gone", "a file, not a folder");
+    const QString page = ProgramPath("gone/cat.htm");
+    dialogs.QueuePath(page);
+    const View before = Capture();
+    form->OptmkHTML->trigger();
+    const QStringList errors = Shown(ScriptedDialogs::Kind::Error);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].startsWith(QStringLiteral("ファイルを保存できませんでした。"))) << errors[0].toStdString();
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("cat.htm"))) << "names the page";
+    EXPECT_TRUE(Shown(ScriptedDialogs::Kind::Information).isEmpty());
+    EXPECT_TRUE(Shown(ScriptedDialogs::Kind::Confirmation).isEmpty()) << "no talk of a finished catalogue";
+    EXPECT_TRUE(Shown(ScriptedDialogs::Kind::OpenFolder).isEmpty());
+    EXPECT_TRUE(QFileInfo(ProgramPath("gone")).isFile()) << "the file in the way stays";
+    EXPECT_FALSE(form->ProgressBarItem->isVisible());
+    EXPECT_EQ(Capture(), before);
+}
+
 TEST_F(CatalogueCommand, OfANeverSavedDocumentAsksWhereToPutThePage)
 {
     AddFigures({"a", "b"});
