@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <climits>
 #include <cwchar>
+#include <utility>
 
 namespace zol {
 
@@ -47,40 +48,69 @@ void FigureRenderer::FillBackground(QImage& image) const
     image.fill(ToQColor(model_.Resolve(background_)));
 }
 
-void FigureRenderer::FillBackground(QImage& image, const QRect& area) const
+void FigureRenderer::FillBackground(QImage& image, const DrawnAreas& areas) const
 {
-    const QRect r = area & image.rect();
-    if (r.isEmpty())
+    const QRect all = areas.all & image.rect();
+    if (all.isEmpty())
         return;
-    if (r == image.rect() || !HasQRgbPixels(image)) {
+    if (!HasQRgbPixels(image)) {
         FillBackground(image);
         return;
     }
     const QRgb pixel = backgroundPixel();
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        FillPixels(reinterpret_cast<QRgb*>(image.scanLine(y)) + r.left(), r.width(), pixel);
+    std::array<QRect, MaxPieces> clipped;
+    int count = 0;
+    for (int i = 0; i < areas.count; ++i) {
+        const QRect r = areas.pieces[i] & image.rect();
+        if (!r.isEmpty())
+            clipped[count++] = r;
+    }
+    // Per row, the spans of the areas crossing it, sorted by their left end
+    // and merged where they overlap or touch.
+    std::array<std::pair<int, int>, MaxPieces> spans;
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    for (int y = all.top(); y <= all.bottom(); ++y) {
+        int n = 0;
+        for (int i = 0; i < count; ++i) {
+            if (clipped[i].top() <= y && y <= clipped[i].bottom())
+                spans[n++] = {clipped[i].left(), clipped[i].right()};
+        }
+        std::sort(spans.begin(), spans.begin() + n);
+        QRgb* row = reinterpret_cast<QRgb*>(bits + y * stride);
+        for (int i = 0; i < n;) {
+            const int left = spans[i].first;
+            int right = spans[i].second;
+            for (++i; i < n && spans[i].first <= right + 1; ++i)
+                right = std::max(right, spans[i].second);
+            FillPixels(row + left, right - left + 1, pixel);
+        }
+    }
 }
 
 QRgb FigureRenderer::backgroundPixel() const { return ToQColor(model_.Resolve(background_)).rgb(); }
 
-QRect FigureRenderer::DrawBoardFigure(double scale, QImage& image, Background background) const
+QRect FigureRenderer::DrawBoardFigure(double scale, QImage& image, Background background, DrawnAreas* areas) const
 {
     if (background == Background::Fill)
         FillBackground(image);
-    return paint(nullptr, scale, image);
+    return paint(nullptr, scale, image, areas);
 }
 
-QRect FigureRenderer::DrawFigure(const Figure& figure, double scale, QImage& image, Background background) const
+QRect FigureRenderer::DrawFigure(const Figure& figure, double scale, QImage& image, Background background,
+                                 DrawnAreas* areas) const
 {
     if (background == Background::Fill)
         FillBackground(image);
-    return paint(&figure, scale, image);
+    return paint(&figure, scale, image, areas);
 }
 
 // The board figure (listFigure null) comes from the model's polygons and shows
 // its selection; a list figure has its polygons computed here.
-QRect FigureRenderer::paint(const Figure* listFigure, double s, QImage& image) const
+QRect FigureRenderer::paint(const Figure* listFigure, double s, QImage& image, DrawnAreas* areas) const
 {
+    if (areas)
+        *areas = DrawnAreas{};
     if (image.isNull())
         return {};
     QPainter painter(&image);
@@ -91,6 +121,9 @@ QRect FigureRenderer::paint(const Figure* listFigure, double s, QImage& image) c
     painter.setClipRect(image.rect());
     const int penWidth = model_.zoomPercent() * s > 100 ? 2 : 1;
     QPen pen(Qt::black, penWidth);
+    // The pen reaches past the corner points: half its width to the side,
+    // a square cap, and a miter of at most twice its width at sharp corners.
+    const int reach = 4 * penWidth + 2;
     Point polygon[PolygonCapacity];
     int left = INT_MAX, top = INT_MAX, right = INT_MIN, bottom = INT_MIN;
     QPoint points[PolygonCapacity];
@@ -109,22 +142,32 @@ QRect FigureRenderer::paint(const Figure* listFigure, double s, QImage& image) c
             board = polygon;
         }
         const int n = model_.polygonSize(p);
+        int pieceLeft = INT_MAX, pieceTop = INT_MAX, pieceRight = INT_MIN, pieceBottom = INT_MIN;
         for (int j = 0; j < n; ++j) {
             const Point d = model_.DrawnPoint(board[j], s);
             points[j] = QPoint(d.x, d.y);
-            left = std::min(left, d.x);
-            right = std::max(right, d.x);
-            top = std::min(top, d.y);
-            bottom = std::max(bottom, d.y);
+            pieceLeft = std::min(pieceLeft, d.x);
+            pieceRight = std::max(pieceRight, d.x);
+            pieceTop = std::min(pieceTop, d.y);
+            pieceBottom = std::max(pieceBottom, d.y);
         }
         painter.drawPolygon(points, n, Qt::OddEvenFill);
+        if (pieceLeft > pieceRight)
+            continue;
+        left = std::min(left, pieceLeft);
+        right = std::max(right, pieceRight);
+        top = std::min(top, pieceTop);
+        bottom = std::max(bottom, pieceBottom);
+        if (areas)
+            areas->pieces[areas->count++] = QRect(QPoint(pieceLeft - reach, pieceTop - reach),
+                                                  QPoint(pieceRight + reach, pieceBottom + reach)) & image.rect();
     }
     if (left > right)
         return {};
-    // The pen reaches past the corner points: half its width to the side,
-    // a square cap, and a miter of at most twice its width at sharp corners.
-    const int reach = 4 * penWidth + 2;
-    return QRect(QPoint(left - reach, top - reach), QPoint(right + reach, bottom + reach)) & image.rect();
+    const QRect all = QRect(QPoint(left - reach, top - reach), QPoint(right + reach, bottom + reach)) & image.rect();
+    if (areas)
+        areas->all = all;
+    return all;
 }
 
 void FigureRenderer::ReduceBoard(const QImage& board, QImage& guide, GuideReduction reduction) const

@@ -15,6 +15,15 @@ class QImage;
 
 namespace zol {
 
+// The areas one drawing touched: one per piece drawn (pen included, within
+// the image) and their union. Pieces scattered over the board leave most of
+// the union untouched.
+struct DrawnAreas {
+    std::array<QRect, MaxPieces> pieces;
+    int count = 0;
+    QRect all;
+};
+
 class FigureRenderer {
 public:
     explicit FigureRenderer(const TangramModel& model);
@@ -27,12 +36,14 @@ public:
     // included, within the image); every pixel outside it is as it was.
 
     // The board figure as the board shows it: selected pieces as outlines.
-    QRect DrawBoardFigure(double scale, QImage& image, Background background) const;
+    QRect DrawBoardFigure(double scale, QImage& image, Background background, DrawnAreas* areas = nullptr) const;
     // Any figure of the model's set, in the model's draw order, without
     // selection marks. Scale 1.0 fills a 512-pixel image.
-    QRect DrawFigure(const Figure& figure, double scale, QImage& image, Background background) const;
+    QRect DrawFigure(const Figure& figure, double scale, QImage& image, Background background,
+                     DrawnAreas* areas = nullptr) const;
     void FillBackground(QImage& image) const;
-    void FillBackground(QImage& image, const QRect& area) const;
+    // The background put back over every area of a drawing, each pixel once.
+    void FillBackground(QImage& image, const DrawnAreas& areas) const;
     // The background colour as a pixel of a 32-bit image.
     QRgb backgroundPixel() const;
     // Derives the guide image from a board picture. Images of any pixel format
@@ -47,7 +58,7 @@ public:
     QImage Guide(const Figure& figure, GuideReduction reduction) const;
 
 private:
-    QRect paint(const Figure* listFigure, double scale, QImage& image) const;
+    QRect paint(const Figure* listFigure, double scale, QImage& image, DrawnAreas* areas) const;
 
     const TangramModel& model_;
     ColorRef background_;

@@ -8,28 +8,21 @@ ScratchBoard::ScratchBoard(int side) : board_(side, side, QImage::Format_RGB32) 
 
 void ScratchBoard::Draw(const FigureRenderer& renderer, const Figure& figure, double scale)
 {
-    const QRgb background = renderer.backgroundPixel();
-    if (plain_ && background == plainBackground_)
-        renderer.FillBackground(board_, drawn_);
-    else
-        renderer.FillBackground(board_);
-    plain_ = true;
-    plainBackground_ = background;
-    drawn_ = renderer.DrawFigure(figure, scale, board_, Background::Keep);
+    redraw_.DrawFigure(renderer, figure, scale, board_);
 }
 
 void ScratchBoard::DrawOver(const FigureRenderer& renderer, const Figure& figure, double scale,
                             const QImage& picture)
 {
+    // Another image: the next Draw fills it whole.
     board_ = picture;
-    plain_ = false;
-    drawn_ = renderer.DrawFigure(figure, scale, board_, Background::Keep);
+    renderer.DrawFigure(figure, scale, board_, Background::Keep);
 }
 
 void ScratchBoard::Reduce(const FigureRenderer& renderer, QImage& guide, GuideReduction reduction) const
 {
-    if (plain_ && renderer.backgroundPixel() == plainBackground_)
-        renderer.ReduceBoard(board_, guide, reduction, drawn_);
+    if (redraw_.PlainOutsideDrawn(renderer, board_))
+        renderer.ReduceBoard(board_, guide, reduction, redraw_.drawn());
     else
         renderer.ReduceBoard(board_, guide, reduction);
 }

@@ -5,14 +5,12 @@
 // the area the new one touched; the picture is the same as if it had been
 // filled whole each time.
 
+#include "model/BoardRedraw.h"
 #include "model/DrawOptions.h"
 
 #include <QImage>
 
 namespace zol {
-
-class FigureRenderer;
-struct Figure;
 
 class ScratchBoard {
 public:
@@ -30,9 +28,7 @@ public:
 
 private:
     QImage board_;
-    QRect drawn_;       // where the last figure went
-    bool plain_ = false; // outside drawn_ the board shows plainBackground_
-    QRgb plainBackground_ = 0;
+    BoardRedraw redraw_;
 };
 
 } // namespace zol
