@@ -1,6 +1,7 @@
 #include "ui/Editor.h"
 
 #include "io/TextCodec.h"
+#include "model/FigureRenderer.h"
 
 namespace zol {
 
@@ -19,9 +20,17 @@ void Editor::ReplaceUndoTop() { undo_->ReplaceTop(model.GetCurrentFigure()); }
 
 void Editor::ResetUndo() { undo_->Reset(model.GetCurrentFigure()); }
 
-void Editor::DrawBoard() { model.DrawFigure(BoardFigure, 1.0, boardBitmap, Background::Fill); }
+void Editor::DrawBoard() { boardRedraw_.DrawBoardFigure(FigureRenderer(model), 1.0, boardBitmap); }
 
-void Editor::RenderBoardAndGuide(bool antialias) { model.RenderBoard(BoardFigure, boardBitmap, guideBitmap, antialias); }
+// Outside the drawn area the bitmap is plain background, which the reduction
+// need not read.
+void Editor::RenderBoardAndGuide(bool antialias)
+{
+    const FigureRenderer renderer(model);
+    const QRect drawn = boardRedraw_.DrawBoardFigure(renderer, 1.0, boardBitmap);
+    renderer.ReduceBoard(boardBitmap, guideBitmap, antialias ? GuideReduction::Antialias : GuideReduction::Stretch,
+                         drawn);
+}
 
 void Editor::TakeGuideSnapshot() { guideFigure = model.GetCurrentFigure(); }
 

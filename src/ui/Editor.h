@@ -7,6 +7,7 @@
 // calculator, about, help) share one Editor.
 
 #include "io/Settings.h"
+#include "model/BoardRedraw.h"
 #include "model/Figure.h"
 #include "model/TangramModel.h"
 #include "model/TextEncoding.h"
@@ -74,6 +75,10 @@ public:
 
 private:
     std::unique_ptr<UndoRing> undo_;
+    // The board figure is redrawn on every mouse move while pieces are
+    // carried: only the pixels the last figure covered go back to the
+    // background, unless someone else drew into the bitmap since.
+    BoardRedraw boardRedraw_;
 };
 
 } // namespace zol
