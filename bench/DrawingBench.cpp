@@ -5,6 +5,7 @@
 
 #include "BoardBaseline.h"
 
+#include "model/BoardRedraw.h"
 #include "model/FigureRenderer.h"
 #include "model/Random.h"
 
@@ -27,7 +28,17 @@ struct Board {
     QImage guide{GuideSize, GuideSize, QImage::Format_RGB32};
 };
 
+// The editor's redraw of its board bitmap.
 void BM_DrawFigureBoard(benchmark::State& state)
+{
+    Board b;
+    BoardRedraw redraw;
+    MeasureAgainstMemset(state, [&] { redraw.DrawBoardFigure(FigureRenderer(b.model), 1.0, b.board); });
+}
+
+// The same figure over a board filled whole each time, as a drawing into an
+// image nobody keeps track of.
+void BM_DrawFigureBoardFilledWhole(benchmark::State& state)
 {
     Board b;
     MeasureAgainstMemset(state, [&] { b.model.DrawFigure(-1, 1.0, b.board, Background::Fill); });
@@ -36,13 +47,14 @@ void BM_DrawFigureBoard(benchmark::State& state)
 void BM_DrawFigureCarrying(benchmark::State& state)
 {
     Board b;
+    BoardRedraw redraw;
     QImage scratch(BoardSize, BoardSize, QImage::Format_RGB32);
     b.model.PickPiece(256, 256, scratch, true);
     int dx = 1; // back and forth, so the piece stays on the board
     MeasureAgainstMemset(state, [&] {
         b.model.MoveSelection(dx, 0);
         dx = -dx;
-        b.model.DrawFigure(-1, 1.0, b.board, Background::Fill);
+        redraw.DrawBoardFigure(FigureRenderer(b.model), 1.0, b.board);
     });
 }
 
@@ -62,14 +74,15 @@ void BM_RendererGuideOfAFigure(benchmark::State& state)
     const Figure figure = b.model.currentFigure();
     const FigureRenderer renderer(b.model);
     MeasureAgainstMemset(state, [&] {
-        renderer.DrawFigure(figure, 1.0, b.board, Background::Fill);
-        renderer.ReduceBoard(b.board, b.guide, GuideReduction::Antialias);
+        const QRect drawn = renderer.DrawFigure(figure, 1.0, b.board, Background::Fill);
+        renderer.ReduceBoard(b.board, b.guide, GuideReduction::Antialias, drawn);
     });
 }
 
 } // namespace
 
 BENCHMARK(BM_DrawFigureBoard);
+BENCHMARK(BM_DrawFigureBoardFilledWhole);
 BENCHMARK(BM_DrawFigureCarrying);
 BENCHMARK(BM_RenderBoardAntialias);
 BENCHMARK(BM_RendererGuideOfAFigure);
