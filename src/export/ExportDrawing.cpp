@@ -27,9 +27,11 @@ private:
 
 void RenderListFigure(TangramModel& model, int index, QImage& board, QImage& reduced, bool antialias)
 {
+    // The board is filled before the pieces go down, so the reduction reads
+    // only where they went.
     const FigureRenderer renderer(model);
-    renderer.DrawFigure(model.ParseFigure(index), 1.0, board, Background::Fill);
-    renderer.ReduceBoard(board, reduced, antialias ? GuideReduction::Antialias : GuideReduction::Stretch);
+    const QRect drawn = renderer.DrawFigure(model.ParseFigure(index), 1.0, board, Background::Fill);
+    renderer.ReduceBoard(board, reduced, antialias ? GuideReduction::Antialias : GuideReduction::Stretch, drawn);
 }
 
 Rect ListFigureBounds(TangramModel& model, int index)
