@@ -7,6 +7,9 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <cstring>
+
 namespace zol {
 
 namespace {
@@ -34,40 +37,111 @@ bool WriteAll(QFileDevice& file, std::string_view bytes)
 
 } // namespace
 
-TextLines SplitLines(const std::string& bytes)
+namespace {
+
+// The first `c` in [p, end), or end.
+const char* Find(const char* p, const char* end, char c)
 {
-    std::string_view text(bytes.data(), std::min(bytes.size(), bytes.find('\0')));
-    TextLines result;
+    const void* found = std::memchr(p, c, static_cast<size_t>(end - p));
+    return found ? static_cast<const char*>(found) : end;
+}
+
+// Where each line of text stands, counted from `base`. Each line end is found
+// by memchr, and each byte is looked at once for CR and once for LF.
+std::vector<LineSpan> LineSpans(std::string_view text, size_t base)
+{
+    std::vector<LineSpan> spans;
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    const char* cr = Find(begin, end, '\r');
+    const char* lf = Find(begin, end, '\n');
+    for (const char* p = begin; p < end;) {
+        if (cr < p)
+            cr = Find(p, end, '\r');
+        if (lf < p)
+            lf = Find(p, end, '\n');
+        const char* stop = std::min(cr, lf);
+        spans.push_back({base + static_cast<size_t>(p - begin), static_cast<size_t>(stop - p)});
+        if (stop == end)
+            break;
+        p = stop + 1;
+        if (*stop == '\r' && p < end && *p == '\n')
+            ++p;
+    }
+    return spans;
+}
+
+// The lines of a file's bytes, where they stand, and how to read them.
+struct TextLayout {
+    std::vector<LineSpan> spans;
+    TextEncoding encoding = TextEncoding::Cp932;
+    bool bom = false;
+};
+
+TextLayout LayOut(std::string_view bytes)
+{
+    std::string_view text = bytes.substr(0, std::min(bytes.size(), bytes.find('\0')));
+    TextLayout layout;
+    size_t offset = 0;
     if (text.starts_with(Utf8Bom)) {
         text.remove_prefix(Utf8Bom.size());
-        result.bom = true;
+        offset = Utf8Bom.size();
+        layout.bom = true;
     }
-    result.encoding = result.bom ? TextEncoding::Utf8 : DetectEncoding(std::string(text));
-    size_t start = 0;
-    while (start < text.size()) {
-        const size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            result.lines.emplace_back(text.substr(start));
-            break;
-        }
-        result.lines.emplace_back(text.substr(start, end - start));
-        start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n')
-            ++start;
-    }
+    layout.encoding = layout.bom ? TextEncoding::Utf8 : DetectEncoding(text);
+    layout.spans = LineSpans(text, offset);
+    return layout;
+}
+
+// Every line followed by CR LF, after the mark and the head line when given,
+// into a string reserved at its final size.
+template <typename Lines>
+std::string Join(bool mark, const std::string_view* head, const Lines& lines)
+{
+    size_t size = (mark ? Utf8Bom.size() : 0) + (head ? head->size() + 2 : 0);
+    for (const auto& line : lines)
+        size += line.size() + 2;
+    std::string bytes;
+    bytes.reserve(size);
+    if (mark)
+        bytes += Utf8Bom;
+    const auto append = [&bytes](std::string_view line) {
+        bytes += line;
+        bytes += "\r\n";
+    };
+    if (head)
+        append(*head);
+    for (const auto& line : lines)
+        append(line);
+    return bytes;
+}
+
+} // namespace
+
+TextLines SplitLines(std::string_view bytes)
+{
+    TextLayout layout = LayOut(bytes);
+    TextLines result{{}, layout.encoding, layout.bom};
+    result.lines.reserve(layout.spans.size());
+    for (const LineSpan& span : layout.spans)
+        result.lines.emplace_back(bytes.substr(span.offset, span.size));
     return result;
+}
+
+FileText SplitText(FileBytes bytes)
+{
+    const TextLayout layout = LayOut(bytes.view());
+    return FileText{FileLines(std::move(bytes.data), layout.spans), layout.encoding, layout.bom};
 }
 
 std::string JoinLines(const TextLines& text)
 {
-    std::string bytes;
-    if (text.bom && text.encoding == TextEncoding::Utf8)
-        bytes += Utf8Bom;
-    for (const std::string& line : text.lines) {
-        bytes += line;
-        bytes += "\r\n";
-    }
-    return bytes;
+    return Join(text.bom && text.encoding == TextEncoding::Utf8, nullptr, text.lines);
+}
+
+std::string JoinLines(std::string_view head, const FileLines& lines, TextEncoding encoding, bool bom)
+{
+    return Join(bom && encoding == TextEncoding::Utf8, &head, lines);
 }
 
 TextLines WritableForm(TextLines text)
@@ -81,18 +155,37 @@ TextLines WritableForm(TextLines text)
     return text;
 }
 
-std::string ReadFileBytes(const QString& path)
+FileBytes ReadWholeFile(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         Fail(MessageId::ReadFailed, path, file.errorString());
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        Fail(MessageId::ReadFailed, path, file.errorString());
-    return data.toStdString();
+    // One byte over the size the system tells, so that the read that finds
+    // the end needs no larger buffer; a file that grows meanwhile (or one
+    // without a size) is read on in doubling buffers.
+    size_t capacity = static_cast<size_t>(std::max<qint64>(file.size(), 0)) + 1;
+    std::shared_ptr<char[]> data(new char[capacity]);
+    size_t size = 0;
+    for (;;) {
+        if (size == capacity) {
+            std::shared_ptr<char[]> larger(new char[2 * capacity]);
+            std::memcpy(larger.get(), data.get(), size);
+            data = std::move(larger);
+            capacity *= 2;
+        }
+        const qint64 got = file.read(data.get() + size, static_cast<qint64>(capacity - size));
+        if (got < 0)
+            Fail(MessageId::ReadFailed, path, file.errorString());
+        if (got == 0)
+            break;
+        size += static_cast<size_t>(got);
+    }
+    return FileBytes{std::move(data), size};
 }
 
-void WriteFileAtomically(const QString& path, const std::string& bytes)
+std::string ReadFileBytes(const QString& path) { return std::string(ReadWholeFile(path).view()); }
+
+void WriteFileAtomically(const QString& path, std::string_view bytes)
 {
     QSaveFile file(path);
     // Unbuffered: a buffer flushed by commit() could fail part way (a full
@@ -108,10 +201,9 @@ void WriteFileAtomically(const QString& path, const std::string& bytes)
         Fail(MessageId::WriteFailed, path, file.errorString());
 }
 
-TextLines ReadLineFile(const QString& path)
-{
-    return SplitLines(ReadFileBytes(path));
-}
+TextLines ReadLineFile(const QString& path) { return SplitLines(ReadWholeFile(path).view()); }
+
+FileText ReadTextFile(const QString& path) { return SplitText(ReadWholeFile(path)); }
 
 void WriteLineFile(const QString& path, const TextLines& text)
 {

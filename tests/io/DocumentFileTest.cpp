@@ -36,7 +36,7 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
 QStringList ShownLines(const TangramModel& model)
 {
     QStringList text;
-    for (const std::string& line : model.figureLines())
+    for (std::string_view line : model.figureLines())
         text << DecodeText(line, model.documentEncoding());
     return text;
 }
