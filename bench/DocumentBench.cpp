@@ -5,6 +5,7 @@
 
 #include "cli/DocumentCommands.h"
 #include "io/DocumentFile.h"
+#include "io/LineFile.h"
 #include "io/TextCodec.h"
 #include "model/TangramModel.h"
 
@@ -74,6 +75,16 @@ size_t ReadWithOneRead(const QString& path)
     return static_cast<size_t>(got);
 }
 
+// What the save must do at the least: the bytes written to a file with one
+// write and made durable, as the atomic save does before its rename.
+void WriteWithOneWrite(const QString& path, const std::string& bytes)
+{
+    const int fd = ::open(path.toLocal8Bit().constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    benchmark::DoNotOptimize(::write(fd, bytes.data(), bytes.size()));
+    ::fsync(fd);
+    ::close(fd);
+}
+
 void Note(benchmark::State& state, const QString& path)
 {
     state.counters["file_MB"] = static_cast<double>(ReadWithOneRead(path)) / 1e6;
@@ -102,6 +113,20 @@ void BM_SaveDocumentVsRead(benchmark::State& state)
         state, "x_read", [&] { model.setModified(true); }, [&] { SaveDocument(model, doc.copy); },
         [&] { ReadWithOneRead(doc.path); });
     Note(state, doc.path);
+}
+
+// The same save beside the durable write of its bytes.
+void BM_SaveDocumentVsWrite(benchmark::State& state)
+{
+    const LongDocument& doc = Document();
+    TangramModel model;
+    SilentPrompter prompter;
+    LoadDocument(model, doc.path, doc.dir.path(), prompter);
+    const std::string bytes = ReadFileBytes(doc.path);
+    const QString plain = doc.dir.filePath(QStringLiteral("plain.zol"));
+    MeasureSideBySide(
+        state, "x_write", [&] { model.setModified(true); }, [&] { SaveDocument(model, doc.copy); },
+        [&] { WriteWithOneWrite(plain, bytes); });
 }
 
 // `zoltool save-as`: the load and the save together.
@@ -141,6 +166,7 @@ void BM_DetectEncodingVsRead(benchmark::State& state)
 
 BENCHMARK(BM_LoadDocumentVsRead)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_SaveDocumentVsRead)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_SaveDocumentVsWrite)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_ZoltoolSaveAsVsRead)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_ZoltoolInfoVsRead)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_DetectEncodingVsRead)->Unit(benchmark::kMillisecond);

@@ -117,8 +117,12 @@ Start StartEditor(const QStringList& args, bool save)
         throw std::runtime_error("the editor did not get ready");
     start.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
     start.readyRss = StatusBytes(process.processId(), "VmRSS:");
-    if (save && WaitForLine(process, "saved"))
+    if (save) {
+        process.write("save\n");
+        if (!WaitForLine(process, "saved"))
+            throw std::runtime_error("the editor did not save");
         start.savedRss = StatusBytes(process.processId(), "VmRSS:");
+    }
     start.peak = StatusBytes(process.processId(), "VmHWM:");
     process.kill();
     process.waitForFinished();
