@@ -43,6 +43,7 @@ test: build
 bench: build
 	$(BUILD)/bench/zol_bench
 	$(BUILD)/bench/zol_list_bench
+	$(BUILD)/bench/zol_editor_bench
 
 # Installs into PREFIX (/usr/local unless told): make install PREFIX=~/.local
 PREFIX ?= /usr/local

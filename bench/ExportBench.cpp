@@ -33,7 +33,7 @@ TangramModel Document(int n)
     model.SetPalette(0x000000, 255, 0, 255, 0, 0, 0);
     std::mt19937 random(1);
     const char* words[] = {"fox", "Fox", "cat", "CAT", "bird", "house", "boat", "swan", "Swan", "man"};
-    std::vector<std::string> lines{model.figureLines().front()};
+    std::vector<std::string> lines{std::string(model.figureLines().front())};
     for (int i = 0; i < n; ++i) {
         Figure f = model.startFigure();
         const int dx = static_cast<int>(random() % 200) - 100, dy = static_cast<int>(random() % 200) - 100;

@@ -43,12 +43,19 @@ QString PathArgument(const std::string& arg)
 }
 
 // Opens the document as the editor does after the user chose it in the open
-// dialog, whose folder then is the one searched first for piece sets.
-bool OpenDocument(TangramModel& model, const QString& path, std::ostream& err)
+// dialog, whose folder then is the one searched first for piece sets. Given
+// `header`, it learns how many lines come before the first figure's in the
+// file (the version line, if any, and the set name), from the one read.
+bool OpenDocument(TangramModel& model, const QString& path, std::ostream& err, int* header = nullptr)
 {
     StreamPrompter prompter(err);
+    const QString folder = QFileInfo(path).absolutePath();
     try {
-        return LoadDocument(model, path, QFileInfo(path).absolutePath(), prompter);
+        if (!header || !QFileInfo::exists(path))
+            return LoadDocument(model, path, folder, prompter);
+        FileText file = ReadTextFile(path);
+        *header = StartsWithVersion(file.lines) ? 2 : 1;
+        return LoadDocumentText(model, path, std::move(file), folder, prompter);
     } catch (const std::runtime_error& e) { // ConversionError, FileError
         err << e.what() << '\n';
         return false;
@@ -76,17 +83,11 @@ int InfoCommand(const std::vector<std::string>& args, std::ostream& out, std::os
         return Usage(err);
     const QString path = PathArgument(args[0]);
     TangramModel model;
-    if (!OpenDocument(model, path, err))
-        return 2;
     // The file's own line numbers: the version line, if any, comes first. The
-    // load answered No to adding it, so the file is as it was.
-    int header = 0;
-    try {
-        header = StartsWithVersion(ReadLineFile(path).lines) ? 2 : 1;
-    } catch (const FileError& e) {
-        err << e.what() << '\n';
+    // load answers No to adding it, so the file stays as it was read.
+    int header = 1;
+    if (!OpenDocument(model, path, err, &header))
         return 2;
-    }
     const TextEncoding encoding = model.documentEncoding();
     out << "set: " << DecodeText(model.figureLines().front(), encoding).toStdString() << '\n'
         << "figures: " << model.figureCount() << '\n'

@@ -36,14 +36,14 @@ SortResult Apply(TangramModel& model, std::vector<int> order, int selected)
 
 void ApplyOrder(TangramModel& model, const std::vector<int>& order)
 {
-    const std::vector<std::string>& lines = model.figureLines();
-    std::vector<std::string> sorted;
-    sorted.reserve(lines.size());
-    sorted.push_back(lines.front());
+    std::vector<size_t> from{0};
+    from.reserve(2 * order.size() + 1);
     for (const int old : order) {
-        sorted.push_back(lines[2 * static_cast<size_t>(old) + 1]);
-        sorted.push_back(lines[2 * static_cast<size_t>(old) + 2]);
+        from.push_back(2 * static_cast<size_t>(old) + 1);
+        from.push_back(2 * static_cast<size_t>(old) + 2);
     }
+    FileLines sorted = model.figureLines();
+    sorted.Rearrange(from);
     model.SetFigureLines(std::move(sorted), model.documentEncoding());
 }
 

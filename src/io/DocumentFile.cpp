@@ -24,16 +24,16 @@ constexpr const char* OldFileQuestion =
 // Brings the file's lines to the in-memory form, whose line 0 is the set name.
 // A document of the old format needs its piece-set file beside it or among the
 // program's sets; false when there is none.
-bool DropVersionLine(const QString& path, TextLines& file, Prompter& prompter)
+bool DropVersionLine(const QString& path, FileText& file, Prompter& prompter)
 {
     if (StartsWithVersion(file.lines)) {
-        file.lines.erase(file.lines.begin());
+        file.lines.Erase(0, 1);
         return true;
     }
-    const std::string setName = file.lines.empty() ? std::string() : file.lines.front();
+    const std::string_view setName = file.lines.empty() ? std::string_view() : file.lines.front();
     if (!FindPieceSetFile(DecodeText(setName, file.encoding), QFileInfo(path).absolutePath()))
         return false;
-    OfferVersionLine(path, file, OldFileQuestion, prompter);
+    OfferVersionLine(path, TextLines{file.lines, file.encoding, file.bom}, OldFileQuestion, prompter);
     return true;
 }
 
@@ -51,6 +51,25 @@ void AdoptWrittenForm(TangramModel& model, TextLines written)
     model.SetFigureCaption(-1, DecodeText(caption, from).toStdString());
 }
 
+// One pass into a buffer of the final size, unless CP932 would pass for
+// UTF-8 on reading: that text goes through WritableForm line by line.
+void WriteDocumentFile(TangramModel& model, const QString& path)
+{
+    const TextEncoding encoding = model.documentEncoding();
+    const bool bom = encoding == TextEncoding::Utf8;
+    const std::string bytes = JoinLines(FormatVersion, model.figureLines(), encoding, bom);
+    if (encoding == TextEncoding::Utf8 || DetectEncoding(bytes) == TextEncoding::Cp932) {
+        WriteFileAtomically(path, bytes);
+        model.setDocumentBom(bom);
+        return;
+    }
+    TextLines file{model.figureLines(), encoding, model.documentBom()};
+    file.lines.insert(file.lines.begin(), FormatVersion);
+    file = WritableForm(std::move(file));
+    WriteFileAtomically(path, JoinLines(file));
+    AdoptWrittenForm(model, std::move(file));
+}
+
 } // namespace
 
 bool LoadDocument(TangramModel& model, const QString& path, const QString& currentFolder, Prompter& prompter)
@@ -62,7 +81,14 @@ bool LoadDocument(TangramModel& model, const QString& path, const QString& curre
         model.setLoadFailed(true);
         return false;
     }
-    TextLines file = ReadLineFile(path);
+    return LoadDocumentText(model, path, ReadTextFile(path), currentFolder, prompter);
+}
+
+bool LoadDocumentText(TangramModel& model, const QString& path, FileText file, const QString& currentFolder,
+                      Prompter& prompter)
+{
+    model.setSetChanged(false);
+    model.setLoadFailed(false);
     if (!DropVersionLine(path, file, prompter)) {
         prompter.Inform(OldNoSetMessage);
         model.setLoadFailed(true);
@@ -90,11 +116,7 @@ bool SaveDocument(TangramModel& model, const QString& path)
 {
     if (!model.modified())
         return false;
-    TextLines file{model.figureLines(), model.documentEncoding(), model.documentBom()};
-    file.lines.insert(file.lines.begin(), FormatVersion);
-    file = WritableForm(std::move(file));
-    WriteFileAtomically(path, JoinLines(file));
-    AdoptWrittenForm(model, std::move(file));
+    WriteDocumentFile(model, path);
     model.setDocumentPath(QFileInfo(path).absoluteFilePath().toStdString());
     model.setModified(false);
     return true;

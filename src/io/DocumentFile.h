@@ -3,6 +3,7 @@
 // line and a placement line per figure. The model keeps the lines as the
 // file's bytes, so an unchanged document saves back byte for byte.
 
+#include "io/LineFile.h"
 #include "io/Prompter.h"
 
 #include <QString>
@@ -19,6 +20,9 @@ class TangramModel;
 // another set. A set that does not parse throws ConversionError and an
 // unreadable file FileError, both leaving the document as it was.
 bool LoadDocument(TangramModel& model, const QString& path, const QString& currentFolder, Prompter& prompter);
+// The same for the text of the file at path, already read.
+bool LoadDocumentText(TangramModel& model, const QString& path, FileText file, const QString& currentFolder,
+                      Prompter& prompter);
 
 // Writes the document to path when it is modified (returns whether it wrote);
 // the path becomes the document path and the modified flag is lowered. The

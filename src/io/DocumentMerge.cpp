@@ -59,8 +59,9 @@ MergeOutcome MergeDocument(TangramModel& model, const QString& path, Prompter& p
 
     const std::vector<std::string> merged = InDocumentEncoding(model, file.lines, file.encoding);
     const int first = model.figureCount();
-    std::vector<std::string> lines = model.figureLines();
-    lines.insert(lines.end(), merged.begin(), merged.end());
+    FileLines lines = model.figureLines();
+    for (const std::string& line : merged)
+        lines.PushBack(line);
     model.SetFigureLines(std::move(lines), model.documentEncoding()); // drops an unpaired last line
     model.setModified(true);
     return {MergeOutcome::Merged, first, pairs};

@@ -17,7 +17,7 @@ IconvConverter::~IconvConverter()
         iconv_close(cd_);
 }
 
-std::optional<std::string> IconvConverter::Convert(const std::string& input)
+std::optional<std::string> IconvConverter::Convert(std::string_view input)
 {
     if (cd_ == NoConversion)
         return std::nullopt;

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace zol {
 
@@ -18,7 +19,7 @@ public:
     // All of input converted; nullopt on any invalid or unrepresentable
     // sequence (or when the conversion could not be opened), so nothing is
     // ever silently replaced.
-    std::optional<std::string> Convert(const std::string& input);
+    std::optional<std::string> Convert(std::string_view input);
 
 private:
     iconv_t cd_;

@@ -7,6 +7,13 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace zol {
 
 namespace {
@@ -34,40 +41,127 @@ bool WriteAll(QFileDevice& file, std::string_view bytes)
 
 } // namespace
 
-TextLines SplitLines(const std::string& bytes)
+namespace {
+
+// Calls found(p) for each CR or LF in [begin, end), in order: sixteen bytes
+// at a time where SSE2 is there, then byte by byte.
+template <typename Found>
+void ForEachLineBreak(const char* begin, const char* end, Found found)
 {
-    std::string_view text(bytes.data(), std::min(bytes.size(), bytes.find('\0')));
-    TextLines result;
+    const char* p = begin;
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    for (; end - p >= 16; p += 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        auto mask = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(chunk, cr), _mm_cmpeq_epi8(chunk, lf))));
+        for (; mask != 0; mask &= mask - 1)
+            found(p + __builtin_ctz(mask));
+    }
+#endif
+    for (; p < end; ++p) {
+        if (*p == '\r' || *p == '\n')
+            found(p);
+    }
+}
+
+// Where each line of text stands, counted from `base`: a CR, an LF or the
+// pair CR LF ends a line.
+std::vector<LineSpan> LineSpans(std::string_view text, size_t base)
+{
+    std::vector<LineSpan> spans;
+    spans.reserve(text.size() / 64 + 1);
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    const char* start = begin;
+    bool afterCr = false;
+    ForEachLineBreak(begin, end, [&](const char* at) __attribute__((always_inline)) {
+        if (afterCr && at == start && *at == '\n') {
+            start = at + 1;
+            afterCr = false;
+            return;
+        }
+        spans.push_back({base + static_cast<size_t>(start - begin), static_cast<size_t>(at - start)});
+        afterCr = *at == '\r';
+        start = at + 1;
+    });
+    if (start < end)
+        spans.push_back({base + static_cast<size_t>(start - begin), static_cast<size_t>(end - start)});
+    return spans;
+}
+
+// The lines of a file's bytes, where they stand, and how to read them.
+struct TextLayout {
+    std::vector<LineSpan> spans;
+    TextEncoding encoding = TextEncoding::Cp932;
+    bool bom = false;
+};
+
+TextLayout LayOut(std::string_view bytes)
+{
+    std::string_view text = bytes.substr(0, std::min(bytes.size(), bytes.find('\0')));
+    TextLayout layout;
+    size_t offset = 0;
     if (text.starts_with(Utf8Bom)) {
         text.remove_prefix(Utf8Bom.size());
-        result.bom = true;
+        offset = Utf8Bom.size();
+        layout.bom = true;
     }
-    result.encoding = result.bom ? TextEncoding::Utf8 : DetectEncoding(std::string(text));
-    size_t start = 0;
-    while (start < text.size()) {
-        const size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            result.lines.emplace_back(text.substr(start));
-            break;
-        }
-        result.lines.emplace_back(text.substr(start, end - start));
-        start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n')
-            ++start;
-    }
+    layout.encoding = layout.bom ? TextEncoding::Utf8 : DetectEncoding(text);
+    layout.spans = LineSpans(text, offset);
+    return layout;
+}
+
+// Every line followed by CR LF, after the mark and the head line when given,
+// into a string reserved at its final size.
+template <typename Lines>
+std::string Join(bool mark, const std::string_view* head, const Lines& lines)
+{
+    size_t size = (mark ? Utf8Bom.size() : 0) + (head ? head->size() + 2 : 0);
+    for (const auto& line : lines)
+        size += line.size() + 2;
+    std::string bytes;
+    bytes.reserve(size);
+    if (mark)
+        bytes += Utf8Bom;
+    const auto append = [&bytes](std::string_view line) {
+        bytes += line;
+        bytes += "\r\n";
+    };
+    if (head)
+        append(*head);
+    for (const auto& line : lines)
+        append(line);
+    return bytes;
+}
+
+} // namespace
+
+TextLines SplitLines(std::string_view bytes)
+{
+    TextLayout layout = LayOut(bytes);
+    TextLines result{{}, layout.encoding, layout.bom};
+    result.lines.reserve(layout.spans.size());
+    for (const LineSpan& span : layout.spans)
+        result.lines.emplace_back(bytes.substr(span.offset, span.size));
     return result;
+}
+
+FileText SplitText(FileBytes bytes)
+{
+    const TextLayout layout = LayOut(bytes.view());
+    return FileText{FileLines(std::move(bytes.data), layout.spans), layout.encoding, layout.bom};
 }
 
 std::string JoinLines(const TextLines& text)
 {
-    std::string bytes;
-    if (text.bom && text.encoding == TextEncoding::Utf8)
-        bytes += Utf8Bom;
-    for (const std::string& line : text.lines) {
-        bytes += line;
-        bytes += "\r\n";
-    }
-    return bytes;
+    return Join(text.bom && text.encoding == TextEncoding::Utf8, nullptr, text.lines);
+}
+
+std::string JoinLines(std::string_view head, const FileLines& lines, TextEncoding encoding, bool bom)
+{
+    return Join(bom && encoding == TextEncoding::Utf8, &head, lines);
 }
 
 TextLines WritableForm(TextLines text)
@@ -81,18 +175,37 @@ TextLines WritableForm(TextLines text)
     return text;
 }
 
-std::string ReadFileBytes(const QString& path)
+FileBytes ReadWholeFile(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         Fail(MessageId::ReadFailed, path, file.errorString());
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        Fail(MessageId::ReadFailed, path, file.errorString());
-    return data.toStdString();
+    // One byte over the size the system tells, so that the read that finds
+    // the end needs no larger buffer; a file that grows meanwhile (or one
+    // without a size) is read on in doubling buffers.
+    size_t capacity = static_cast<size_t>(std::max<qint64>(file.size(), 0)) + 1;
+    std::shared_ptr<char[]> data(new char[capacity]);
+    size_t size = 0;
+    for (;;) {
+        if (size == capacity) {
+            std::shared_ptr<char[]> larger(new char[2 * capacity]);
+            std::memcpy(larger.get(), data.get(), size);
+            data = std::move(larger);
+            capacity *= 2;
+        }
+        const qint64 got = file.read(data.get() + size, static_cast<qint64>(capacity - size));
+        if (got < 0)
+            Fail(MessageId::ReadFailed, path, file.errorString());
+        if (got == 0)
+            break;
+        size += static_cast<size_t>(got);
+    }
+    return FileBytes{std::move(data), size};
 }
 
-void WriteFileAtomically(const QString& path, const std::string& bytes)
+std::string ReadFileBytes(const QString& path) { return std::string(ReadWholeFile(path).view()); }
+
+void WriteFileAtomically(const QString& path, std::string_view bytes)
 {
     QSaveFile file(path);
     // Unbuffered: a buffer flushed by commit() could fail part way (a full
@@ -116,10 +229,9 @@ void CheckWritable(const QString& path)
     file.cancelWriting();
 }
 
-TextLines ReadLineFile(const QString& path)
-{
-    return SplitLines(ReadFileBytes(path));
-}
+TextLines ReadLineFile(const QString& path) { return SplitLines(ReadWholeFile(path).view()); }
+
+FileText ReadTextFile(const QString& path) { return SplitText(ReadWholeFile(path)); }
 
 void WriteLineFile(const QString& path, const TextLines& text)
 {

@@ -3,6 +3,8 @@
 #include "io/IconvConverter.h"
 #include "io/TextDecoder.h"
 
+#include <cstdint>
+#include <cstring>
 #include <string_view>
 
 namespace zol {
@@ -31,14 +33,72 @@ std::optional<std::string> Utf8ToCp932(const std::string& utf8)
     return cp932;
 }
 
-// A character of three or four bytes: E0-F4 followed by continuation bytes.
-bool HasLongUtf8Sequence(std::string_view bytes)
+// What a scan of bytes as UTF-8 found: whether they all form characters, and
+// whether one of them takes three or four bytes.
+struct Utf8Scan {
+    bool valid = true;
+    bool longSequence = false;
+};
+
+// The length of the character that starts at bytes[0] (non-ASCII), or 0 when
+// no valid character starts there: no overlong forms, no surrogates, nothing
+// past U+10FFFF.
+size_t Utf8CharLength(const unsigned char* p, size_t left)
 {
-    for (unsigned char c : bytes) {
-        if (c >= 0xE0 && c <= 0xF4)
-            return true;
+    const unsigned char c = p[0];
+    const auto tail = [&](size_t n, unsigned char low, unsigned char high) -> size_t {
+        if (left < n || p[1] < low || p[1] > high)
+            return 0;
+        for (size_t k = 2; k < n; ++k) {
+            if ((p[k] & 0xC0) != 0x80)
+                return 0;
+        }
+        return n;
+    };
+    if (c >= 0xC2 && c <= 0xDF)
+        return tail(2, 0x80, 0xBF);
+    if (c == 0xE0)
+        return tail(3, 0xA0, 0xBF);
+    if (c == 0xED)
+        return tail(3, 0x80, 0x9F);
+    if (c >= 0xE1 && c <= 0xEF)
+        return tail(3, 0x80, 0xBF);
+    if (c == 0xF0)
+        return tail(4, 0x90, 0xBF);
+    if (c >= 0xF1 && c <= 0xF3)
+        return tail(4, 0x80, 0xBF);
+    if (c == 0xF4)
+        return tail(4, 0x80, 0x8F);
+    return 0;
+}
+
+// Stops at the first byte that is not UTF-8: CP932 text fails within its
+// first Japanese character. ASCII goes eight bytes at a time.
+Utf8Scan ScanUtf8(std::string_view bytes)
+{
+    Utf8Scan scan;
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    size_t left = bytes.size();
+    while (left > 0) {
+        uint64_t eight;
+        if (left >= 8 && (std::memcpy(&eight, p, 8), (eight & 0x8080808080808080u) == 0)) {
+            p += 8;
+            left -= 8;
+            continue;
+        }
+        if (*p < 0x80) {
+            ++p;
+            --left;
+            continue;
+        }
+        const size_t n = Utf8CharLength(p, left);
+        if (n == 0)
+            return {false, scan.longSequence};
+        scan.longSequence = scan.longSequence || n > 2;
+        p += n;
+        left -= n;
     }
-    return false;
+    return scan;
 }
 
 } // namespace
@@ -50,12 +110,9 @@ std::optional<std::string> Recode(const std::string& bytes, TextEncoding from, T
     return Convert(IconvName(to), IconvName(from), bytes);
 }
 
-bool IsValidUtf8(const std::string& bytes)
-{
-    return Convert("UTF-16LE", "UTF-8", bytes).has_value();
-}
+bool IsValidUtf8(std::string_view bytes) { return ScanUtf8(bytes).valid; }
 
-QString DecodeText(const std::string& bytes, TextEncoding encoding)
+QString DecodeText(std::string_view bytes, TextEncoding encoding)
 {
     return TextDecoder().Decode(bytes, encoding);
 }
@@ -69,11 +126,12 @@ std::optional<std::string> EncodeText(const QString& text, TextEncoding encoding
     return Utf8ToCp932(bytes);
 }
 
-TextEncoding DetectEncoding(const std::string& fileBytes)
+TextEncoding DetectEncoding(std::string_view fileBytes)
 {
     if (fileBytes.starts_with("\xEF\xBB\xBF"))
         return TextEncoding::Utf8;
-    return HasLongUtf8Sequence(fileBytes) && IsValidUtf8(fileBytes) ? TextEncoding::Utf8 : TextEncoding::Cp932;
+    const Utf8Scan scan = ScanUtf8(fileBytes);
+    return scan.valid && scan.longSequence ? TextEncoding::Utf8 : TextEncoding::Cp932;
 }
 
 } // namespace zol

@@ -7,12 +7,13 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace zol {
 
 // Decodes bytes for display. Bytes that are not valid in the encoding show as
 // U+FFFD; such text is never encoded back over the original bytes.
-QString DecodeText(const std::string& bytes, TextEncoding encoding);
+QString DecodeText(std::string_view bytes, TextEncoding encoding);
 
 // Encodes the user's text; nullopt when the encoding cannot hold every
 // character exactly (a look-alike substitute counts as not held).
@@ -27,9 +28,10 @@ std::optional<std::string> EncodeText(const QString& text, TextEncoding encoding
 // valid sequence. The program writes UTF-8 only with a BOM, and CP932 that
 // this rule would still take for UTF-8 as UTF-8 (see WritableForm), so what
 // it saves reads back as the same text.
-TextEncoding DetectEncoding(const std::string& fileBytes);
+TextEncoding DetectEncoding(std::string_view fileBytes);
 
-bool IsValidUtf8(const std::string& bytes);
+// Checks the bytes in place, converting nothing.
+bool IsValidUtf8(std::string_view bytes);
 
 // Converts bytes between the two encodings; nullopt when the bytes are not
 // valid in `from` or `to` cannot hold a character. Never replaces anything.

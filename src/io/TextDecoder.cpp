@@ -23,7 +23,7 @@ TextDecoder::TextDecoder() = default;
 
 TextDecoder::~TextDecoder() = default;
 
-QString TextDecoder::Decode(const std::string& bytes, TextEncoding encoding)
+QString TextDecoder::Decode(std::string_view bytes, TextEncoding encoding)
 {
     // ASCII reads the same in both encodings and needs no converter.
     if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
@@ -33,7 +33,7 @@ QString TextDecoder::Decode(const std::string& bytes, TextEncoding encoding)
     return DecodeCp932(bytes);
 }
 
-QString TextDecoder::DecodeCp932(const std::string& bytes)
+QString TextDecoder::DecodeCp932(std::string_view bytes)
 {
     if (!cp932_)
         cp932_ = std::make_unique<IconvConverter>("UTF-8", "CP932");

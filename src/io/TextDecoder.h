@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace zol {
 
@@ -18,10 +19,10 @@ public:
     ~TextDecoder();
 
     // Bytes that are not valid in the encoding show as U+FFFD.
-    QString Decode(const std::string& bytes, TextEncoding encoding);
+    QString Decode(std::string_view bytes, TextEncoding encoding);
 
 private:
-    QString DecodeCp932(const std::string& bytes);
+    QString DecodeCp932(std::string_view bytes);
 
     std::unique_ptr<IconvConverter> cp932_; // opened on the first CP932 text
 };

@@ -10,6 +10,8 @@ bool StartsWithVersion(const std::vector<std::string>& lines)
     return !lines.empty() && lines.front() == FormatVersion;
 }
 
+bool StartsWithVersion(const FileLines& lines) { return !lines.empty() && lines.front() == FormatVersion; }
+
 void OfferVersionLine(const QString& path, const TextLines& file, const char* question, Prompter& prompter)
 {
     if (!prompter.Confirm(question))
@@ -24,7 +26,7 @@ void OfferVersionLine(const QString& path, const TextLines& file, const char* qu
     }
 }
 
-bool SameText(const std::string& a, TextEncoding encodingA, const std::string& b, TextEncoding encodingB)
+bool SameText(std::string_view a, TextEncoding encodingA, std::string_view b, TextEncoding encodingB)
 {
     if (encodingA == encodingB)
         return a == b;

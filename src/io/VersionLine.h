@@ -12,6 +12,7 @@ namespace zol {
 inline constexpr const char* FormatVersion = "2.13";
 
 bool StartsWithVersion(const std::vector<std::string>& lines);
+bool StartsWithVersion(const FileLines& lines);
 
 // Asks question; on Yes rewrites the file at path with the version line in
 // front of its lines, keeping its encoding. A failed write is reported and
@@ -19,6 +20,6 @@ bool StartsWithVersion(const std::vector<std::string>& lines);
 void OfferVersionLine(const QString& path, const TextLines& file, const char* question, Prompter& prompter);
 
 // Texts from files of possibly different encodings, compared exactly.
-bool SameText(const std::string& a, TextEncoding encodingA, const std::string& b, TextEncoding encodingB);
+bool SameText(std::string_view a, TextEncoding encodingA, std::string_view b, TextEncoding encodingB);
 
 } // namespace zol

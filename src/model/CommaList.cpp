@@ -42,11 +42,16 @@ std::vector<int> ParseCommaList(std::string_view line)
     if (line.size() > MaxLineLength)
         throw ConversionError(Message{MessageId::LineTooLong, {}});
     std::vector<int> values;
+    values.reserve(32); // a figure's placements: four numbers for each of up to eight pieces
     size_t start = 0;
     for (;;) {
-        const size_t comma = line.find(',', start);
-        const std::string_view field =
-            line.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
+        // Fields are a few digits long: a loop finds their end sooner than
+        // a call to find would.
+        size_t end = start;
+        while (end < line.size() && line[end] != ',')
+            ++end;
+        const size_t comma = end < line.size() ? end : std::string_view::npos;
+        const std::string_view field = line.substr(start, end - start);
         if (values.size() == ParseBufferSize)
             throw ConversionError(Message{MessageId::TooManyNumbers, {}});
         values.push_back(ParseInteger(field));

@@ -86,15 +86,17 @@ void TangramModel::SetFigureCaption(int i, const std::string& text)
         return;
     }
     checkIndex(i);
-    lines_[2 * i + 1] = text;
+    lines_.Set(2 * static_cast<size_t>(i) + 1, text);
 }
 
-std::string TangramModel::GetFigureCaption(int i) const
+std::string TangramModel::GetFigureCaption(int i) const { return std::string(FigureCaption(i)); }
+
+std::string_view TangramModel::FigureCaption(int i) const
 {
     if (i < 0)
         return current_.caption;
     checkIndex(i);
-    return lines_[2 * i + 1];
+    return lines_[2 * static_cast<size_t>(i) + 1];
 }
 
 std::string TangramModel::FormatPlacementLine() const
@@ -114,12 +116,8 @@ void TangramModel::StoreFigure(int i)
 {
     checkInsertIndex(i);
     const std::string placement = FormatPlacementLine();
-    if (i >= 0) {
-        lines_.insert(lines_.begin() + 2 * i + 1, {current_.caption, placement});
-    } else {
-        lines_.push_back(current_.caption);
-        lines_.push_back(placement);
-    }
+    const size_t at = i >= 0 ? 2 * static_cast<size_t>(i) + 1 : lines_.size();
+    lines_.Insert(at, {current_.caption, placement});
     ++figureCount_;
     modified_ = true;
 }
@@ -127,7 +125,7 @@ void TangramModel::StoreFigure(int i)
 void TangramModel::RemoveFigure(int i)
 {
     checkIndex(i);
-    lines_.erase(lines_.begin() + 2 * i + 1, lines_.begin() + 2 * i + 3);
+    lines_.Erase(2 * static_cast<size_t>(i) + 1, 2 * static_cast<size_t>(i) + 3);
     --figureCount_;
     modified_ = true;
 }
@@ -136,14 +134,14 @@ void TangramModel::SwapFigures(int i, int j)
 {
     checkIndex(i);
     checkIndex(j);
-    std::swap(lines_[2 * i + 1], lines_[2 * j + 1]);
-    std::swap(lines_[2 * i + 2], lines_[2 * j + 2]);
+    lines_.Swap(2 * static_cast<size_t>(i) + 1, 2 * static_cast<size_t>(j) + 1);
+    lines_.Swap(2 * static_cast<size_t>(i) + 2, 2 * static_cast<size_t>(j) + 2);
     modified_ = true;
 }
 
 void TangramModel::ClearFigureList()
 {
-    lines_.assign(1, set_.name);
+    lines_ = FileLines{set_.name};
     figureCount_ = 0;
     documentPath_ = LiteralText(ModelText::NewFile, TextEncoding::Utf8);
     documentEncoding_ = TextEncoding::Cp932;
@@ -152,15 +150,20 @@ void TangramModel::ClearFigureList()
     ResetFigure();
 }
 
-void TangramModel::SetFigureLines(std::vector<std::string> lines, TextEncoding encoding)
+void TangramModel::SetFigureLines(FileLines lines, TextEncoding encoding)
 {
     if (lines.empty())
-        lines.push_back(set_.name);
+        lines.PushBack(set_.name);
     lines_ = std::move(lines);
     documentEncoding_ = encoding;
     figureCount_ = static_cast<int>((lines_.size() - 1) / 2);
     // An odd trailing caption without its placement line is not a figure.
-    lines_.resize(1 + 2 * static_cast<size_t>(figureCount_));
+    lines_.Truncate(1 + 2 * static_cast<size_t>(figureCount_));
+}
+
+void TangramModel::SetFigureLines(const std::vector<std::string>& lines, TextEncoding encoding)
+{
+    SetFigureLines(FileLines(lines), encoding);
 }
 
 } // namespace zol

@@ -6,6 +6,7 @@
 #include "model/CommaList.h"
 #include "model/DrawOptions.h"
 #include "model/Figure.h"
+#include "model/FileLines.h"
 #include "model/PieceSet.h"
 #include "model/TextEncoding.h"
 
@@ -37,6 +38,8 @@ public:
     Figure GetCurrentFigure() const { return current_; }
     void SetFigureCaption(int i, const std::string& text);
     std::string GetFigureCaption(int i) const;
+    // The caption's bytes as the list holds them, valid until the list changes.
+    std::string_view FigureCaption(int i) const;
     void StoreFigure(int i);
     void RemoveFigure(int i);
     void SwapFigures(int i, int j);
@@ -52,9 +55,10 @@ public:
     int pieceCount() const { return set_.pieceCount; }
 
     // The document: line 0 the set name, then caption and placement line per figure.
-    const std::vector<std::string>& figureLines() const { return lines_; }
+    const FileLines& figureLines() const { return lines_; }
     // Replaces the lines wholesale (document loading); the count follows them.
-    void SetFigureLines(std::vector<std::string> lines, TextEncoding encoding);
+    void SetFigureLines(FileLines lines, TextEncoding encoding);
+    void SetFigureLines(const std::vector<std::string>& lines, TextEncoding encoding);
     int figureCount() const { return figureCount_; }
     TextEncoding documentEncoding() const { return documentEncoding_; }
     void setDocumentEncoding(TextEncoding e) { documentEncoding_ = e; }
@@ -138,7 +142,7 @@ private:
     Figure start_;
     Figure snapshot_;
     std::string documentPath_;
-    std::vector<std::string> lines_;
+    FileLines lines_;
     std::vector<std::string> setLines_;
     TextEncoding setEncoding_ = TextEncoding::Cp932;
     TextEncoding documentEncoding_ = TextEncoding::Cp932;

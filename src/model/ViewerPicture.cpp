@@ -10,7 +10,7 @@ ViewerCanvas::ViewerCanvas(const TangramModel& document, int scale)
 {
     // A private copy draws, so that the document's board figure, selection
     // and drawing order stay as the editor left them. Its list is not needed.
-    drawing_.SetFigureLines({}, document.documentEncoding());
+    drawing_.SetFigureLines(FileLines{}, document.documentEncoding());
     drawing_.SetGamma(1.0);
     picture_.fill(Qt::black);
 }

@@ -17,7 +17,7 @@ namespace {
 QStringList ShownLines(const TangramModel& model)
 {
     QStringList text;
-    for (const std::string& line : model.figureLines())
+    for (std::string_view line : model.figureLines())
         text << DecodeText(line, model.documentEncoding());
     return text;
 }

@@ -36,7 +36,7 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
 QStringList ShownLines(const TangramModel& model)
 {
     QStringList text;
-    for (const std::string& line : model.figureLines())
+    for (std::string_view line : model.figureLines())
         text << DecodeText(line, model.documentEncoding());
     return text;
 }
@@ -148,6 +148,27 @@ TEST_F(DocumentFile, ReadsAnyLineEndUpToANulAndWritesCrLf)
         Write("doc.zol", variant);
         EXPECT_EQ(LoadAndSaveAs("doc.zol"), crlf);
     }
+}
+
+// Lines read from the file and lines the editor writes sit side by side in
+// the list; edits next to a huge line, after every kind of line end in one
+// file and a last line without its end, save as the lines now read.
+TEST_F(DocumentFile, SavesEditsAmongLinesOfEveryShape)
+{
+    const std::string p = model.FormatPlacementLine();
+    const std::string huge(1 << 20, '\x88');
+    Write("doc.zol", "2.13\r\ntan\rcapA\n" + p + "\r\n" + huge + "\r" + p + "\ncapC\r\n" + p);
+    ScriptedPrompter prompter;
+    ASSERT_TRUE(Load("doc.zol", prompter));
+    ASSERT_EQ(model.figureCount(), 3);
+    const std::string added = model.FormatPlacementLine();
+    model.RemoveFigure(0);
+    model.SetFigureCaption(1, "capD");
+    model.StoreFigure(1);
+    ASSERT_TRUE(SaveDocument(model, Path("saved.zol")));
+    EXPECT_EQ(Read("saved.zol"), "2.13\r\ntan\r\n" + huge + "\r\n" + p + "\r\n" + Cp932("名称未設定") + "\r\n" + added +
+                                     "\r\ncapD\r\n" + p + "\r\n");
+    EXPECT_EQ(model.GetFigureCaption(0), huge);
 }
 
 TEST_F(DocumentFile, DropsAnUnpairedLastCaption)

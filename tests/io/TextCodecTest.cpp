@@ -1,7 +1,10 @@
 #include "io/TextCodec.h"
 #include "io/TextDecoder.h"
+#include "io/IconvConverter.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 using namespace zol;
 
@@ -85,4 +88,30 @@ TEST(TextCodec, DetectsEncodingOfFiles)
     };
     for (const Case& c : cases)
         EXPECT_EQ(DetectEncoding(c.bytes), c.expected) << c.bytes;
+}
+
+// The scan in place must agree with a full conversion on every input: the
+// usual traps (overlong forms, surrogates, past U+10FFFF, a character cut
+// off, a stray continuation byte) at every distance from the eight-byte
+// steps of the ASCII run before them, and random bytes besides.
+TEST(TextCodec, ValidityScanAgreesWithAConversion)
+{
+    const std::string traps[] = {
+        "\xC3\xA9", "\xE3\x81\x82", "\xF0\x9F\x90\xA2", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80",
+        "\xF4\x90\x80\x80", "\xE3\x81", "\x80", "\xFF", "\xC3", "\xF0\x9F\x90", "\xEF\xBF\xBF",
+    };
+    IconvConverter oracle("UTF-16LE", "UTF-8");
+    for (const std::string& trap : traps) {
+        for (size_t run = 0; run < 10; ++run) {
+            const std::string bytes = std::string(run, 'a') + trap + "tail";
+            EXPECT_EQ(IsValidUtf8(bytes), oracle.Convert(bytes).has_value()) << testing::PrintToString(bytes);
+        }
+    }
+    std::mt19937 random(7);
+    for (int k = 0; k < 20000; ++k) {
+        std::string bytes(random() % 12, '\0');
+        for (char& c : bytes)
+            c = static_cast<char>(random() % 3 ? 0x80 + random() % 0x80 : 0x20 + random() % 0x60);
+        ASSERT_EQ(IsValidUtf8(bytes), oracle.Convert(bytes).has_value()) << testing::PrintToString(bytes);
+    }
 }

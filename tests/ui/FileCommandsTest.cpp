@@ -364,7 +364,7 @@ TEST_F(FileCommands, MergingTextCp932CannotHoldTurnsEveryHeldCaptionToUtf8)
     form->ShowCaption();
     form->editor().PushUndo();
     form->editor().TakeGuideSnapshot();
-    const std::string placement = form->editor().model.figureLines()[2];
+    const std::string placement(form->editor().model.figureLines()[2]);
     const QString merged = WriteFile("docs/emoji.zol", "2.13\r\ntan\r\n\xF0\x9F\x90\xA2 亀\r\n" + placement + "\r\n");
     dialogs.QueuePath(merged);
     form->FileMarge->trigger();

@@ -1,0 +1,174 @@
+// Opening, saving and describing a document of 100 000 figures with Japanese
+// captions in CP932 (about 10 MB), each beside the least any of them must do:
+// reading the file's bytes into a buffer of its size with one read.
+#include "SideBySide.h"
+
+#include "cli/DocumentCommands.h"
+#include "io/DocumentFile.h"
+#include "io/LineFile.h"
+#include "io/TextCodec.h"
+#include "model/TangramModel.h"
+
+#include <QTemporaryDir>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <memory>
+#include <random>
+#include <sstream>
+
+namespace zol::bench {
+namespace {
+
+constexpr int Figures = 100000;
+
+class SilentPrompter : public Prompter {
+public:
+    void Inform(const std::string&) override {}
+    bool Confirm(const std::string&) override { return false; }
+};
+
+// The document, written once per run by the editor's own save: captions such
+// as "三角の家 17", the start arrangement shifted about.
+struct LongDocument {
+    LongDocument()
+    {
+        TangramModel model;
+        std::mt19937 random(1);
+        for (int i = 0; i < Figures; ++i) {
+            Figure f = model.startFigure();
+            for (int p = 0; p < model.pieceCount(); ++p) {
+                f.x[p] += static_cast<int>(random() % 200) - 100;
+                f.y[p] += static_cast<int>(random() % 200) - 100;
+                f.angle[p] = static_cast<int>(random() % 720);
+            }
+            model.SetCurrentFigure(f);
+            model.SetFigureCaption(-1, *EncodeText(QStringLiteral("三角の家 %1").arg(i), TextEncoding::Cp932));
+            model.StoreFigure(-1);
+        }
+        SaveDocument(model, path);
+    }
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("long.zol"));
+    QString copy = dir.filePath(QStringLiteral("copy.zol"));
+};
+
+const LongDocument& Document()
+{
+    static const LongDocument document;
+    return document;
+}
+
+// The baseline: the file's bytes into a fresh buffer of its size, one read.
+size_t ReadWithOneRead(const QString& path)
+{
+    const int fd = ::open(path.toLocal8Bit().constData(), O_RDONLY);
+    struct stat info {};
+    ::fstat(fd, &info);
+    const auto size = static_cast<size_t>(info.st_size);
+    std::unique_ptr<char[]> buffer(new char[size]);
+    const ssize_t got = ::read(fd, buffer.get(), size);
+    ::close(fd);
+    benchmark::DoNotOptimize(buffer.get());
+    return static_cast<size_t>(got);
+}
+
+// What the save must do at the least: the bytes written to a file with one
+// write and made durable, as the atomic save does before its rename.
+void WriteWithOneWrite(const QString& path, const std::string& bytes)
+{
+    const int fd = ::open(path.toLocal8Bit().constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    benchmark::DoNotOptimize(::write(fd, bytes.data(), bytes.size()));
+    ::fsync(fd);
+    ::close(fd);
+}
+
+void Note(benchmark::State& state, const QString& path)
+{
+    state.counters["file_MB"] = static_cast<double>(ReadWithOneRead(path)) / 1e6;
+}
+
+// LoadDocument, as the editor opens a document and zoltool reads one.
+void BM_LoadDocumentVsRead(benchmark::State& state)
+{
+    const LongDocument& doc = Document();
+    TangramModel model;
+    SilentPrompter prompter;
+    MeasureSideBySide(
+        state, "x_read", [] {}, [&] { LoadDocument(model, doc.path, doc.dir.path(), prompter); },
+        [&] { ReadWithOneRead(doc.path); });
+    Note(state, doc.path);
+}
+
+// SaveDocument of the loaded document: the file the editor's Save writes.
+void BM_SaveDocumentVsRead(benchmark::State& state)
+{
+    const LongDocument& doc = Document();
+    TangramModel model;
+    SilentPrompter prompter;
+    LoadDocument(model, doc.path, doc.dir.path(), prompter);
+    MeasureSideBySide(
+        state, "x_read", [&] { model.setModified(true); }, [&] { SaveDocument(model, doc.copy); },
+        [&] { ReadWithOneRead(doc.path); });
+    Note(state, doc.path);
+}
+
+// The same save beside the durable write of its bytes.
+void BM_SaveDocumentVsWrite(benchmark::State& state)
+{
+    const LongDocument& doc = Document();
+    TangramModel model;
+    SilentPrompter prompter;
+    LoadDocument(model, doc.path, doc.dir.path(), prompter);
+    const std::string bytes = ReadFileBytes(doc.path);
+    const QString plain = doc.dir.filePath(QStringLiteral("plain.zol"));
+    MeasureSideBySide(
+        state, "x_write", [&] { model.setModified(true); }, [&] { SaveDocument(model, doc.copy); },
+        [&] { WriteWithOneWrite(plain, bytes); });
+}
+
+// `zoltool save-as`: the load and the save together.
+void BM_ZoltoolSaveAsVsRead(benchmark::State& state)
+{
+    const LongDocument& doc = Document();
+    const std::vector<std::string> args{doc.path.toStdString(), doc.copy.toStdString()};
+    std::ostringstream out, err;
+    MeasureSideBySide(
+        state, "x_read", [] {}, [&] { SaveAsCommand(args, out, err); }, [&] { ReadWithOneRead(doc.path); });
+    Note(state, doc.path);
+}
+
+// `zoltool info`: the load, then every placement line parsed.
+void BM_ZoltoolInfoVsRead(benchmark::State& state)
+{
+    const LongDocument& doc = Document();
+    const std::vector<std::string> args{doc.path.toStdString()};
+    std::ostringstream out, err;
+    MeasureSideBySide(
+        state, "x_read", [&] { out.str({}); }, [&] { InfoCommand(args, out, err); },
+        [&] { ReadWithOneRead(doc.path); });
+    Note(state, doc.path);
+}
+
+// Deciding the encoding of the whole file, the first thing a load does.
+void BM_DetectEncodingVsRead(benchmark::State& state)
+{
+    const LongDocument& doc = Document();
+    const std::string bytes = ReadFileBytes(doc.path);
+    MeasureSideBySide(
+        state, "x_read", [] {}, [&] { benchmark::DoNotOptimize(DetectEncoding(bytes)); },
+        [&] { ReadWithOneRead(doc.path); });
+}
+
+} // namespace
+
+BENCHMARK(BM_LoadDocumentVsRead)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_SaveDocumentVsRead)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_SaveDocumentVsWrite)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_ZoltoolSaveAsVsRead)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_ZoltoolInfoVsRead)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_DetectEncodingVsRead)->Unit(benchmark::kMillisecond);
+
+} // namespace zol::bench
