@@ -53,6 +53,12 @@ const std::vector<Command>& Commands()
         {"catalogue", {"DOC.zol"}, {{"--palette", "TAG"}, {"--seed", "N"}, {"--no-aa", ""}, {"--zoom", "P"}},
          "write the HTML catalogue DOC.htm and DOC_files/ beside the document and print the written paths",
          RunCatalogue},
+        {"import-gtans", {"IN.figures", "OUT.zol"}, {},
+         "turn the figures of a gTans collection into a document of the built-in set, captioned with the file's "
+         "name and the figure's number, and print the worst vertex error in board pixels",
+         RunImportGtans},
+        {"export-gtans", {"IN.zol", "OUT.figures"}, {},
+         "write the figures of a document of the built-in set as a gTans collection", RunExportGtans},
     };
     return commands;
 }

@@ -16,5 +16,8 @@ void RunAnimate(const Arguments& arguments, std::ostream& out);
 void RunKeys(const Arguments& arguments, std::ostream& out);
 void RunSort(const Arguments& arguments, std::ostream& out);
 void RunCatalogue(const Arguments& arguments, std::ostream& out);
+// gTans collections into a document of the built-in set and back.
+void RunImportGtans(const Arguments& arguments, std::ostream& out);
+void RunExportGtans(const Arguments& arguments, std::ostream& out);
 
 } // namespace zol::cli

@@ -6,6 +6,7 @@
 #include "cli/PaletteOptions.h"
 #include "export/Catalogue.h"
 #include "export/FigureSort.h"
+#include "export/GtansTransfer.h"
 #include "io/DocumentFile.h"
 #include "io/FileError.h"
 #include "io/Prompter.h"
@@ -131,6 +132,39 @@ void RunCatalogue(const Arguments& arguments, std::ostream& out)
     out.flush();
     if (result.stripFailed)
         throw CommandFailure("a strip image could not be written; the page lists the strips before it");
+}
+
+void RunImportGtans(const Arguments& arguments, std::ostream& out)
+{
+    TangramModel model;
+    GtansImportResult result;
+    try {
+        result = ImportGtans(model, PathOf(arguments.operand(0)));
+    } catch (const FileError& e) {
+        throw FileFailure(e.what());
+    } catch (const ConversionError& e) {
+        throw CommandFailure(arguments.operand(0) + ": " + e.what());
+    }
+    try {
+        SaveDocument(model, PathOf(arguments.operand(1)));
+    } catch (const FileError& e) {
+        throw FileFailure(e.what());
+    }
+    out << result.figures << " figures, worst vertex error " << QString::number(result.worstError, 'f', 2).toStdString()
+        << " px\n";
+}
+
+void RunExportGtans(const Arguments& arguments, std::ostream&)
+{
+    TangramModel model;
+    LoadDocumentArgument(arguments, model);
+    try {
+        ExportGtans(model, PathOf(arguments.operand(1)));
+    } catch (const FileError& e) {
+        throw FileFailure(e.what());
+    } catch (const ConversionError& e) {
+        throw CommandFailure(arguments.operand(0) + ": " + e.what());
+    }
 }
 
 } // namespace zol::cli

@@ -103,6 +103,8 @@ public:
     void FileSaveExecute();
     void FileExitExecute();
     void FileDirOpenExecute();
+    void FileImportGtansExecute();
+    void FileExportGtansExecute();
     void EditAddExecute();
     void EditBreakExecute();
     void EditUndoExecute();
@@ -191,6 +193,8 @@ public:
     QAction* FileSave = nullptr;
     QAction* FileExit = nullptr;
     QAction* FileDirOpen = nullptr;
+    QAction* FileImportGtans = nullptr;
+    QAction* FileExportGtans = nullptr;
     QAction* EditAdd = nullptr;
     QAction* EditBreak = nullptr;
     QAction* EditUndo = nullptr;
