@@ -51,7 +51,8 @@ Shape Centred(Shape shape, Vec centre)
 // The gTans pieces in units, about their centroids, at turn 0. A triangle has
 // its right angle at the top left with its legs along the axes; the square
 // stands on a side; the parallelogram has its long sides upright and rises to
-// the right along its short sides, and its flip flag mirrors it top to bottom.
+// the right along its short sides. The flip flag mirrors a piece top to
+// bottom; the known files flip only parallelograms.
 Shape GtansShape(int type, int flip)
 {
     const auto triangle = [](double leg) { return Shape{{0, 0}, {leg, 0}, {0, leg}}; };
@@ -63,13 +64,13 @@ Shape GtansShape(int type, int flip)
     case GtansParallelogram: {
         const double h = Root2 / 2;
         shape = {{0, 0}, {h, -h}, {h, -3 * h}, {0, -2 * h}};
-        if (flip)
-            for (Vec& v : shape)
-                v.y = -v.y;
         break;
     }
     default: shape = triangle(1); break;
     }
+    if (flip)
+        for (Vec& v : shape)
+            v.y = -v.y;
     return Centred(shape, Mean(shape));
 }
 
@@ -100,8 +101,8 @@ Shape GtansBoardPolygon(const GtansPiece& piece)
     const double phi = -RadiansOf(piece.rotation);
     const Vec handle = BoardPoint(piece.x, piece.y);
     Shape polygon;
-    for (const Vec& v : GtansShape(piece.type, piece.flip))
-        polygon.push_back(handle + Turned(GtansPixels * v, phi));
+    for (const Vec& v : GtansPixelShape(piece.type, piece.flip))
+        polygon.push_back(handle + Turned(v, phi));
     return polygon;
 }
 

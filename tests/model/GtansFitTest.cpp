@@ -79,6 +79,21 @@ TEST(GtansFit, PlacesEachKindAsTheFormatDrawsIt)
     EXPECT_EQ(imported.figure.flip[4], -1.0);
 }
 
+// No known file flips a triangle; the flag mirrors it top to bottom as it
+// does the parallelogram, and the board draws that unflipped, turned.
+TEST(GtansFit, FlipFlagMirrorsATriangleTopToBottom)
+{
+    const double t = 1.0 / 3;
+    const GtansFigure gtans = Figure7({{GtansLargeTriangle, 1, 2, 2, 0}, {GtansLargeTriangle, 0, 6, 2, 0},
+                                       {GtansMediumTriangle, 0, 2, 6, 0}, {GtansSquare, 0, 4, 4, 0},
+                                       {GtansParallelogram, 0, 6, 6, 0}, {GtansSmallTriangle, 0, 4, 1, 0},
+                                       {GtansSmallTriangle, 0, 4, 7, 0}});
+    const TangramModel model;
+    const GtansImport imported = FigureFromGtans(model, gtans);
+    ExpectVertices(model, imported.figure, 5, {Board(2 - 2 * t, 2 + 2 * t), Board(2 + 4 * t, 2 + 2 * t), Board(2 - 2 * t, 2 - 4 * t)}, 1.5);
+    EXPECT_EQ(imported.figure.flip[5], 1.0);
+}
+
 TEST(GtansFit, MovesAFigureOffTheBoardOntoIt)
 {
     GtansFigure gtans = Figure7({{GtansLargeTriangle, 0, -2, 0, 0}, {GtansLargeTriangle, 0, -1, 0, 0},
