@@ -20,7 +20,7 @@ SANITIZE_ENV = ASAN_OPTIONS=check_initialization_order=1:strict_init_order=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/leaks.supp:print_suppressions=0
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS = document_reader piece_set_reader settings_reader placement_line text_codec colour_table jpeg_picture
+FUZZ_TARGETS = document_reader piece_set_reader settings_reader placement_line text_codec colour_table jpeg_picture gtans_reader
 FUZZ_DIR = tests/fuzz
 
 .PHONY: run test build configure bootstrap bench clean install sanitize sanitize-build fuzz fuzz-replay

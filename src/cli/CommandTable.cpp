@@ -59,6 +59,12 @@ const std::vector<Command>& Commands()
          "write printable A4 puzzle sheets of the figures as a PDF, 4 a page unless told; with --solutions each page "
          "is followed by its solutions, the pieces coloured by palette TAG",
          RunSheets},
+        {"import-gtans", {"IN.figures", "OUT.zol"}, {},
+         "turn the figures of a gTans collection into a document of the built-in set, captioned with the file's "
+         "name and the figure's number, and print the worst vertex error in board pixels",
+         RunImportGtans},
+        {"export-gtans", {"IN.zol", "OUT.figures"}, {},
+         "write the figures of a document of the built-in set as a gTans collection", RunExportGtans},
     };
     return commands;
 }

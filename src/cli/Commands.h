@@ -17,5 +17,8 @@ void RunKeys(const Arguments& arguments, std::ostream& out);
 void RunSort(const Arguments& arguments, std::ostream& out);
 void RunCatalogue(const Arguments& arguments, std::ostream& out);
 void RunSheets(const Arguments& arguments, std::ostream& out);
+// gTans collections into a document of the built-in set and back.
+void RunImportGtans(const Arguments& arguments, std::ostream& out);
+void RunExportGtans(const Arguments& arguments, std::ostream& out);
 
 } // namespace zol::cli

@@ -8,6 +8,7 @@
 #include "export/Catalogue.h"
 #include "export/FigureSort.h"
 #include "export/PuzzleSheets.h"
+#include "export/GtansTransfer.h"
 #include "io/DocumentFile.h"
 #include "io/FileError.h"
 #include "io/Prompter.h"
@@ -161,6 +162,39 @@ void RunSheets(const Arguments& arguments, std::ostream& out)
         throw CommandFailure(arguments.operand(0) + ": " + e.what() + " to print");
     }
     out << QFile::encodeName(request.path).toStdString() << '\n';
+}
+
+void RunImportGtans(const Arguments& arguments, std::ostream& out)
+{
+    TangramModel model;
+    GtansImportResult result;
+    try {
+        result = ImportGtans(model, PathOf(arguments.operand(0)));
+    } catch (const FileError& e) {
+        throw FileFailure(e.what());
+    } catch (const ConversionError& e) {
+        throw CommandFailure(arguments.operand(0) + ": " + e.what());
+    }
+    try {
+        SaveDocument(model, PathOf(arguments.operand(1)));
+    } catch (const FileError& e) {
+        throw FileFailure(e.what());
+    }
+    out << result.figures << " figures, worst vertex error " << QString::number(result.worstError, 'f', 2).toStdString()
+        << " px\n";
+}
+
+void RunExportGtans(const Arguments& arguments, std::ostream&)
+{
+    TangramModel model;
+    LoadDocumentArgument(arguments, model);
+    try {
+        ExportGtans(model, PathOf(arguments.operand(1)));
+    } catch (const FileError& e) {
+        throw FileFailure(e.what());
+    } catch (const ConversionError& e) {
+        throw CommandFailure(arguments.operand(0) + ": " + e.what());
+    }
 }
 
 } // namespace zol::cli

@@ -43,6 +43,26 @@ constexpr std::array Table = {
     Texts{MessageId::PieceSetErrors, "These piece-set files could not be used:",
           "次のピース形状ファイルは使えませんでした。"},
     Texts{MessageId::NoFigures, "the document has no figures", "リストに図形がありません。"},
+    Texts{MessageId::GtansHeader, "line %1: a gTans file begins with \"gTans v1.0 N\", N its number of figures",
+          "%1 行目: gTans のファイルは「gTans v1.0 図形の数」で始まります。"},
+    Texts{MessageId::GtansFigureLine, "line %1: a figure begins with a line of three numbers",
+          "%1 行目: 図形は 3 つの数値の行で始まります。"},
+    Texts{MessageId::GtansPieceLine, "line %1: a piece line reads \"p TYPE FLIP X Y ROTATION\"",
+          "%1 行目: ピースの行は「p 種類 裏返し X Y 回転」の形です。"},
+    Texts{MessageId::GtansPieceValue,
+          "line %1: a piece's type is 0 to 4, its flip 0 or 1 and its position within 1000 units of the origin",
+          "%1 行目: ピースの種類は 0～4、裏返しは 0 か 1、位置は原点から 1000 以内です。"},
+    Texts{MessageId::GtansPieceKinds,
+          "line %1: a figure has two large triangles, a medium triangle, a square, a parallelogram and two small "
+          "triangles",
+          "%1 行目: 図形は大きい三角形 2 つ、中くらいの三角形、正方形、平行四辺形、小さい三角形 2 つでできています。"},
+    Texts{MessageId::GtansEndsEarly, "line %1: the file ends after %2 of the %3 figures it announces",
+          "%1 行目: %3 個あるはずの図形が %2 個で終わっています。"},
+    Texts{MessageId::GtansTooMany, "line %1: the file holds more than the %2 figures its first line announces",
+          "%1 行目: 1 行目にある図形の数 %2 より多くの図形があります。"},
+    Texts{MessageId::GtansOtherSet,
+          "only figures of the built-in tangram set can be written in gTans format; this document is of the set %1",
+          "gTans 形式で書き出せるのは組み込みのタングラムの図形だけです。\nこの文書のピースセットは %1 です。"},
 };
 
 const Texts& Find(MessageId id)

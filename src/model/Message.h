@@ -32,6 +32,15 @@ enum class MessageId {
     WriteFailed,          // %1 the file, %2 the system's reason
     PieceSetErrors,       // heading of the start-up list of piece-set files that failed
     NoFigures,            // an export of the list found it empty
+    // gTans collections (they name the format, so their Japanese holds its name too)
+    GtansHeader,          // %1 the line number
+    GtansFigureLine,      // %1 the line number
+    GtansPieceLine,       // %1 the line number
+    GtansPieceValue,      // %1 the line number
+    GtansPieceKinds,      // %1 the line number
+    GtansEndsEarly,       // %1 the line number, %2 figures found, %3 figures announced
+    GtansTooMany,         // %1 the line number, %2 figures announced
+    GtansOtherSet,        // %1 the document's piece-set name
 };
 
 enum class Language { English, Japanese };

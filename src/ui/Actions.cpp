@@ -90,6 +90,11 @@ const CommandEntry Commands[] = {
      NoImage, &TZolForm::FilePuzzleSheetsExecute, When::ListHasFigures},
     {COMMAND(FileExit), "終了(&X)", "アプリケーションの終了", "", NoImage, &TZolForm::FileExitExecute, When::Always},
     {COMMAND(FileDirOpen), "フォルダを開く", "", "F2", NoImage, &TZolForm::FileDirOpenExecute, When::Always},
+    // The accelerators (G, T) sit inside the name, so the captions read as they are.
+    {COMMAND(FileImportGtans), "&gTansの図形を読み込む…", "gTansの図形集を新しいファイルとして読み込む", "", NoImage,
+     &TZolForm::FileImportGtansExecute, When::Always},
+    {COMMAND(FileExportGtans), "g&Tans形式で書き出す…", "リストの図形をgTansの図形集として書き出す", "", NoImage,
+     &TZolForm::FileExportGtansExecute, When::ListHasFigures},
     {COMMAND(EditAdd), "リストに追加(&A)", "編集中の形をリストに追加", "Ctrl+A", Image::AddInsert,
      &TZolForm::EditAddExecute, When::Always},
     {COMMAND(EditBreak), "破棄(&B)", "最初からやり直す", "Ctrl+B", Image::Break, &TZolForm::EditBreakExecute,
@@ -224,6 +229,8 @@ void TZolForm::CreateMenus()
     file->addActions({FileNew, FileOpen, FileMarge, FileSaveAs, FileSave});
     file->addSeparator();
     file->addAction(FilePuzzleSheets);
+    file->addSeparator();
+    file->addActions({FileImportGtans, FileExportGtans});
     file->addSeparator();
     file->addAction(FileExit);
     // FileDirOpen has no visible item: it is reached by its key only.

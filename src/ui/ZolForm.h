@@ -106,6 +106,8 @@ public:
     void FileExitExecute();
     void FilePuzzleSheetsExecute();
     void FileDirOpenExecute();
+    void FileImportGtansExecute();
+    void FileExportGtansExecute();
     void EditAddExecute();
     void EditBreakExecute();
     void EditUndoExecute();
@@ -195,6 +197,8 @@ public:
     QAction* FileExit = nullptr;
     QAction* FilePuzzleSheets = nullptr;
     QAction* FileDirOpen = nullptr;
+    QAction* FileImportGtans = nullptr;
+    QAction* FileExportGtans = nullptr;
     QAction* EditAdd = nullptr;
     QAction* EditBreak = nullptr;
     QAction* EditUndo = nullptr;

@@ -1,0 +1,75 @@
+// gTans collections: importing one as a new document of the built-in set,
+// and exporting the document's figures in that format.
+#include "ui/ZolForm.h"
+
+#include "export/GtansTransfer.h"
+#include "io/AppPaths.h"
+#include "ui/ActionGuard.h"
+#include "ui/DisplayText.h"
+#include "ui/FigureListBox.h"
+
+#include <QFileInfo>
+
+namespace zol {
+
+namespace {
+
+const QString GtansFilter = QStringLiteral("gTansの図形|*.figures|すべてのファイル|*.*");
+const QString GtansSuffix = QStringLiteral("figures");
+// Where the gTans game keeps its collections, when it is installed.
+const QString GtansFolder = QStringLiteral("/usr/share/games/gtans/figures");
+
+} // namespace
+
+void TZolForm::FileImportGtansExecute()
+{
+    if (!QuerySave(true))
+        return;
+    const QString folder = QFileInfo(GtansFolder).isDir() ? GtansFolder : settings.inidir;
+    const std::optional<QString> path = dialogs_.OpenFile({QString(), GtansFilter, GtansSuffix, folder});
+    if (!path)
+        return;
+    const std::vector<std::string> setBefore = model.setLines();
+    GtansImportResult result;
+    try {
+        result = ImportGtans(model, *path);
+    } catch (const std::exception& e) { // FileError, ConversionError: the document stays as it was
+        dialogs_.Error(DisplayPath(*path) + QStringLiteral("\n") + ErrorText(e));
+        return;
+    }
+    ClearRows();
+    const std::optional<QString> figureError = ShowLoadedDocument();
+    // Undo entries of another set would put its placements on these pieces.
+    if (model.setLines() != setBefore)
+        editor_.ResetUndo();
+    else
+        editor_.PushUndo();
+    UpdateStatusBar();
+    UpdateCommandState();
+    if (figureError)
+        dialogs_.Error(*figureError);
+    dialogs_.Information(QStringLiteral("%1 個の図形を読み込みました。\n頂点の位置のずれは最大 %2 ピクセルです。")
+                             .arg(result.figures)
+                             .arg(result.worstError, 0, 'f', 2));
+}
+
+void TZolForm::FileExportGtansExecute()
+{
+    const QString proposal = QFileInfo(SaveProposal()).completeBaseName() + QStringLiteral(".figures");
+    const QString folder = QFileInfo(SaveProposal()).absolutePath();
+    const std::optional<QString> path =
+        dialogs_.SaveFile({QString(), GtansFilter, GtansSuffix, folder + QStringLiteral("/") + proposal});
+    if (!path)
+        return;
+    if (QFileInfo::exists(*path) &&
+        dialogs_.Warning(DisplayPath(*path) + QStringLiteral("\nはすでに存在します。\n\n上書きしますか？")) !=
+            Dialogs::Answer::Yes)
+        return;
+    try {
+        ExportGtans(model, *path);
+    } catch (const std::exception& e) { // another set, a broken figure, an unwritable file
+        dialogs_.Error(ErrorText(e));
+    }
+}
+
+} // namespace zol
