@@ -36,8 +36,10 @@ public:
 
     size_t size() const { return lines_.size(); }
     bool empty() const { return lines_.empty(); }
-    std::string_view operator[](size_t i) const { return lines_[i].view(); }
-    std::string_view front() const { return lines_.front().view(); }
+    // Const, so that `lines[i] = text` on a copy is refused by the compiler
+    // instead of assigning to a temporary view; Set changes a line.
+    const std::string_view operator[](size_t i) const { return lines_[i].view(); }
+    const std::string_view front() const { return lines_.front().view(); }
     // The bytes of every line, without line ends.
     size_t TextSize() const;
 

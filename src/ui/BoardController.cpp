@@ -75,7 +75,7 @@ void BoardController::MouseMove(QPoint at)
     }
 }
 
-void BoardController::MouseUp(Qt::MouseButton button, QPoint at)
+void BoardController::MouseUp(Qt::MouseButton button, QPoint /*at*/)
 {
     if (state_.mode == BoardMode::Pressing && button == Qt::LeftButton) {
         PickUp();

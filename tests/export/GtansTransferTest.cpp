@@ -243,7 +243,7 @@ TEST_F(GtansTransfer, ExportRefusesAnotherSetAndBrokenFigures)
     }
     TangramModel broken;
     broken.StoreFigure(-1);
-    auto lines = broken.figureLines();
+    std::vector<std::string> lines = broken.figureLines();
     lines[2] = "1,2,3";
     broken.SetFigureLines(lines, TextEncoding::Cp932);
     EXPECT_THROW(ExportGtans(broken, out), ConversionError);
