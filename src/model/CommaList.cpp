@@ -15,6 +15,21 @@ namespace {
 
 int ParseInteger(std::string_view field)
 {
+    // Nearly every field of a document is a few plain digits, perhaps with a
+    // minus: those need none of the checks below, as nine digits fit an int.
+    if (!field.empty() && field.size() <= 9) {
+        const bool negative = field[0] == '-';
+        unsigned magnitude = 0;
+        size_t i = negative ? 1 : 0;
+        bool plain = i < field.size();
+        for (; plain && i < field.size(); ++i) {
+            const unsigned digit = static_cast<unsigned>(field[i] - '0');
+            plain = digit <= 9;
+            magnitude = magnitude * 10 + digit;
+        }
+        if (plain)
+            return negative ? -static_cast<int>(magnitude) : static_cast<int>(magnitude);
+    }
     if (field.size() > MaxFieldLength)
         Fail(MessageId::NumberTooLong, field);
     std::string_view s = field;
@@ -37,28 +52,38 @@ int ParseInteger(std::string_view field)
     return static_cast<int>(value);
 }
 
-std::vector<int> ParseCommaList(std::string_view line)
+CommaListReader::CommaListReader(std::string_view line) : line_(line)
 {
     if (line.size() > MaxLineLength)
         throw ConversionError(Message{MessageId::LineTooLong, {}});
+}
+
+bool CommaListReader::Next(int& value)
+{
+    if (done_)
+        return false;
+    // Fields are a few digits long: a loop finds their end sooner than a
+    // call to find would.
+    size_t end = position_;
+    while (end < line_.size() && line_[end] != ',')
+        ++end;
+    if (count_ == ParseBufferSize)
+        throw ConversionError(Message{MessageId::TooManyNumbers, {}});
+    value = ParseInteger(line_.substr(position_, end - position_));
+    ++count_;
+    done_ = end == line_.size();
+    position_ = end + 1;
+    return true;
+}
+
+std::vector<int> ParseCommaList(std::string_view line)
+{
+    CommaListReader reader(line);
     std::vector<int> values;
     values.reserve(32); // a figure's placements: four numbers for each of up to eight pieces
-    size_t start = 0;
-    for (;;) {
-        // Fields are a few digits long: a loop finds their end sooner than
-        // a call to find would.
-        size_t end = start;
-        while (end < line.size() && line[end] != ',')
-            ++end;
-        const size_t comma = end < line.size() ? end : std::string_view::npos;
-        const std::string_view field = line.substr(start, end - start);
-        if (values.size() == ParseBufferSize)
-            throw ConversionError(Message{MessageId::TooManyNumbers, {}});
-        values.push_back(ParseInteger(field));
-        if (comma == std::string_view::npos)
-            return values;
-        start = comma + 1;
-    }
+    for (int value = 0; reader.Next(value);)
+        values.push_back(value);
+    return values;
 }
 
 std::string FormatCommaList(const std::vector<int>& values)

@@ -30,6 +30,25 @@ inline constexpr int ParseBufferSize = 1024;
 // else. Throws ConversionError for anything else, including values beyond int32.
 int ParseInteger(std::string_view field);
 
+// Reads the integers of a comma list one at a time, with the checks and
+// errors of ParseCommaList, so that a caller needing only some of them
+// builds no vector.
+class CommaListReader {
+public:
+    // Throws for an over-long line.
+    explicit CommaListReader(std::string_view line);
+    // The next integer; false after the last. Throws for a bad field or for
+    // one more than ParseBufferSize.
+    bool Next(int& value);
+    size_t count() const { return count_; }
+
+private:
+    std::string_view line_;
+    size_t position_ = 0;
+    size_t count_ = 0;
+    bool done_ = false;
+};
+
 // Splits "a,b,c" into integers. An empty field (",,", a trailing comma, an empty
 // line), an over-long line or field, or more than ParseBufferSize fields throws.
 std::vector<int> ParseCommaList(std::string_view line);

@@ -2,6 +2,9 @@
 #include "model/PlacementLine.h"
 #include "model/TangramModel.h"
 
+#include <algorithm>
+#include <array>
+
 namespace zol {
 
 namespace {
@@ -43,7 +46,7 @@ const std::string& LineAt(const std::vector<std::string>& lines, size_t i)
 
 } // namespace
 
-Figure PlacementsFromValues(const std::vector<int>& values, int pieceCount, int offset)
+Figure PlacementsFromValues(std::span<const int> values, int pieceCount, int offset)
 {
     if (values.size() < 4 * static_cast<size_t>(pieceCount))
         throw ConversionError(
@@ -66,6 +69,22 @@ Figure PlacementsFromValues(const std::vector<int>& values, int pieceCount, int 
         figure.flip[i] = values[4 * i + 3];
     }
     return figure;
+}
+
+Figure ParsePlacementLine(std::string_view line, int pieceCount, int offset)
+{
+    // Every field is read before any is checked, as for a parsed list; the
+    // numbers beyond the pieces' are read only for their errors.
+    std::array<int, 4 * MaxPieces> values{};
+    // A piece count beyond the figure's room fails as too few numbers.
+    const size_t needed = 4 * static_cast<size_t>(std::clamp(pieceCount, 0, MaxPieces));
+    CommaListReader reader(line);
+    for (int value = 0; reader.Next(value);) {
+        if (reader.count() <= needed)
+            values[reader.count() - 1] = value;
+    }
+    return PlacementsFromValues(std::span<const int>(values.data(), std::min(reader.count(), needed)), pieceCount,
+                                offset);
 }
 
 void TangramModel::LoadBuiltInSet()
@@ -97,7 +116,7 @@ void TangramModel::InstallSetLines(const std::vector<std::string>& lines, TextEn
         throw ConversionError(Message{MessageId::PieceCount, {std::to_string(n)}});
     for (int i = 0; i < n; ++i)
         set.shapes[i] = ParsePieceLine(LineAt(lines, 2 + i));
-    Figure start = PlacementsFromValues(ParseCommaList(LineAt(lines, n + 2)), n, StartOffset);
+    Figure start = ParsePlacementLine(LineAt(lines, n + 2), n, StartOffset);
     set.displayName = LineAt(lines, n + 3);
     set.angleStep = ParseInteger(LineAt(lines, n + 4));
     if (set.angleStep < 1 || set.angleStep > CoordinateLimit)

@@ -3,13 +3,18 @@
 
 #include "model/Figure.h"
 
-#include <vector>
+#include <span>
+#include <string_view>
 
 namespace zol {
 
 // Four numbers per piece: x, y, angle, flip; offset is added to x and y (the
 // start placements of a set are stored relative to its layout square). Too few
 // numbers, or values beyond the coordinate bound, throw ConversionError.
-Figure PlacementsFromValues(const std::vector<int>& values, int pieceCount, int offset);
+Figure PlacementsFromValues(std::span<const int> values, int pieceCount, int offset);
+
+// PlacementsFromValues(ParseCommaList(line), ...) with the same errors in the
+// same order, without a vector: every figure of a document is read this way.
+Figure ParsePlacementLine(std::string_view line, int pieceCount, int offset);
 
 } // namespace zol

@@ -60,7 +60,7 @@ Figure TangramModel::ParseFigure(int i) const
     if (i < 0)
         return current_;
     checkIndex(i);
-    Figure figure = PlacementsFromValues(ParseCommaList(lines_[2 * i + 2]), set_.pieceCount, 0);
+    Figure figure = ParsePlacementLine(lines_[2 * i + 2], set_.pieceCount, 0);
     figure.caption = lines_[2 * i + 1];
     return figure;
 }

@@ -1,14 +1,37 @@
-// The placement-line parser: any text parses or is refused cleanly, and what
-// parses formats into a line that parses to the same numbers.
+// The placement-line parser: any text parses or is refused cleanly, what
+// parses formats into a line that parses to the same numbers, and the
+// figure reader that builds no list agrees with the list one, errors included.
 #include "FuzzSupport.h"
 
 #include "model/CommaList.h"
 #include "model/Figure.h"
 #include "model/PlacementLine.h"
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 using namespace zol;
+
+namespace {
+
+// The figure a line reads as, or the error it gets.
+struct Reading {
+    std::optional<Figure> figure;
+    std::string error;
+    bool operator==(const Reading&) const = default;
+};
+
+template <typename Read> Reading ReadWith(Read read)
+{
+    try {
+        return {read(), {}};
+    } catch (const ConversionError& e) {
+        return {std::nullopt, e.what()};
+    }
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -18,6 +41,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const int pieceCount = 1 + data[0] % MaxPieces;
     const int offset = data[0] & 0x80 ? StartOffset : 0;
     const std::string_view line(reinterpret_cast<const char*>(data) + 1, size - 1);
+    const Reading direct = ReadWith([&] { return ParsePlacementLine(line, pieceCount, offset); });
+    const Reading listed =
+        ReadWith([&] { return PlacementsFromValues(ParseCommaList(line), pieceCount, offset); });
+    fuzz::Require(direct == listed, "a line reads the same with and without a list of its numbers");
+    if (direct.figure) {
+        for (int i = 0; i < pieceCount; ++i) {
+            fuzz::Require(direct.figure->x[i] >= -CoordinateLimit && direct.figure->x[i] <= CoordinateLimit &&
+                              direct.figure->y[i] >= -CoordinateLimit && direct.figure->y[i] <= CoordinateLimit,
+                          "placements stay within the coordinate bound");
+        }
+    }
     std::vector<int> values;
     try {
         values = ParseCommaList(line);
@@ -25,14 +59,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     }
     fuzz::Require(ParseCommaList(FormatCommaList(values)) == values, "a formatted list parses to its numbers");
-    try {
-        const Figure figure = PlacementsFromValues(values, pieceCount, offset);
-        for (int i = 0; i < pieceCount; ++i) {
-            fuzz::Require(figure.x[i] >= -CoordinateLimit && figure.x[i] <= CoordinateLimit &&
-                              figure.y[i] >= -CoordinateLimit && figure.y[i] <= CoordinateLimit,
-                          "placements stay within the coordinate bound");
-        }
-    } catch (const ConversionError&) {
-    }
     return 0;
 }

@@ -1,8 +1,10 @@
 #include "model/CommaList.h"
+#include "model/PlacementLine.h"
 #include "support/CaseNames.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 using namespace zol;
@@ -27,6 +29,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(GoodList{"0", {0}}, GoodList{"1, -2,+3", {1, -2, 3}}, GoodList{"\t5", {5}},
                       GoodList{"-2147483648,2147483647", {INT32_MIN, INT32_MAX}},
                       GoodList{"007,-0", {7, 0}},
+                      GoodList{"999999999,-99999999,1000000000", {999999999, -99999999, 1000000000}},
                       // 31 characters is the longest field.
                       GoodList{std::string(30, '0') + "9", {9}}),
     [](const auto& info) { return SpelledName(info.param.text); });
@@ -78,6 +81,51 @@ TEST(CommaList, FormatsWithoutSpacesAndReadsBack)
     const std::vector<int> values = {204, -204, 0, 1, INT32_MIN, INT32_MAX};
     EXPECT_EQ(FormatCommaList(values), "204,-204,0,1,-2147483648,2147483647");
     EXPECT_EQ(ParseCommaList(FormatCommaList(values)), values);
+}
+
+// A figure's line is read without building the list of its numbers; it must
+// read as the list would, and fail with the list's first error.
+TEST(PlacementLine, ReadsAsItsNumberListDoes)
+{
+    std::string tooMany = "0";
+    for (int i = 1; i < 1025; ++i)
+        tooMany += ",1";
+    const struct Case {
+        std::string line;
+        int pieces;
+    } cases[] = {
+        {"1,2,3,1", 1},
+        {"1,2,3,-1,9,9,9", 1},             // numbers beyond the pieces' are ignored
+        {"1,2,3,1,9,x", 1},                // but must still be numbers
+        {"2000000,0,0,1,x", 1},            // the bad number is told before the bad value
+        {"1,2,3", 7},                      // too few numbers
+        {"0,0,0,2", 1},                    // a flip that is not a mirror
+        {"0,0,0,1,0,0,1048577,1", 2},      // an angle out of range
+        {tooMany, 1},                      // more numbers than the parser holds
+        {std::string(4096, '1'), 1},       // an over-long line
+        {"", 1},
+    };
+    const auto reading = [](const auto& read) -> std::pair<std::optional<Figure>, std::string> {
+        try {
+            return {read(), {}};
+        } catch (const ConversionError& e) {
+            return {std::nullopt, e.what()};
+        }
+    };
+    for (const Case& c : cases) {
+        for (const int offset : {0, StartOffset}) {
+            const auto direct = reading([&] { return ParsePlacementLine(c.line, c.pieces, offset); });
+            const auto listed =
+                reading([&] { return PlacementsFromValues(ParseCommaList(c.line), c.pieces, offset); });
+            EXPECT_EQ(direct.first, listed.first) << c.line.substr(0, 40);
+            EXPECT_EQ(direct.second, listed.second) << c.line.substr(0, 40);
+        }
+    }
+    // A piece count beyond a figure's room is refused, not written past its end.
+    std::string fortyPieces = "1";
+    for (int i = 1; i < 4 * 40; ++i)
+        fortyPieces += ",1";
+    EXPECT_THROW(ParsePlacementLine(fortyPieces, 40, 0), ConversionError);
 }
 
 } // namespace
