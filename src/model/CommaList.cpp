@@ -15,21 +15,6 @@ namespace {
 
 int ParseInteger(std::string_view field)
 {
-    // Nearly every field of a document is a few plain digits, perhaps with a
-    // minus: those need none of the checks below, as nine digits fit an int.
-    if (!field.empty() && field.size() <= 9) {
-        const bool negative = field[0] == '-';
-        unsigned magnitude = 0;
-        size_t i = negative ? 1 : 0;
-        bool plain = i < field.size();
-        for (; plain && i < field.size(); ++i) {
-            const unsigned digit = static_cast<unsigned>(field[i] - '0');
-            plain = digit <= 9;
-            magnitude = magnitude * 10 + digit;
-        }
-        if (plain)
-            return negative ? -static_cast<int>(magnitude) : static_cast<int>(magnitude);
-    }
     if (field.size() > MaxFieldLength)
         Fail(MessageId::NumberTooLong, field);
     std::string_view s = field;
@@ -62,17 +47,27 @@ bool CommaListReader::Next(int& value)
 {
     if (done_)
         return false;
-    // Fields are a few digits long: a loop finds their end sooner than a
-    // call to find would.
-    size_t end = position_;
-    while (end < line_.size() && line_[end] != ',')
-        ++end;
     if (count_ == ParseBufferSize)
         throw ConversionError(Message{MessageId::TooManyNumbers, {}});
-    value = ParseInteger(line_.substr(position_, end - position_));
+    // Nearly every field is a few plain digits, perhaps after a minus, read
+    // here in one pass; anything else goes through ParseInteger's checks.
+    const char* const begin = line_.data() + position_;
+    const char* const end = line_.data() + line_.size();
+    const char* p = begin + (begin < end && *begin == '-');
+    const char* const digits = p;
+    unsigned magnitude = 0;
+    while (p < end && p - digits < 9 && static_cast<unsigned>(*p - '0') <= 9)
+        magnitude = magnitude * 10 + static_cast<unsigned>(*p++ - '0');
+    if (p > digits && (p == end || *p == ',')) {
+        value = digits > begin ? -static_cast<int>(magnitude) : static_cast<int>(magnitude);
+    } else {
+        while (p < end && *p != ',')
+            ++p;
+        value = ParseInteger(std::string_view(begin, static_cast<size_t>(p - begin)));
+    }
     ++count_;
-    done_ = end == line_.size();
-    position_ = end + 1;
+    done_ = p == end;
+    position_ = static_cast<size_t>(p - line_.data()) + 1;
     return true;
 }
 
