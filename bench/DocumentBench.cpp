@@ -1,6 +1,7 @@
 // Opening, saving and describing a document of 100 000 figures with Japanese
 // captions in CP932 (about 10 MB), each beside the least any of them must do:
 // reading the file's bytes into a buffer of its size with one read.
+#include "LongDocument.h"
 #include "SideBySide.h"
 
 #include "cli/DocumentCommands.h"
@@ -16,7 +17,6 @@
 #include <unistd.h>
 
 #include <memory>
-#include <random>
 #include <sstream>
 
 namespace zol::bench {
@@ -30,26 +30,9 @@ public:
     bool Confirm(const std::string&) override { return false; }
 };
 
-// The document, written once per run by the editor's own save: captions such
-// as "三角の家 17", the start arrangement shifted about.
+// The document, written once per run.
 struct LongDocument {
-    LongDocument()
-    {
-        TangramModel model;
-        std::mt19937 random(1);
-        for (int i = 0; i < Figures; ++i) {
-            Figure f = model.startFigure();
-            for (int p = 0; p < model.pieceCount(); ++p) {
-                f.x[p] += static_cast<int>(random() % 200) - 100;
-                f.y[p] += static_cast<int>(random() % 200) - 100;
-                f.angle[p] = static_cast<int>(random() % 720);
-            }
-            model.SetCurrentFigure(f);
-            model.SetFigureCaption(-1, *EncodeText(QStringLiteral("三角の家 %1").arg(i), TextEncoding::Cp932));
-            model.StoreFigure(-1);
-        }
-        SaveDocument(model, path);
-    }
+    LongDocument() { WriteLongDocument(path, Figures); }
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("long.zol"));
     QString copy = dir.filePath(QStringLiteral("copy.zol"));

@@ -3,9 +3,7 @@
 // and what memory each holds then and after saving the document. The real
 // program runs on the offscreen platform in a program folder of its own; it
 // says "ready" (and "saved") under ZOL_READY_MARK.
-#include "io/DocumentFile.h"
-#include "io/TextCodec.h"
-#include "model/TangramModel.h"
+#include "LongDocument.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,7 +15,6 @@
 
 #include <chrono>
 #include <cstring>
-#include <random>
 #include <stdexcept>
 
 namespace zol::bench {
@@ -36,24 +33,7 @@ struct ProgramFolder {
         const QString sets = QStringLiteral(ZOL_DATA "/pltes/");
         for (const QString& set : QDir(sets).entryList({QStringLiteral("*.plt")}))
             QFile::copy(sets + set, dir.filePath(QStringLiteral("pltes/") + set));
-        WriteDocument();
-    }
-
-    void WriteDocument() const
-    {
-        TangramModel model;
-        std::mt19937 random(1);
-        for (int i = 0; i < Figures; ++i) {
-            Figure f = model.startFigure();
-            for (int p = 0; p < model.pieceCount(); ++p) {
-                f.x[p] += static_cast<int>(random() % 200) - 100;
-                f.angle[p] = static_cast<int>(random() % 720);
-            }
-            model.SetCurrentFigure(f);
-            model.SetFigureCaption(-1, *EncodeText(QStringLiteral("三角の家 %1").arg(i), TextEncoding::Cp932));
-            model.StoreFigure(-1);
-        }
-        SaveDocument(model, document);
+        WriteLongDocument(document, Figures);
     }
 
     QTemporaryDir dir;
