@@ -6,6 +6,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <thread>
+
+#include <sys/stat.h>
 
 using namespace zol;
 using Lines = std::vector<std::string>;
@@ -113,4 +116,34 @@ TEST_F(AtomicWrite, AFailedWriteTellsWhyAndLeavesTheOldFileWhole)
 TEST_F(AtomicWrite, ReadingAMissingFileIsAFileError)
 {
     EXPECT_THROW(ReadLineFile(Path("nothing.zol")), FileError);
+}
+
+// Small files, large ones (held in huge pages) and a pipe, whose size the
+// system does not tell, so that its buffer grows past the large size as it
+// is read.
+TEST_F(AtomicWrite, ReadsEveryByteOfFilesSmallLargeAndOfUnknownSize)
+{
+    const auto pattern = [](size_t size) {
+        std::string bytes(size, '\0');
+        for (size_t i = 0; i < size; ++i)
+            bytes[i] = static_cast<char>('0' + (i * 7 + i / 4099) % 75);
+        return bytes;
+    };
+    for (const size_t size : {size_t{0}, size_t{1}, size_t{4095}, (size_t{4} << 20) - 1, size_t{4} << 20,
+                              (size_t{9} << 20) + 3}) {
+        SCOPED_TRACE(size);
+        const std::string bytes = pattern(size);
+        EXPECT_EQ(ReadFileBytes(Write("doc.zol", bytes)), bytes);
+    }
+    const QString fifo = Path("pipe.zol");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const std::string piped = pattern((size_t{5} << 20) + 11);
+    std::thread writer([&] {
+        QFile out(fifo);
+        if (out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            out.write(piped.data(), static_cast<qint64>(piped.size()));
+    });
+    const std::string read = ReadFileBytes(fifo);
+    writer.join();
+    EXPECT_EQ(read, piped);
 }
