@@ -4,7 +4,6 @@
 #include "ui/ZolForm.h"
 
 #include "io/AppPaths.h"
-#include "io/DocumentFile.h"
 #include "model/Random.h"
 #include "ui/ActionGuard.h"
 #include "ui/DisplayText.h"
@@ -20,7 +19,7 @@
 
 namespace zol {
 
-void TZolForm::FormCreate(const QStringList& arguments)
+void TZolForm::FormCreate()
 {
     SeedRandomFromClock();
     currentFolder = QDir::currentPath();
@@ -52,7 +51,7 @@ void TZolForm::FormCreate(const QStringList& arguments)
 
     model.LoadBuiltInSet();
     model.ClearFigureList();
-    const std::optional<QString> figureError = OpenCommandLineDocument(arguments);
+    const std::optional<QString> figureError = OpenCommandLineDocument();
 
     ShowBoardAndGuide(UndoStep::Reset);
     UpdateCommandState();
@@ -62,13 +61,14 @@ void TZolForm::FormCreate(const QStringList& arguments)
         dialogs_.Error(*figureError);
 }
 
-std::optional<QString> TZolForm::OpenCommandLineDocument(const QStringList& arguments)
+std::optional<QString> TZolForm::OpenCommandLineDocument()
 {
-    if (arguments.size() != 1)
+    if (!commandLineDocument_)
         return std::nullopt;
     // A document that cannot be read leaves the empty document as it was.
     bool loaded = false;
-    RunGuarded(dialogs_, [&] { loaded = LoadDocument(model, arguments.front(), currentFolder, prompter_); });
+    RunGuarded(dialogs_, [&] { loaded = commandLineDocument_->LoadInto(model, currentFolder, prompter_); });
+    commandLineDocument_.reset();
     if (!loaded)
         return std::nullopt;
     const int n = model.figureCount();

@@ -58,6 +58,8 @@ private:
 TZolForm::TZolForm(Dialogs& dialogs, BoardPointer& pointer, const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), prompter_(dialogs), pointer_(pointer)
 {
+    if (arguments.size() == 1)
+        commandLineDocument_.emplace(arguments.front());
     setObjectName(QStringLiteral("ZolForm"));
     setWindowTitle(AppTitle());
     setFont(PixelFont(GothicP, 12));
@@ -70,7 +72,7 @@ TZolForm::TZolForm(Dialogs& dialogs, BoardPointer& pointer, const QStringList& a
     CreateStatusBar();
     ConnectEvents();
     new ShortcutKeeper(this);
-    FormCreate(arguments);
+    FormCreate();
 }
 
 TZolForm::~TZolForm()

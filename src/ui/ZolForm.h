@@ -4,6 +4,7 @@
 // controller its board widget feeds; the handlers are spread over files by
 // subject (see CMakeLists.txt).
 
+#include "io/DocumentReadAhead.h"
 #include "ui/BoardController.h"
 #include "ui/DialogPrompter.h"
 #include "ui/Editor.h"
@@ -250,11 +251,11 @@ private:
     void CreateToolBars();
     void CreateStatusBar();
     void ConnectEvents();
-    void FormCreate(const QStringList& arguments);
+    void FormCreate();
     void CreateHistoryMenu();
     void BuildPieceSetMenu();
     // The message for a first figure that does not parse, as ShowLoadedDocument.
-    std::optional<QString> OpenCommandLineDocument(const QStringList& arguments);
+    std::optional<QString> OpenCommandLineDocument();
     void RestoreWindowBounds();
     // Gives the frame the size read from Zol.ini, until the window first shows.
     void ResizeFrame();
@@ -336,6 +337,8 @@ private:
     bool sheetSolutions_ = false;
     bool assigningCaption_ = false;
     bool startupFailed_ = false;
+    // The document named on the command line, read while the window is built.
+    std::optional<DocumentReadAhead> commandLineDocument_;
     int handlerDepth_ = 0;
     QSize pendingFrameSize_;
 };

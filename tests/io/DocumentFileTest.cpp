@@ -1,4 +1,5 @@
 #include "io/DocumentFile.h"
+#include "io/DocumentReadAhead.h"
 #include "io/FileError.h"
 #include "io/LineFile.h"
 #include "io/TextCodec.h"
@@ -209,6 +210,41 @@ TEST_F(DocumentFile, AFileThatCannotBeReadIsAFileErrorAndChangesNothing)
     EXPECT_THROW(Load("folder.zol", prompter), FileError);
     EXPECT_EQ(model.figureLines(), lines);
     EXPECT_EQ(model.documentPath(), "新しいファイル");
+}
+
+// The command line's document is read while the window is built; whatever
+// the file, loading it gives what a plain load gives, and a file gone by the
+// time of the load is reported missing.
+TEST_F(DocumentFile, AReadAheadLoadsWhatAPlainLoadDoes)
+{
+    WriteFixture("cp932.zol", "doc.zol");
+    QDir().mkpath(Path("folder.zol"));
+    WriteFixture("cp932.zol", "gone.zol");
+    const struct {
+        const char* file;
+        bool removedMeanwhile;
+    } cases[] = {{"doc.zol", false}, {"folder.zol", false}, {"nothing.zol", false}, {"gone.zol", true}};
+    model.StoreFigure(-1);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const auto outcome = [&](TangramModel& into, auto load) {
+            ScriptedPrompter prompter;
+            std::string result;
+            try {
+                result = load(into, prompter) ? "loaded" : "gave up";
+            } catch (const FileError&) {
+                result = "file error";
+            }
+            return std::tuple(result, prompter.informed, Lines(into.figureLines()), into.documentPath());
+        };
+        DocumentReadAhead ahead(Path(c.file));
+        if (c.removedMeanwhile)
+            QFile::remove(Path(c.file));
+        TangramModel plain = model, early = model;
+        const QString folder = Path("");
+        EXPECT_EQ(outcome(early, [&](TangramModel& m, Prompter& p) { return ahead.LoadInto(m, folder, p); }),
+                  outcome(plain, [&](TangramModel& m, Prompter& p) { return LoadDocument(m, Path(c.file), folder, p); }));
+    }
 }
 
 TEST_F(DocumentFile, OpeningReplacesAChangedDocumentWithAnUnmodifiedOne)
