@@ -15,8 +15,11 @@
 #include <algorithm>
 #include <charconv>
 #include <climits>
+#include <future>
+#include <iterator>
 #include <ostream>
 #include <stdexcept>
+#include <thread>
 
 namespace zol {
 
@@ -62,6 +65,40 @@ bool OpenDocument(TangramModel& model, const QString& path, std::ostream& err, i
     }
 }
 
+struct BrokenFigure {
+    int index;
+    std::string reason;
+};
+
+// The figures whose placement line does not read, in order, with the reason.
+// A long document is read on every core, a share of its figures each.
+std::vector<BrokenFigure> BrokenFigures(const TangramModel& model)
+{
+    const int n = model.figureCount();
+    const int shares = n >= 4096 ? static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u)) : 1;
+    std::vector<std::vector<BrokenFigure>> found(static_cast<size_t>(shares));
+    const auto check = [&](int share) {
+        const auto bound = [&](int s) { return static_cast<int>(static_cast<long long>(n) * s / shares); };
+        for (int k = bound(share); k < bound(share + 1); ++k) {
+            try {
+                model.ParseFigure(k);
+            } catch (const ConversionError& e) {
+                found[static_cast<size_t>(share)].push_back({k, e.what()});
+            }
+        }
+    };
+    std::vector<std::future<void>> helpers;
+    for (int share = 1; share < shares; ++share)
+        helpers.push_back(std::async(std::launch::async, check, share));
+    check(0);
+    for (std::future<void>& helper : helpers)
+        helper.get();
+    std::vector<BrokenFigure> broken;
+    for (std::vector<BrokenFigure>& share : found)
+        std::move(share.begin(), share.end(), std::back_inserter(broken));
+    return broken;
+}
+
 int Usage(std::ostream& err)
 {
     err << "usage:\n" << DocumentCommandsUsage();
@@ -93,16 +130,10 @@ int InfoCommand(const std::vector<std::string>& args, std::ostream& out, std::os
         << "figures: " << model.figureCount() << '\n'
         << "encoding: " << (encoding == TextEncoding::Utf8 ? "UTF-8" : "CP932") << '\n';
     // A script learns from the status that the document is broken.
-    int status = 0;
-    for (int k = 0; k < model.figureCount(); ++k) {
-        try {
-            model.ParseFigure(k);
-        } catch (const ConversionError& e) {
-            out << "line " << header + 2 * k + 2 << ": " << e.what() << '\n';
-            status = 1;
-        }
-    }
-    return status;
+    const std::vector<BrokenFigure> broken = BrokenFigures(model);
+    for (const BrokenFigure& figure : broken)
+        out << "line " << header + 2 * figure.index + 2 << ": " << figure.reason << '\n';
+    return broken.empty() ? 0 : 1;
 }
 
 int SaveAsCommand(const std::vector<std::string>& args, std::ostream&, std::ostream& err)

@@ -71,6 +71,34 @@ bool CommaListReader::Next(int& value)
     return true;
 }
 
+bool ReadPlainCommaList(std::string_view line, std::span<int> values, size_t& count)
+{
+    if (line.size() > MaxLineLength)
+        return false;
+    const char* p = line.data();
+    const char* const end = p + line.size();
+    size_t n = 0;
+    for (;;) {
+        const bool negative = p < end && *p == '-';
+        p += negative;
+        const char* const digits = p;
+        unsigned magnitude = 0;
+        while (p < end && static_cast<unsigned>(*p - '0') <= 9)
+            magnitude = magnitude * 10 + static_cast<unsigned>(*p++ - '0');
+        if (p == digits || p - digits > 9 || n == ParseBufferSize)
+            return false;
+        if (n < values.size())
+            values[n] = negative ? -static_cast<int>(magnitude) : static_cast<int>(magnitude);
+        ++n;
+        if (p == end)
+            break;
+        if (*p++ != ',')
+            return false;
+    }
+    count = n;
+    return true;
+}
+
 std::vector<int> ParseCommaList(std::string_view line)
 {
     CommaListReader reader(line);

@@ -3,6 +3,7 @@
 
 #include "model/Message.h"
 
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -48,6 +49,13 @@ private:
     size_t count_ = 0;
     bool done_ = false;
 };
+
+// The form of nearly every list, read in one tight pass: fields of one to
+// nine digits, each perhaps after a minus, between single commas, at most
+// ParseBufferSize of them. The first values.size() numbers go into values and
+// count tells how many there are. Returns false, with nothing promised about
+// values, for any other line: CommaListReader then reads it with its errors.
+bool ReadPlainCommaList(std::string_view line, std::span<int> values, size_t& count);
 
 // Splits "a,b,c" into integers. An empty field (",,", a trailing comma, an empty
 // line), an over-long line or field, or more than ParseBufferSize fields throws.

@@ -9,10 +9,15 @@ namespace zol {
 
 namespace {
 
-void CheckBound(int value, MessageId outOfRange)
+[[noreturn]] [[gnu::cold]] void FailBound(int value, MessageId outOfRange)
 {
-    if (value < -CoordinateLimit || value > CoordinateLimit)
-        throw ConversionError(Message{outOfRange, {std::to_string(value)}});
+    throw ConversionError(Message{outOfRange, {std::to_string(value)}});
+}
+
+inline void CheckBound(int value, MessageId outOfRange)
+{
+    if (value < -CoordinateLimit || value > CoordinateLimit) [[unlikely]]
+        FailBound(value, outOfRange);
 }
 
 PieceShape ParsePieceLine(const std::string& line)
@@ -74,17 +79,21 @@ Figure PlacementsFromValues(std::span<const int> values, int pieceCount, int off
 Figure ParsePlacementLine(std::string_view line, int pieceCount, int offset)
 {
     // Every field is read before any is checked, as for a parsed list; the
-    // numbers beyond the pieces' are read only for their errors.
-    std::array<int, 4 * MaxPieces> values{};
+    // numbers beyond the pieces' are read only for their errors. Only the
+    // numbers read are used, so the room for them is left as it comes.
+    std::array<int, 4 * MaxPieces> values;
     // A piece count beyond the figure's room fails as too few numbers.
     const size_t needed = 4 * static_cast<size_t>(std::clamp(pieceCount, 0, MaxPieces));
-    CommaListReader reader(line);
-    for (int value = 0; reader.Next(value);) {
-        if (reader.count() <= needed)
-            values[reader.count() - 1] = value;
+    size_t count = 0;
+    if (!ReadPlainCommaList(line, std::span<int>(values.data(), needed), count)) {
+        CommaListReader reader(line);
+        for (int value = 0; reader.Next(value);) {
+            if (reader.count() <= needed)
+                values[reader.count() - 1] = value;
+        }
+        count = reader.count();
     }
-    return PlacementsFromValues(std::span<const int>(values.data(), std::min(reader.count(), needed)), pieceCount,
-                                offset);
+    return PlacementsFromValues(std::span<const int>(values.data(), std::min(count, needed)), pieceCount, offset);
 }
 
 void TangramModel::LoadBuiltInSet()

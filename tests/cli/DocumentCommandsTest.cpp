@@ -49,6 +49,29 @@ TEST_F(DocumentCommands, InfoNamesTheSetCountAndEncodingAndEveryBadPlacementLine
     EXPECT_EQ(out.str(), "set: tan\nfigures: 2\nencoding: UTF-8\n");
 }
 
+// A long document is read in shares on several threads; the report still
+// lists every bad line once, in the file's order, each with its own reason.
+TEST_F(DocumentCommands, InfoReportsTheBadLinesOfALongDocumentInOrder)
+{
+    const std::string good = "204,204,0,1,296,190,0,1,256,216,0,1,230,256,0,1,196,276,0,1,308,256,0,1,256,308,0,1";
+    const int figures = 20011;
+    std::string text = "2.13\r\ntan\r\n";
+    std::string expected = "set: tan\nfigures: " + std::to_string(figures) + "\nencoding: CP932\n";
+    for (int k = 0; k < figures; ++k) {
+        text += "c\r\n";
+        if (k % 997 == 0 || k == 10005 || k == figures - 1) {
+            text += "204,x" + std::to_string(k) + ",0,1\r\n";
+            expected += "line " + std::to_string(2 * k + 4) + ": 'x" + std::to_string(k) +
+                        "' is not a valid integer value\n";
+        } else {
+            text += good + "\r\n";
+        }
+    }
+    Write("long.zol", text);
+    EXPECT_EQ(Run(InfoCommand, {"long.zol"}), 1);
+    EXPECT_EQ(out.str(), expected);
+}
+
 TEST_F(DocumentCommands, InfoFailsOnAMissingDocument)
 {
     EXPECT_EQ(Run(InfoCommand, {"missing.zol"}), 2);

@@ -104,6 +104,18 @@ TEST(PlacementLine, ReadsAsItsNumberListDoes)
         {tooMany, 1},                      // more numbers than the parser holds
         {std::string(4096, '1'), 1},       // an over-long line
         {"", 1},
+        // Forms the one-pass reader leaves to the full one: the same figure
+        // or the same error must come out.
+        {" 5,\t2,+3,1", 1},                // blanks and a plus sign
+        {"-0,0005,0,-1", 1},
+        {"000000000012,0,0,1", 1},         // more than nine digits, a small value
+        {"1234567890,0,0,1", 1},           // more than nine digits, out of range
+        {"999999999,0,0,1", 1},            // nine digits, out of range
+        {"1,2,3,1,", 1},                   // a trailing comma
+        {",1,2,3,1", 1},
+        {"1 ,2,3,1", 1},
+        {"1,-,3,1", 1},
+        {"1,--2,3,1", 1},
     };
     const auto reading = [](const auto& read) -> std::pair<std::optional<Figure>, std::string> {
         try {
