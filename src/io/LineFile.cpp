@@ -8,9 +8,8 @@
 #include <QSaveFile>
 
 #include <algorithm>
-#include <cstdlib>
+#include <cstdint>
 #include <cstring>
-#include <new>
 
 #include <sys/mman.h>
 
@@ -43,23 +42,22 @@ bool WriteAll(QFileDevice& file, std::string_view bytes)
     return true;
 }
 
-// A buffer for a file's bytes. A large one is laid out in huge pages where
-// the system offers them: the read that fills it then takes a few page faults
-// in place of one for every 4 KB, which is most of the time of a first read.
+// A buffer for a file's bytes. The 2 MB stretches inside a large one are
+// offered for huge pages: a first read that fills fresh memory then takes a
+// few page faults in place of one for every 4 KB, which was most of its time.
+// Memory the process had already faulted in is reused as it is.
 std::shared_ptr<char[]> NewFileBuffer(size_t capacity)
 {
+    std::shared_ptr<char[]> buffer(new char[capacity]);
 #if defined(MADV_HUGEPAGE)
-    constexpr size_t HugePage = size_t{2} << 20;
-    if (capacity >= 2 * HugePage) {
-        const size_t rounded = (capacity + HugePage - 1) / HugePage * HugePage;
-        if (void* memory = std::aligned_alloc(HugePage, rounded)) {
-            ::madvise(memory, rounded, MADV_HUGEPAGE);
-            return std::shared_ptr<char[]>(static_cast<char*>(memory), std::free);
-        }
-        throw std::bad_alloc();
-    }
+    constexpr uintptr_t HugePage = uintptr_t{2} << 20;
+    const auto begin = reinterpret_cast<uintptr_t>(buffer.get());
+    const uintptr_t first = (begin + HugePage - 1) & ~(HugePage - 1);
+    const uintptr_t last = (begin + capacity) & ~(HugePage - 1);
+    if (last > first)
+        ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
 #endif
-    return std::shared_ptr<char[]>(new char[capacity]);
+    return buffer;
 }
 
 } // namespace
