@@ -92,8 +92,8 @@ TEST(TextCodec, DetectsEncodingOfFiles)
 
 // The scan in place must agree with a full conversion on every input: the
 // usual traps (overlong forms, surrogates, past U+10FFFF, a character cut
-// off, a stray continuation byte) at every distance from the eight-byte
-// steps of the ASCII run before them, and random bytes besides.
+// off, a stray continuation byte) at every distance from the sixteen- and
+// eight-byte steps of the ASCII runs around them, and random bytes besides.
 TEST(TextCodec, ValidityScanAgreesWithAConversion)
 {
     const std::string traps[] = {
@@ -102,16 +102,20 @@ TEST(TextCodec, ValidityScanAgreesWithAConversion)
     };
     IconvConverter oracle("UTF-16LE", "UTF-8");
     for (const std::string& trap : traps) {
-        for (size_t run = 0; run < 10; ++run) {
-            const std::string bytes = std::string(run, 'a') + trap + "tail";
-            EXPECT_EQ(IsValidUtf8(bytes), oracle.Convert(bytes).has_value()) << testing::PrintToString(bytes);
+        for (size_t run = 0; run < 34; ++run) {
+            for (size_t tail : {0, 1, 7, 8, 15, 16, 17}) {
+                const std::string bytes = std::string(run, 'a') + trap + std::string(tail, 't');
+                EXPECT_EQ(IsValidUtf8(bytes), oracle.Convert(bytes).has_value()) << testing::PrintToString(bytes);
+            }
         }
     }
     std::mt19937 random(7);
     for (int k = 0; k < 20000; ++k) {
-        std::string bytes(random() % 12, '\0');
+        // Long ASCII stretches now and then, for the sixteen-byte steps.
+        const unsigned ascii = random() % 4 == 0 ? 95 : 33;
+        std::string bytes(random() % 40, '\0');
         for (char& c : bytes)
-            c = static_cast<char>(random() % 3 ? 0x80 + random() % 0x80 : 0x20 + random() % 0x60);
+            c = static_cast<char>(random() % 100 >= ascii ? 0x80 + random() % 0x80 : 0x20 + random() % 0x60);
         ASSERT_EQ(IsValidUtf8(bytes), oracle.Convert(bytes).has_value()) << testing::PrintToString(bytes);
     }
 }
