@@ -135,11 +135,13 @@ void BM_ZoltoolInfoVsRead(benchmark::State& state)
     Note(state, doc.path);
 }
 
-// Deciding the encoding of the whole file, the first thing a load does.
+// Deciding the encoding of the whole file, the first thing a load does. The
+// CP932 document is told at its first caption; the same text in UTF-8 is
+// scanned to its end, which is the case measured.
 void BM_DetectEncodingVsRead(benchmark::State& state)
 {
     const LongDocument& doc = Document();
-    const std::string bytes = ReadFileBytes(doc.path);
+    const std::string bytes = DecodeText(ReadFileBytes(doc.path), TextEncoding::Cp932).toStdString();
     MeasureSideBySide(
         state, "x_read", [] {}, [&] { benchmark::DoNotOptimize(DetectEncoding(bytes)); },
         [&] { ReadWithOneRead(doc.path); });
@@ -152,6 +154,8 @@ BENCHMARK(BM_SaveDocumentVsRead)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_SaveDocumentVsWrite)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_ZoltoolSaveAsVsRead)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_ZoltoolInfoVsRead)->Unit(benchmark::kMillisecond)->MinTime(1.0);
-BENCHMARK(BM_DetectEncodingVsRead)->Unit(benchmark::kMillisecond);
+// A fixed count: the baseline's reads run outside the timed part, and a
+// count chosen from the quick body alone would take minutes of them.
+BENCHMARK(BM_DetectEncodingVsRead)->Unit(benchmark::kMillisecond)->Iterations(200);
 
 } // namespace zol::bench
