@@ -60,11 +60,12 @@ size_t ReadWithOneRead(const QString& path)
 
 // What the save must do at the least: the bytes written to a file with one
 // write and made durable, as the atomic save does before its rename.
-void WriteWithOneWrite(const QString& path, const std::string& bytes)
+void WriteWithOneWrite(const QString& path, const std::string& bytes, bool durable = true)
 {
     const int fd = ::open(path.toLocal8Bit().constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     benchmark::DoNotOptimize(::write(fd, bytes.data(), bytes.size()));
-    ::fsync(fd);
+    if (durable)
+        ::fsync(fd);
     ::close(fd);
 }
 
@@ -112,6 +113,27 @@ void BM_SaveDocumentVsWrite(benchmark::State& state)
         [&] { WriteWithOneWrite(plain, bytes); });
 }
 
+// The floor under any save: one write of the same bytes made durable, and
+// the same write left in the page cache, each beside the read.
+void BM_DurableWriteVsRead(benchmark::State& state)
+{
+    const LongDocument& doc = Document();
+    const std::string bytes = ReadFileBytes(doc.path);
+    const QString plain = doc.dir.filePath(QStringLiteral("plain.zol"));
+    MeasureSideBySide(
+        state, "x_read", [] {}, [&] { WriteWithOneWrite(plain, bytes); }, [&] { ReadWithOneRead(doc.path); });
+}
+
+void BM_CachedWriteVsRead(benchmark::State& state)
+{
+    const LongDocument& doc = Document();
+    const std::string bytes = ReadFileBytes(doc.path);
+    const QString plain = doc.dir.filePath(QStringLiteral("plain.zol"));
+    MeasureSideBySide(
+        state, "x_read", [] {}, [&] { WriteWithOneWrite(plain, bytes, false); },
+        [&] { ReadWithOneRead(doc.path); });
+}
+
 // `zoltool save-as`: the load and the save together.
 void BM_ZoltoolSaveAsVsRead(benchmark::State& state)
 {
@@ -152,6 +174,8 @@ void BM_DetectEncodingVsRead(benchmark::State& state)
 BENCHMARK(BM_LoadDocumentVsRead)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_SaveDocumentVsRead)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_SaveDocumentVsWrite)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_DurableWriteVsRead)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_CachedWriteVsRead)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_ZoltoolSaveAsVsRead)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_ZoltoolInfoVsRead)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 // A fixed count: the baseline's reads run outside the timed part, and a
