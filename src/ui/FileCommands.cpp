@@ -104,7 +104,7 @@ std::optional<QString> TZolForm::ShowLoadedDocument()
     return figureError;
 }
 
-void TZolForm::FinishOpen(const std::vector<std::string>& setBefore, const std::optional<QString>& figureError)
+void TZolForm::FinishLoad(const std::vector<std::string>& setBefore, const std::optional<QString>& figureError)
 {
     // The history holds figures of one set: after a load that installed
     // another one, even a load that then failed, there is nothing to go back to.
@@ -112,11 +112,16 @@ void TZolForm::FinishOpen(const std::vector<std::string>& setBefore, const std::
         editor_.ResetUndo();
     else
         editor_.PushUndo();
-    AddToHistory();
     UpdateStatusBar();
     UpdateCommandState();
     if (figureError)
         dialogs_.Error(*figureError);
+}
+
+void TZolForm::FinishOpen(const std::vector<std::string>& setBefore, const std::optional<QString>& figureError)
+{
+    AddToHistory();
+    FinishLoad(setBefore, figureError);
 }
 
 void TZolForm::FileChosen(const QString& path)

@@ -38,16 +38,8 @@ void TZolForm::FileImportGtansExecute()
         return;
     }
     ClearRows();
-    const std::optional<QString> figureError = ShowLoadedDocument();
-    // Undo entries of another set would put its placements on these pieces.
-    if (model.setLines() != setBefore)
-        editor_.ResetUndo();
-    else
-        editor_.PushUndo();
-    UpdateStatusBar();
-    UpdateCommandState();
-    if (figureError)
-        dialogs_.Error(*figureError);
+    // The collection is no document file: it stays out of the history menu.
+    FinishLoad(setBefore, ShowLoadedDocument());
     dialogs_.Information(QStringLiteral("%1 個の図形を読み込みました。\n頂点の位置のずれは最大 %2 ピクセルです。")
                              .arg(result.figures)
                              .arg(result.worstError, 0, 'f', 2));

@@ -273,9 +273,11 @@ private:
     // message for a first figure that does not parse, to be shown once the
     // window is up to date.
     std::optional<QString> ShowLoadedDocument();
-    // History entry, undo history, status bar and commands after an open,
-    // then the message about a figure that does not parse; `setBefore` is
-    // the set installed before the open began.
+    // Undo history, status bar and commands after a document came in, then
+    // the message about a figure that does not parse; `setBefore` is the set
+    // installed before the load began. FinishOpen also puts the file in the
+    // history menu.
+    void FinishLoad(const std::vector<std::string>& setBefore, const std::optional<QString>& figureError);
     void FinishOpen(const std::vector<std::string>& setBefore, const std::optional<QString>& figureError);
     // Puts list figure i on the board; the message when its placement line
     // does not parse (the board keeps its figure then).
