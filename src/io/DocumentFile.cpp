@@ -57,9 +57,9 @@ void WriteDocumentFile(TangramModel& model, const QString& path)
 {
     const TextEncoding encoding = model.documentEncoding();
     const bool bom = encoding == TextEncoding::Utf8;
-    const std::string bytes = JoinLines(FormatVersion, model.figureLines(), encoding, bom);
-    if (encoding == TextEncoding::Utf8 || DetectEncoding(bytes) == TextEncoding::Cp932) {
-        WriteFileAtomically(path, bytes);
+    const FileBytes bytes = JoinLines(FormatVersion, model.figureLines(), encoding, bom);
+    if (encoding == TextEncoding::Utf8 || DetectEncoding(bytes.view()) == TextEncoding::Cp932) {
+        WriteFileAtomically(path, bytes.view());
         model.setDocumentBom(bom);
         return;
     }

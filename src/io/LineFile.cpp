@@ -42,10 +42,11 @@ bool WriteAll(QFileDevice& file, std::string_view bytes)
     return true;
 }
 
-// A buffer for a file's bytes. The 2 MB stretches inside a large one are
-// offered for huge pages: a first read that fills fresh memory then takes a
-// few page faults in place of one for every 4 KB, which was most of its time.
-// Memory the process had already faulted in is reused as it is.
+// A buffer for a file's bytes, read or to be written. The 2 MB stretches
+// inside a large one are offered for huge pages: filling fresh memory then
+// takes a few page faults in place of one for every 4 KB, which was most of
+// the time of a first read. Memory the process had already faulted in is
+// reused as it is.
 std::shared_ptr<char[]> NewFileBuffer(size_t capacity)
 {
     std::shared_ptr<char[]> buffer(new char[capacity]);
@@ -134,27 +135,37 @@ TextLayout LayOut(std::string_view bytes)
     return layout;
 }
 
-// Every line followed by CR LF, after the mark and the head line when given,
-// into a string reserved at its final size.
+// The size of every line followed by CR LF, after the mark and the head line
+// when given.
 template <typename Lines>
-std::string Join(bool mark, const std::string_view* head, const Lines& lines)
+size_t JoinedSize(bool mark, const std::string_view* head, const Lines& lines)
 {
     size_t size = (mark ? Utf8Bom.size() : 0) + (head ? head->size() + 2 : 0);
     for (const auto& line : lines)
         size += line.size() + 2;
-    std::string bytes;
-    bytes.reserve(size);
-    if (mark)
-        bytes += Utf8Bom;
-    const auto append = [&bytes](std::string_view line) {
-        bytes += line;
-        bytes += "\r\n";
+    return size;
+}
+
+// Those bytes, written to out, which holds JoinedSize of them: one copy per
+// line and no checks of room on the way.
+template <typename Lines>
+void JoinInto(char* out, bool mark, const std::string_view* head, const Lines& lines)
+{
+    const auto put = [&out](std::string_view bytes) {
+        std::memcpy(out, bytes.data(), bytes.size());
+        out += bytes.size();
     };
+    const auto append = [&](std::string_view line) {
+        put(line);
+        *out++ = '\r';
+        *out++ = '\n';
+    };
+    if (mark)
+        put(Utf8Bom);
     if (head)
         append(*head);
     for (const auto& line : lines)
         append(line);
-    return bytes;
 }
 
 } // namespace
@@ -177,12 +188,19 @@ FileText SplitText(FileBytes bytes)
 
 std::string JoinLines(const TextLines& text)
 {
-    return Join(text.bom && text.encoding == TextEncoding::Utf8, nullptr, text.lines);
+    const bool mark = text.bom && text.encoding == TextEncoding::Utf8;
+    std::string bytes(JoinedSize(mark, nullptr, text.lines), '\0');
+    JoinInto(bytes.data(), mark, nullptr, text.lines);
+    return bytes;
 }
 
-std::string JoinLines(std::string_view head, const FileLines& lines, TextEncoding encoding, bool bom)
+FileBytes JoinLines(std::string_view head, const FileLines& lines, TextEncoding encoding, bool bom)
 {
-    return Join(bom && encoding == TextEncoding::Utf8, &head, lines);
+    const bool mark = bom && encoding == TextEncoding::Utf8;
+    const size_t size = JoinedSize(mark, &head, lines);
+    std::shared_ptr<char[]> bytes = NewFileBuffer(size);
+    JoinInto(bytes.get(), mark, &head, lines);
+    return FileBytes{std::move(bytes), size};
 }
 
 TextLines WritableForm(TextLines text)

@@ -45,7 +45,7 @@ FileText SplitText(FileBytes bytes);
 std::string JoinLines(const TextLines& text);
 // The same for a document: the head line (the version line) first, then the
 // lines, into a buffer of the exact size. `bom` only counts for UTF-8.
-std::string JoinLines(std::string_view head, const FileLines& lines, TextEncoding encoding, bool bom);
+FileBytes JoinLines(std::string_view head, const FileLines& lines, TextEncoding encoding, bool bom);
 
 // The text as it must be written to read back the same: UTF-8 always with
 // its mark; CP932 whose bytes would be taken for UTF-8 on reading (see
