@@ -76,26 +76,26 @@ std::vector<BrokenFigure> BrokenFigures(const TangramModel& model)
 {
     const int n = model.figureCount();
     const int shares = n >= 4096 ? static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u)) : 1;
-    std::vector<std::vector<BrokenFigure>> found(static_cast<size_t>(shares));
-    const auto check = [&](int share) {
+    const auto check = [&model, n, shares](int share) {
         const auto bound = [&](int s) { return static_cast<int>(static_cast<long long>(n) * s / shares); };
+        std::vector<BrokenFigure> broken;
         for (int k = bound(share); k < bound(share + 1); ++k) {
             try {
                 model.ParseFigure(k);
             } catch (const ConversionError& e) {
-                found[static_cast<size_t>(share)].push_back({k, e.what()});
+                broken.push_back({k, e.what()});
             }
         }
+        return broken;
     };
-    std::vector<std::future<void>> helpers;
+    std::vector<std::future<std::vector<BrokenFigure>>> helpers;
     for (int share = 1; share < shares; ++share)
         helpers.push_back(std::async(std::launch::async, check, share));
-    check(0);
-    for (std::future<void>& helper : helpers)
-        helper.get();
-    std::vector<BrokenFigure> broken;
-    for (std::vector<BrokenFigure>& share : found)
-        std::move(share.begin(), share.end(), std::back_inserter(broken));
+    std::vector<BrokenFigure> broken = check(0);
+    for (auto& helper : helpers) {
+        std::vector<BrokenFigure> found = helper.get();
+        std::move(found.begin(), found.end(), std::back_inserter(broken));
+    }
     return broken;
 }
 

@@ -1,5 +1,6 @@
 #include "model/CommaList.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace zol {
@@ -9,6 +10,24 @@ namespace {
 [[noreturn]] void Fail(MessageId id, std::string_view text)
 {
     throw ConversionError(Message{id, {std::string(text.substr(0, 40))}});
+}
+
+// Nearly every field is plain: one to nine digits, perhaps after a minus,
+// read here in one pass. Returns where it ends with its value, or null for a
+// field that needs ParseInteger's checks. Whether a comma or the line's end
+// follows is the caller's to see.
+inline const char* ReadPlainField(const char* p, const char* end, int& value)
+{
+    const bool negative = p < end && *p == '-';
+    const char* const digits = p + negative;
+    const char* q = digits;
+    unsigned magnitude = 0;
+    while (q < end && q - digits < 9 && static_cast<unsigned>(*q - '0') <= 9)
+        magnitude = magnitude * 10 + static_cast<unsigned>(*q++ - '0');
+    if (q == digits)
+        return nullptr;
+    value = negative ? -static_cast<int>(magnitude) : static_cast<int>(magnitude);
+    return q;
 }
 
 } // namespace
@@ -49,20 +68,11 @@ bool CommaListReader::Next(int& value)
         return false;
     if (count_ == ParseBufferSize)
         throw ConversionError(Message{MessageId::TooManyNumbers, {}});
-    // Nearly every field is a few plain digits, perhaps after a minus, read
-    // here in one pass; anything else goes through ParseInteger's checks.
     const char* const begin = line_.data() + position_;
     const char* const end = line_.data() + line_.size();
-    const char* p = begin + (begin < end && *begin == '-');
-    const char* const digits = p;
-    unsigned magnitude = 0;
-    while (p < end && p - digits < 9 && static_cast<unsigned>(*p - '0') <= 9)
-        magnitude = magnitude * 10 + static_cast<unsigned>(*p++ - '0');
-    if (p > digits && (p == end || *p == ',')) {
-        value = digits > begin ? -static_cast<int>(magnitude) : static_cast<int>(magnitude);
-    } else {
-        while (p < end && *p != ',')
-            ++p;
+    const char* p = ReadPlainField(begin, end, value);
+    if (!p || (p != end && *p != ',')) {
+        p = std::find(begin, end, ',');
         value = ParseInteger(std::string_view(begin, static_cast<size_t>(p - begin)));
     }
     ++count_;
@@ -79,16 +89,12 @@ bool ReadPlainCommaList(std::string_view line, std::span<int> values, size_t& co
     const char* const end = p + line.size();
     size_t n = 0;
     for (;;) {
-        const bool negative = p < end && *p == '-';
-        p += negative;
-        const char* const digits = p;
-        unsigned magnitude = 0;
-        while (p < end && static_cast<unsigned>(*p - '0') <= 9)
-            magnitude = magnitude * 10 + static_cast<unsigned>(*p++ - '0');
-        if (p == digits || p - digits > 9 || n == ParseBufferSize)
+        int value = 0;
+        p = ReadPlainField(p, end, value);
+        if (!p || n == ParseBufferSize)
             return false;
         if (n < values.size())
-            values[n] = negative ? -static_cast<int>(magnitude) : static_cast<int>(magnitude);
+            values[n] = value;
         ++n;
         if (p == end)
             break;
