@@ -16,6 +16,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <map>
 #include <memory>
 #include <sstream>
 
@@ -30,18 +31,28 @@ public:
     bool Confirm(const std::string&) override { return false; }
 };
 
-// The document, written once per run.
+// A document of some length, written once per run.
 struct LongDocument {
-    LongDocument() { WriteLongDocument(path, Figures); }
+    explicit LongDocument(int figures) { WriteLongDocument(path, figures); }
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("long.zol"));
     QString copy = dir.filePath(QStringLiteral("copy.zol"));
 };
 
-const LongDocument& Document()
+const LongDocument& Document(int figures = Figures)
 {
-    static const LongDocument document;
-    return document;
+    static std::map<int, std::unique_ptr<LongDocument>> documents;
+    std::unique_ptr<LongDocument>& document = documents[figures];
+    if (!document)
+        document = std::make_unique<LongDocument>(figures);
+    return *document;
+}
+
+// Run at a tenth of the length and at the full length: the time per figure,
+// shown as items per second, stays the same while growth is linear.
+void PerFigure(benchmark::State& state)
+{
+    state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
 // The baseline: the file's bytes into a fresh buffer of its size, one read.
@@ -77,13 +88,14 @@ void Note(benchmark::State& state, const QString& path)
 // LoadDocument, as the editor opens a document and zoltool reads one.
 void BM_LoadDocumentVsRead(benchmark::State& state)
 {
-    const LongDocument& doc = Document();
+    const LongDocument& doc = Document(static_cast<int>(state.range(0)));
     TangramModel model;
     SilentPrompter prompter;
     MeasureSideBySide(
         state, "x_read", [] {}, [&] { LoadDocument(model, doc.path, doc.dir.path(), prompter); },
         [&] { ReadWithOneRead(doc.path); });
     Note(state, doc.path);
+    PerFigure(state);
 }
 
 // SaveDocument of the loaded document: the file the editor's Save writes.
@@ -148,13 +160,14 @@ void BM_ZoltoolSaveAsVsRead(benchmark::State& state)
 // `zoltool info`: the load, then every placement line parsed.
 void BM_ZoltoolInfoVsRead(benchmark::State& state)
 {
-    const LongDocument& doc = Document();
+    const LongDocument& doc = Document(static_cast<int>(state.range(0)));
     const std::vector<std::string> args{doc.path.toStdString()};
     std::ostringstream out, err;
     MeasureSideBySide(
         state, "x_read", [&] { out.str({}); }, [&] { InfoCommand(args, out, err); },
         [&] { ReadWithOneRead(doc.path); });
     Note(state, doc.path);
+    PerFigure(state);
 }
 
 // Deciding the encoding of the whole file, the first thing a load does. The
@@ -171,13 +184,13 @@ void BM_DetectEncodingVsRead(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(BM_LoadDocumentVsRead)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_LoadDocumentVsRead)->Arg(Figures / 10)->Arg(Figures)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_SaveDocumentVsRead)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_SaveDocumentVsWrite)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_DurableWriteVsRead)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_CachedWriteVsRead)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_ZoltoolSaveAsVsRead)->Unit(benchmark::kMillisecond)->MinTime(1.0);
-BENCHMARK(BM_ZoltoolInfoVsRead)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_ZoltoolInfoVsRead)->Arg(Figures / 10)->Arg(Figures)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 // A fixed count: the baseline's reads run outside the timed part, and a
 // count chosen from the quick body alone would take minutes of them.
 BENCHMARK(BM_DetectEncodingVsRead)->Unit(benchmark::kMillisecond)->Iterations(200);
