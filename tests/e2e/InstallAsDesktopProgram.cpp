@@ -42,7 +42,9 @@ int main(int argc, char** argv)
                     "share/zol/help/index.html", "share/zol/pictures/version.bmp", "share/applications/zol.desktop",
                     "share/mime/packages/zol.xml", "share/icons/hicolor/scalable/apps/zol.svg",
                     "share/icons/hicolor/16x16/apps/zol.png", "share/icons/hicolor/48x48/apps/zol.png",
-                    "share/icons/hicolor/256x256/apps/zol.png", "share/man/man1/zoltool.1"});
+                    "share/icons/hicolor/256x256/apps/zol.png", "share/man/man1/zoltool.1",
+                    "share/man/man1/zol.1", "share/zol/help/en/index.html",
+                    "share/metainfo/example.zoleditor.zol.metainfo.xml"});
 
     // The launcher and the file types, as the desktop sees them.
     Run(QStringLiteral("desktop-file-validate"), {Installed(QStringLiteral("share/applications/zol.desktop"))});
