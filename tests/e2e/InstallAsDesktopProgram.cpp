@@ -43,7 +43,7 @@ int main(int argc, char** argv)
                     "share/mime/packages/zol.xml", "share/icons/hicolor/scalable/apps/zol.svg",
                     "share/icons/hicolor/16x16/apps/zol.png", "share/icons/hicolor/48x48/apps/zol.png",
                     "share/icons/hicolor/256x256/apps/zol.png", "share/man/man1/zoltool.1",
-                    "share/man/man1/zol.1", "share/zol/help/en/index.html",
+                    "share/man/man1/zol.1", "share/zol/help/en/index.html", "share/doc/zol/copyright",
                     "share/metainfo/example.zoleditor.zol.metainfo.xml"});
 
     // The launcher and the file types, as the desktop sees them.
