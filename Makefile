@@ -23,7 +23,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = document_reader piece_set_reader settings_reader placement_line text_codec colour_table jpeg_picture gtans_reader
 FUZZ_DIR = tests/fuzz
 
-.PHONY: run test build configure bootstrap bench clean install sanitize sanitize-build fuzz fuzz-replay
+.PHONY: run test build configure bootstrap bench clean install deb sanitize sanitize-build fuzz fuzz-replay
 
 bootstrap:
 	@scripts/bootstrap
@@ -49,6 +49,11 @@ bench: build
 PREFIX ?= /usr/local
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package of the build, in $(BUILD)/packages, checked by lintian.
+deb: build
+	cd $(BUILD) && cpack -G DEB -B packages
+	lintian $(BUILD)/packages/zol_*.deb
 
 sanitize-build: bootstrap
 	@test -f $(SANITIZE_BUILD)/build.ninja || cmake -S . -B $(SANITIZE_BUILD) -G Ninja $(SANITIZE_FLAGS)

@@ -16,6 +16,7 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <cstring>
 #include <exception>
 
 namespace {
@@ -42,6 +43,12 @@ void PrintReadyMarks(zol::TZolForm& form)
 
 int main(int argc, char** argv)
 {
+    // Answered before anything else: no window, no display and no lock, so
+    // it works beside a running copy and on a machine without a desktop.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::puts("zol " ZOL_VERSION);
+        return 0;
+    }
     // Checked before the application connects to the display: a second copy
     // ends at once and shows nothing.
     const zol::SingleInstance instance;

@@ -78,6 +78,34 @@ struct ProgramFolder {
     QString zol;
 };
 
+// A desktop of the test's own for an installed editor: home, config, data and
+// runtime folders in a temporary folder, beside the installation prefix named
+// by `prefix` (relative to that folder), whose share/ is searched before the
+// system's; and no desktop session of the user's.
+struct PrivateDesktop {
+    explicit PrivateDesktop(const QString& prefixName) : prefix(QDir(folder.path()).filePath(prefixName))
+    {
+        const QDir root(folder.path());
+        const QString share = QDir(prefix).filePath(QStringLiteral("share"));
+        qputenv("HOME", root.filePath(QStringLiteral("home")).toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", root.filePath(QStringLiteral("config")).toLocal8Bit());
+        qputenv("XDG_DATA_HOME", root.filePath(QStringLiteral("data")).toLocal8Bit());
+        qputenv("XDG_DATA_DIRS", (share + QStringLiteral(":/usr/share")).toLocal8Bit());
+        qputenv("XDG_RUNTIME_DIR", root.filePath(QStringLiteral("runtime")).toLocal8Bit());
+        for (const char* desktop : {"XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID"})
+            qunsetenv(desktop);
+        for (const char* name : {"home", "config", "data", "runtime"})
+            root.mkpath(QString::fromLatin1(name));
+        QFile::setPermissions(root.filePath(QStringLiteral("runtime")),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+    QString Path(const QString& relative) const { return QDir(folder.path()).filePath(relative); }
+    QString Installed(const QString& relative) const { return QDir(prefix).filePath(relative); }
+
+    QTemporaryDir folder;
+    const QString prefix;
+};
+
 // How every headless Chromium of these tests starts: no sandbox (the tests
 // may run as root), no GPU, nothing fetched in the background, and a profile
 // folder of its own.
@@ -196,6 +224,29 @@ inline EditorWindow StartEditor(QProcess& editor, const QString& zol, const QStr
     Xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
     const auto g = ShellValues(Xdo({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window}));
     return {window, QRect(g.value("X"), g.value("Y"), g.value("WIDTH"), g.value("HEIGHT"))};
+}
+
+// xdotool's ids of the visible windows whose name matches `pattern`.
+inline QStringList Windows(const QString& pattern)
+{
+    QProcess p;
+    p.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                        QStringLiteral("--name"), pattern});
+    p.waitForFinished(10000);
+    return QString::fromLocal8Bit(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+}
+
+// Waits up to ten seconds for `done`; a check named `what`.
+inline void WaitUntil(const std::function<bool()>& done, const QString& what)
+{
+    for (int i = 0; i < 100; ++i) {
+        if (done()) {
+            Check(true, what);
+            return;
+        }
+        Pause(100);
+    }
+    Fail(QStringLiteral("timed out: ") + what);
 }
 
 // Closes the editor through its File menu (Alt+F, then X) and waits for it to end normally.

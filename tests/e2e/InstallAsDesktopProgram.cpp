@@ -8,42 +8,19 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 using namespace e2e;
 
 namespace {
 
-QString g_prefix;
+const PrivateDesktop* g_desktop = nullptr;
 
-QString Installed(const QString& relative) { return QDir(g_prefix).filePath(relative); }
+QString Installed(const QString& relative) { return g_desktop->Installed(relative); }
 
 void CheckInstalled(const QStringList& files)
 {
     for (const QString& file : files)
         Check(QFileInfo(Installed(file)).isFile(), QStringLiteral("installed ") + file);
-}
-
-// xdotool's ids of the visible windows whose name matches `pattern`.
-QStringList Windows(const QString& pattern)
-{
-    QProcess p;
-    p.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                        QStringLiteral("--name"), pattern});
-    p.waitForFinished(10000);
-    return QString::fromLocal8Bit(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-}
-
-void WaitUntil(const std::function<bool()>& done, const QString& what)
-{
-    for (int i = 0; i < 100; ++i) {
-        if (done()) {
-            Check(true, what);
-            return;
-        }
-        Pause(100);
-    }
-    Fail(QStringLiteral("timed out: ") + what);
 }
 
 } // namespace
@@ -56,30 +33,18 @@ int main(int argc, char** argv)
     g_shots = QString::fromLocal8Bit(argv[3]);
     QDir().mkpath(g_shots);
 
-    QTemporaryDir home;
-    const QDir root(home.path());
-    g_prefix = root.filePath(QStringLiteral("prefix"));
-    // A desktop of our own: nothing of the user's, the prefix's data first.
-    qputenv("HOME", root.filePath(QStringLiteral("home")).toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", root.filePath(QStringLiteral("config")).toLocal8Bit());
-    qputenv("XDG_DATA_HOME", root.filePath(QStringLiteral("data")).toLocal8Bit());
-    qputenv("XDG_DATA_DIRS", (Installed(QStringLiteral("share")) + QStringLiteral(":/usr/share")).toLocal8Bit());
-    qputenv("XDG_RUNTIME_DIR", root.filePath(QStringLiteral("runtime")).toLocal8Bit());
-    for (const char* desktop : {"XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID"})
-        qunsetenv(desktop);
-    for (const char* folder : {"home", "config", "data", "runtime"})
-        root.mkpath(QString::fromLatin1(folder));
-    QFile::setPermissions(root.filePath(QStringLiteral("runtime")), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                                         QFileDevice::ExeOwner);
-
+    const PrivateDesktop desktop(QStringLiteral("prefix"));
+    g_desktop = &desktop;
     Run(QString::fromLocal8Bit(argv[1]), {QStringLiteral("--install"), QString::fromLocal8Bit(argv[2]),
-                                          QStringLiteral("--prefix"), g_prefix},
+                                          QStringLiteral("--prefix"), desktop.prefix},
         120000);
     CheckInstalled({"bin/zol", "bin/zoltool", "share/zol/pltes/tangram7.plt", "share/zol/zols/sample.zol",
                     "share/zol/help/index.html", "share/zol/pictures/version.bmp", "share/applications/zol.desktop",
                     "share/mime/packages/zol.xml", "share/icons/hicolor/scalable/apps/zol.svg",
                     "share/icons/hicolor/16x16/apps/zol.png", "share/icons/hicolor/48x48/apps/zol.png",
-                    "share/icons/hicolor/256x256/apps/zol.png", "share/man/man1/zoltool.1"});
+                    "share/icons/hicolor/256x256/apps/zol.png", "share/man/man1/zoltool.1",
+                    "share/man/man1/zol.1", "share/zol/help/en/index.html", "share/doc/zol/copyright",
+                    "share/metainfo/example.zoleditor.zol.metainfo.xml"});
 
     // The launcher and the file types, as the desktop sees them.
     Run(QStringLiteral("desktop-file-validate"), {Installed(QStringLiteral("share/applications/zol.desktop"))});
@@ -137,7 +102,7 @@ int main(int argc, char** argv)
 
     Xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), main.id});
     CloseThroughFileMenu(editor);
-    Check(QFileInfo(root.filePath(QStringLiteral("config/Zol editor/Zol.ini"))).isFile(),
+    Check(QFileInfo(desktop.Path(QStringLiteral("config/Zol editor/Zol.ini"))).isFile(),
           QStringLiteral("Zol.ini is written in the user's config folder"));
     Check(!QFileInfo::exists(Installed(QStringLiteral("bin/Zol.ini"))), QStringLiteral("and not beside the program"));
     return 0;

@@ -1,5 +1,6 @@
-// Every page of the shipped help is reached from the contents, and every link
-// of every page leads to a page (and an anchor) that exists.
+// Every page of the shipped help, in Japanese and in English, is reached from
+// the contents, and every link of every page leads to a page (and an anchor)
+// that exists; the English pages are the Japanese ones, page for page.
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -11,11 +12,9 @@
 
 namespace {
 
-const QDir Help(QStringLiteral(HELP_FOLDER));
-
-QString Read(const QString& page)
+QString Read(const QDir& help, const QString& page)
 {
-    QFile file(Help.filePath(page));
+    QFile file(help.filePath(page));
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
@@ -27,8 +26,15 @@ QStringList Matches(const QString& html, const QString& pattern)
     return found;
 }
 
-TEST(HelpLinks, EveryLinkResolvesAndEveryPageIsReached)
+QStringList Pages(const QDir& help) { return help.entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name); }
+
+QStringList Anchors(const QString& html) { return Matches(html, QStringLiteral("id=\"([^\"]*)\"")); }
+
+class HelpLinks : public testing::TestWithParam<const char*> {};
+
+TEST_P(HelpLinks, EveryLinkResolvesAndEveryPageIsReached)
 {
+    const QDir Help(QStringLiteral(HELP_FOLDER) + QString::fromLatin1(GetParam()));
     QSet<QString> reached;
     QStringList queue = {QStringLiteral("index.html")};
     while (!queue.isEmpty()) {
@@ -36,7 +42,7 @@ TEST(HelpLinks, EveryLinkResolvesAndEveryPageIsReached)
         if (reached.contains(page))
             continue;
         reached.insert(page);
-        const QString html = Read(page);
+        const QString html = Read(Help, page);
         ASSERT_FALSE(html.isEmpty()) << page.toStdString();
         QTextDocument document;
         document.setHtml(html);
@@ -51,15 +57,33 @@ TEST(HelpLinks, EveryLinkResolvesAndEveryPageIsReached)
             if (target.endsWith(QLatin1String(".html")))
                 queue << target;
             if (url.hasFragment()) {
-                EXPECT_TRUE(Matches(Read(target), QStringLiteral("id=\"([^\"]*)\"")).contains(url.fragment()))
-                    << where;
+                EXPECT_TRUE(Anchors(Read(Help, target)).contains(url.fragment())) << where;
             }
         }
     }
-    const QStringList pages = Help.entryList({QStringLiteral("*.html")}, QDir::Files);
+    const QStringList pages = Pages(Help);
     EXPECT_GE(pages.size(), 2);
     for (const QString& page : pages)
         EXPECT_TRUE(reached.contains(page)) << page.toStdString() << " is not reached from the contents";
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, HelpLinks, testing::Values("", "/en"),
+                         [](const testing::TestParamInfo<const char*>& info) {
+                             return *info.param ? std::string(info.param + 1) : std::string("ja");
+                         });
+
+// A page or a section missing from the English help would leave a link of the
+// window (or of a page) without its counterpart once F1 follows the language.
+TEST(HelpTranslation, EnglishHasEveryPageAndSectionOfTheJapanese)
+{
+    const QDir japanese(QStringLiteral(HELP_FOLDER));
+    const QDir english(japanese.filePath(QStringLiteral("en")));
+    ASSERT_EQ(Pages(english), Pages(japanese));
+    for (const QString& page : Pages(japanese)) {
+        const QString translated = Read(english, page);
+        EXPECT_EQ(Anchors(translated), Anchors(Read(japanese, page))) << page.toStdString();
+        EXPECT_TRUE(translated.contains(QLatin1String("<html lang=\"en\">"))) << page.toStdString();
+    }
 }
 
 } // namespace
