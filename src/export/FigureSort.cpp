@@ -43,6 +43,8 @@ void ApplyOrder(TangramModel& model, const std::vector<int>& order)
         from.push_back(2 * static_cast<size_t>(old) + 2);
     }
     FileLines sorted = model.figureLines();
+    if (sorted.size() > from.size())
+        from.push_back(from.size()); // an unpaired last caption stays last
     sorted.Rearrange(from);
     model.SetFigureLines(std::move(sorted), model.documentEncoding());
 }

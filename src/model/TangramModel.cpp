@@ -116,7 +116,8 @@ void TangramModel::StoreFigure(int i)
 {
     checkInsertIndex(i);
     const std::string placement = FormatPlacementLine();
-    const size_t at = i >= 0 ? 2 * static_cast<size_t>(i) + 1 : lines_.size();
+    // Appended figures go before an unpaired last caption, which stays last.
+    const size_t at = 2 * static_cast<size_t>(i >= 0 ? i : figureCount_) + 1;
     lines_.Insert(at, {current_.caption, placement});
     ++figureCount_;
     modified_ = true;
@@ -156,9 +157,9 @@ void TangramModel::SetFigureLines(FileLines lines, TextEncoding encoding)
         lines.PushBack(set_.name);
     lines_ = std::move(lines);
     documentEncoding_ = encoding;
+    // An odd trailing caption without its placement line is no figure, but
+    // it stays among the lines and is saved back with them.
     figureCount_ = static_cast<int>((lines_.size() - 1) / 2);
-    // An odd trailing caption without its placement line is not a figure.
-    lines_.Truncate(1 + 2 * static_cast<size_t>(figureCount_));
 }
 
 void TangramModel::SetFigureLines(const std::vector<std::string>& lines, TextEncoding encoding)

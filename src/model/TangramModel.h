@@ -54,7 +54,8 @@ public:
     const Figure& currentFigure() const { return current_; }
     int pieceCount() const { return set_.pieceCount; }
 
-    // The document: line 0 the set name, then caption and placement line per figure.
+    // The document: line 0 the set name, then caption and placement line per
+    // figure, and perhaps a last caption without a placement line.
     const FileLines& figureLines() const { return lines_; }
     // Replaces the lines wholesale (document loading); the count follows them.
     void SetFigureLines(FileLines lines, TextEncoding encoding);

@@ -188,6 +188,24 @@ TEST(CaptionSortOracle, KeepsPlacementLinesThatDoNotParse)
     EXPECT_EQ(model.figureLines()[4], "1,2,x") << "moved as it was";
 }
 
+// A last caption without a placement line is no figure: it stays last.
+TEST(SortUnpairedCaption, StaysLast)
+{
+    for (const bool byCaption : {true, false}) {
+        TangramModel model;
+        FillDocument(model, {"b", "a", "c"}, {0, 300, 150});
+        std::vector<std::string> lines = model.figureLines();
+        lines.push_back("unpaired");
+        model.SetFigureLines(lines, model.documentEncoding());
+        NoProgress none;
+        const SortResult result = byCaption ? SortByCaption(model, -1, none) : SortByNuance(model, 0, -1, none);
+        EXPECT_TRUE(result.moved);
+        EXPECT_EQ(model.figureCount(), 3);
+        EXPECT_EQ(model.figureLines().size(), lines.size());
+        EXPECT_EQ(model.figureLines()[lines.size() - 1], "unpaired");
+    }
+}
+
 TEST(CaptionSortOracle, ShowsProgressUpToTheFigureCount)
 {
     TangramModel model;
