@@ -120,6 +120,18 @@ std::vector<int> NuanceOrder(const std::vector<int>& keys)
     return order;
 }
 
+std::vector<int> NuanceMovedFigures(const std::vector<int>& keys)
+{
+    std::vector<int> moved;
+    for (size_t i = 1, least = 0; i < keys.size(); ++i) {
+        if (keys[least] < keys[i])
+            moved.push_back(static_cast<int>(i));
+        else
+            least = i;
+    }
+    return moved;
+}
+
 int NewPosition(const std::vector<int>& order, int index)
 {
     if (index < 0)

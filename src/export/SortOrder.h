@@ -19,6 +19,10 @@ std::vector<int> CaptionOrder(const std::vector<QString>& captions, const QColla
 // Descending keys, equal keys in their earlier order.
 std::vector<int> NuanceOrder(const std::vector<int>& keys);
 
+// The figures the one-at-a-time nuance insertion takes out and puts back:
+// those with a smaller key somewhere before them.
+std::vector<int> NuanceMovedFigures(const std::vector<int>& keys);
+
 // Where the figure at old index `index` stands in `order` (-1 stays -1).
 int NewPosition(const std::vector<int>& order, int index);
 

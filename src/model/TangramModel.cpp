@@ -99,17 +99,33 @@ std::string_view TangramModel::FigureCaption(int i) const
     return lines_[2 * static_cast<size_t>(i) + 1];
 }
 
-std::string TangramModel::FormatPlacementLine() const
+std::string TangramModel::FormatPlacementLine(const Figure& figure) const
 {
     std::vector<int> values;
     values.reserve(4 * set_.pieceCount);
     for (int i = 0; i < set_.pieceCount; ++i) {
-        values.push_back(current_.x[i]);
-        values.push_back(current_.y[i]);
-        values.push_back(current_.angle[i]);
-        values.push_back(static_cast<int>(current_.flip[i]));
+        values.push_back(figure.x[i]);
+        values.push_back(figure.y[i]);
+        values.push_back(figure.angle[i]);
+        values.push_back(static_cast<int>(figure.flip[i]));
     }
     return FormatCommaList(values);
+}
+
+bool TangramModel::RewritePlacementLine(int i)
+{
+    checkIndex(i);
+    std::string line;
+    try {
+        line = FormatPlacementLine(ParseFigure(i));
+    } catch (const ConversionError&) {
+        return false;
+    }
+    const size_t at = 2 * static_cast<size_t>(i) + 2;
+    if (lines_[at] == line)
+        return false;
+    lines_.Set(at, line);
+    return true;
 }
 
 void TangramModel::StoreFigure(int i)

@@ -35,6 +35,16 @@ void PrintTo(const Outcome& o, std::ostream* os)
 
 Outcome Result(const TangramModel& model, int selected) { return {model.figureLines(), selected, model.modified()}; }
 
+// Placement lines that read as the board's but are not written as the board
+// writes them: a "+" sign and numbers beyond the set's pieces.
+void WriteLinesUnlikeTheBoard(TangramModel& model)
+{
+    std::vector<std::string> lines = model.figureLines();
+    for (size_t i = 2; i < lines.size(); i += 2)
+        lines[i] = "+" + lines[i] + ",9,9,9,9";
+    model.SetFigureLines(lines, model.documentEncoding());
+}
+
 // --- the oracle: figures moved one at a time with the model's list operations
 
 void Move(TangramModel& model, int i, int t, int& selected)
@@ -188,6 +198,19 @@ TEST(CaptionSortOracle, KeepsPlacementLinesThatDoNotParse)
     EXPECT_EQ(model.figureLines()[4], "1,2,x") << "moved as it was";
 }
 
+// Every figure is taken out and put back, so every line comes out as the board writes it.
+TEST(CaptionSortOracle, WritesEveryFigureAsTheBoardDoes)
+{
+    TangramModel model;
+    FillDocument(model, {"c", "a", "b", "a"});
+    WriteLinesUnlikeTheBoard(model);
+    const Outcome expected = OracleCaptionSort(model, 1);
+    ASSERT_EQ(expected.lines[2].find('+'), std::string::npos);
+    NoProgress none;
+    const SortResult result = SortByCaption(model, 1, none);
+    EXPECT_EQ(Result(model, result.selected), expected);
+}
+
 // A last caption without a placement line is no figure: it stays last.
 TEST(SortUnpairedCaption, StaysLast)
 {
@@ -255,6 +278,8 @@ TEST_P(NuanceSort, RendersEveryFigureAndMatchesTheOracle)
     const int level = GetParam();
     TangramModel model;
     FillDocument(model, {"0", "1", "2", "3", "4", "5", "6"}, {300, 0, 150, 0, 220, 300, 80});
+    // Only the figures the insertion takes out and puts back are written anew.
+    WriteLinesUnlikeTheBoard(model);
     const Figure board = model.GetCurrentFigure();
     NoProgress none;
     const std::vector<int> keys = NuanceKeys(model, level, none);
