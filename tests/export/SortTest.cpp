@@ -211,6 +211,52 @@ TEST(CaptionSortOracle, WritesEveryFigureAsTheBoardDoes)
     EXPECT_EQ(Result(model, result.selected), expected);
 }
 
+// Captions that a Japanese collation equates though they differ in more than
+// case (hiragana and katakana, half and full width) are not equal captions:
+// sorting a sorted list leaves it as it is, whatever the locale.
+TEST(CaptionSortSystemLocale, SortingASortedListChangesNothing)
+{
+    const QByteArray expectedLocale = qgetenv("ZOL_TEST_LOCALE");
+    if (!expectedLocale.isEmpty()) {
+        ASSERT_EQ(QLocale::system().name().toUtf8(), expectedLocale) << "the test runs under another locale";
+    }
+    TangramModel model;
+    // No two differ in case alone: such captions are equal, and equal captions swap on every sort.
+    FillDocument(model, {"ア", "い", "あ", "ｱ", "ａ", "a", "b", "バ", "ｂ"});
+    NoProgress none;
+    SortByCaption(model, -1, none);
+    const QStringList once = Captions(model);
+    for (int k = 0; k < 3; ++k) {
+        SortByCaption(model, -1, none);
+        EXPECT_EQ(Captions(model), once) << "sort " << k + 2;
+    }
+    EXPECT_LT(once.indexOf("a") - once.indexOf("b"), 0);
+}
+
+TEST(CaptionSortJapanese, IgnoresCaseAlone)
+{
+    QCollator collator(QLocale(QLocale::Japanese, QLocale::Japan));
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    struct Case {
+        QString a, b;
+        bool equal;
+    } cases[] = {
+        {"a", "A", true},   {"Ｂ", "ｂ", true}, {"ア", "あ", false},
+        {"ｱ", "ア", false}, {"a", "ａ", false}, {"ア", "ア", true},
+    };
+    for (const Case& c : cases) {
+        // Equal captions: the later one goes first, in either order given.
+        const std::vector<int> order = CaptionOrder({c.a, c.b}, collator);
+        EXPECT_EQ(CaptionOrder({c.b, c.a}, collator) == order, c.equal)
+            << c.a.toStdString() << " " << c.b.toStdString();
+        if (c.equal) {
+            EXPECT_EQ(order, (std::vector<int>{1, 0}));
+        }
+    }
+    const std::vector<int> once = CaptionOrder({"ア", "い", "あ"}, collator);
+    EXPECT_EQ(once, CaptionOrder({"ア", "い", "あ"}, collator));
+}
+
 // A last caption without a placement line is no figure: it stays last.
 TEST(SortUnpairedCaption, StaysLast)
 {
