@@ -7,6 +7,7 @@
 #include "io/FileError.h"
 #include "io/LineFile.h"
 #include "io/TextCodec.h"
+#include "model/ColourValue.h"
 #include "model/FigureRenderer.h"
 #include "model/TangramModel.h"
 
@@ -24,8 +25,6 @@
 namespace zol {
 
 namespace {
-
-QColor ToQColor(uint32_t rgb) { return QColor::fromRgb(rgb & 0xFFFFFF); }
 
 QString Caption(const TangramModel& model, int k) { return DecodeText(model.GetFigureCaption(k), model.documentEncoding()); }
 
