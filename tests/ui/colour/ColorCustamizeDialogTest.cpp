@@ -278,6 +278,25 @@ TEST_F(ColorCustamizeDialog, PickerChoosesTheBackgroundAndKeepsItsBars)
     EXPECT_EQ(ColourValueAt(Shown(dialog->findChild<QWidget*>("pb")), 0, 0), 0x0000FFu);
 }
 
+// A user who opened the picker only to look gets the background back as it
+// was, also one without a name in the table.
+TEST_F(ColorCustamizeDialog, PickerOkWithoutAPickKeepsTheBackground)
+{
+    for (const uint32_t background : {WorkspaceColor, 0x123456u, 0xFFFFFFu}) {
+        SCOPED_TRACE(background);
+        PaletteParams opened = Green;
+        opened.bgcolor = background;
+        const auto dialog = Open(opened);
+        WhenModal([&] {
+            auto* picker = dialog->findChild<TColorSelecterForm*>();
+            ASSERT_NE(picker, nullptr);
+            QTest::mouseClick(picker->findChild<QWidget*>("Button1"), Qt::LeftButton);
+        });
+        ItemButton(*dialog, 3)->click();
+        EXPECT_EQ(dialog->params().bgcolor, background);
+    }
+}
+
 TEST_F(ColorCustamizeDialog, CancellingThePickerKeepsTheBackgroundButNotTheOldBars)
 {
     const auto dialog = Open(Green);
@@ -293,7 +312,7 @@ TEST_F(ColorCustamizeDialog, CancellingThePickerKeepsTheBackgroundButNotTheOldBa
     EXPECT_EQ(Item(*dialog), -1);
 }
 
-TEST_F(ColorCustamizeDialog, AMissingColourTableWarnsAndThePickerGivesBlack)
+TEST_F(ColorCustamizeDialog, AMissingColourTableWarnsAndThePickerKeepsTheBackground)
 {
     TColorCustamizeDialog dialog(FixedPalettes()[0].params, {}, PickerBars{}, MissingColourTable(), dialogs, nullptr);
     WhenModal([&] {
@@ -304,7 +323,7 @@ TEST_F(ColorCustamizeDialog, AMissingColourTableWarnsAndThePickerGivesBlack)
     ItemButton(dialog, 3)->click();
     EXPECT_EQ(dialogs.texts(ScriptedDialogs::Kind::Information),
               std::vector<QString>{"rgbdata.txtが見つからないか、またはファイルが空です。"});
-    EXPECT_EQ(dialog.params().bgcolor, 0u);
+    EXPECT_EQ(dialog.params().bgcolor, 0xFFFFFFu);
 }
 
 } // namespace
