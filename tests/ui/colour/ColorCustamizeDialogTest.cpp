@@ -109,6 +109,25 @@ TEST_F(ColorCustamizeDialog, ShowsItsControlsWhereTheFormPutsThem)
     EXPECT_EQ(Bar(*dialog, 5)->mapTo(dialog.get(), QPoint(0, 0)), QPoint(252, 216));
 }
 
+// The sheet is the base colour, as the other tool windows' sheets, and the
+// register and recall arrows stand out from it.
+TEST_F(ColorCustamizeDialog, ArrowsStandOutFromTheBaseColouredSheet)
+{
+    const auto dialog = Open(Green);
+    const QImage shown = Shown(dialog.get());
+    const QRgb base = dialog->palette().color(QPalette::Base).rgb();
+    EXPECT_EQ(shown.pixel(12, 190), base) << "the sheet between the controls";
+    for (const char* name : {"Label1", "Label2"}) {
+        const QRect r = dialog->findChild<QLabel*>(name)->geometry();
+        EXPECT_EQ(shown.pixel(r.topLeft()), base) << name;
+        int marks = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                marks += qGray(shown.pixel(x, y)) < qGray(base) - 100;
+        EXPECT_GT(marks, 10) << name;
+    }
+}
+
 TEST_F(ColorCustamizeDialog, WrappedHueRangeSurvivesAReopen)
 {
     const auto dialog = Open(Green); // hue bars at 89 and 61
