@@ -48,6 +48,8 @@ Dialogs::Answer ScriptedDialogs::Warning(const QString& text)
     return next(Answer::No);
 }
 
+void ScriptedDialogs::WarningWithOk(const QString& text) { records_.push_back({Kind::WarningWithOk, text, false, {}, {}}); }
+
 void ScriptedDialogs::Error(const QString& text)
 {
     records_.push_back({Kind::Error, text, false, {}});

@@ -340,8 +340,9 @@ TEST_F(ColorCustamizeDialog, AMissingColourTableWarnsAndThePickerKeepsTheBackgro
         picker->done(1);
     });
     ItemButton(dialog, 3)->click();
-    EXPECT_EQ(dialogs.texts(ScriptedDialogs::Kind::Information),
+    EXPECT_EQ(dialogs.texts(ScriptedDialogs::Kind::WarningWithOk),
               std::vector<QString>{"rgbdata.txtが見つからないか、またはファイルが空です。"});
+    EXPECT_TRUE(dialogs.texts(ScriptedDialogs::Kind::Information).empty());
     EXPECT_EQ(dialog.params().bgcolor, 0xFFFFFFu);
 }
 

@@ -115,7 +115,7 @@ TEST_F(ColorSelecterForm, AnEmptyTableShowsAGreyFieldAndGivesThePreset)
 {
     DialogPrompter prompter(dialogs);
     TColorSelecterForm form(ReadColourTable(MissingColourTable(), prompter), {}, nullptr);
-    EXPECT_EQ(dialogs.texts(ScriptedDialogs::Kind::Information),
+    EXPECT_EQ(dialogs.texts(ScriptedDialogs::Kind::WarningWithOk),
               std::vector<QString>{"rgbdata.txtが見つからないか、またはファイルが空です。"});
     const QImage shown = Shown(PB(form));
     for (const QPoint p : {QPoint(0, 0), QPoint(128, 128), QPoint(255, 255), QPoint(131, 131)})
