@@ -7,6 +7,7 @@
 #include "ui/Dialogs.h"
 #include "ui/DisplayText.h"
 #include "ui/GaugeProgress.h"
+#include "ui/ShowFolder.h"
 
 #include <QDate>
 #include <QDir>
@@ -67,7 +68,7 @@ void TZolForm::OptmkHTMLExecute()
         return;
     }
     if (dialogs_.Confirmation(Completed) == Dialogs::Answer::Yes)
-        dialogs_.OpenFolder(QFileInfo(*base).absolutePath());
+        ShowFolder(dialogs_, QFileInfo(*base).absolutePath());
 }
 
 } // namespace zol

@@ -11,6 +11,7 @@
 #include "ui/ActionGuard.h"
 #include "ui/DisplayText.h"
 #include "ui/FigureListBox.h"
+#include "ui/ShowFolder.h"
 
 #include <QAction>
 #include <QDir>
@@ -254,8 +255,7 @@ void TZolForm::FileDirOpenExecute()
     for (const QString& folder : candidates) {
         if (!QFileInfo(folder).isDir())
             continue;
-        if (!dialogs_.OpenFolder(folder))
-            dialogs_.Error(QStringLiteral("フォルダを表示するファイルブラウザが見つかりません。\n") + DisplayPath(folder));
+        ShowFolder(dialogs_, folder);
         return;
     }
 }

@@ -6,6 +6,9 @@
 #include "export/SortOrder.h"
 #include "io/DocumentFile.h"
 
+#include "io/AppPaths.h"
+
+#include <QAction>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
@@ -156,6 +159,19 @@ TEST_F(CatalogueCommand, WritesBesideTheDocumentAndOpensItsFolderOnYes)
     EXPECT_FALSE(form->editor().model.modified());
     EXPECT_EQ(Capture(), before);
     ExpectGaugeRanTo(3);
+}
+
+TEST_F(CatalogueCommand, YesWithoutAFileBrowserSaysSo)
+{
+    SavedDocument(1);
+    dialogs.hasFolderBrowser = false;
+    dialogs.QueueAnswer(Dialogs::Answer::Ok);
+    dialogs.QueueAnswer(Dialogs::Answer::Yes);
+    form->findChild<QAction*>("OptmkHTML")->trigger();
+    const QString folder = QDir(programDir.path()).absolutePath();
+    EXPECT_EQ(Shown(ScriptedDialogs::Kind::OpenFolder), QStringList{folder});
+    EXPECT_EQ(Shown(ScriptedDialogs::Kind::Error),
+              QStringList{QStringLiteral("フォルダを表示するファイルブラウザが見つかりません。\n") + DisplayPath(folder)});
 }
 
 TEST_F(CatalogueCommand, CancelWritesNothing)
