@@ -67,6 +67,7 @@ void TZolForm::FileNewExecute() { NewDocument(); }
 
 void TZolForm::StartNewDocument()
 {
+    editor_.proposedName.clear();
     model.ClearFigureList();
     ClearRows();
     ShowBoardAndGuide(UndoStep::Push);
@@ -78,6 +79,7 @@ void TZolForm::LoadDocumentReporting(const QString& path)
     // The loader shows its own messages; a file it cannot read or parse
     // leaves the document as it was, and the window is brought up to date
     // all the same.
+    editor_.proposedName.clear();
     RunGuarded(dialogs_, [&] { LoadDocument(model, path, currentFolder, prompter_); });
 }
 
@@ -209,9 +211,9 @@ void TZolForm::FileSaveExecute()
 
 QString TZolForm::SaveProposal() const
 {
-    const QString name = DocumentPathText(model);
     if (model.hasDocumentFile())
-        return name;
+        return DocumentPathText(model);
+    const QString name = editor_.proposedName.isEmpty() ? DocumentPathText(model) : editor_.proposedName;
     // A bare name would be taken relative to the folder the program was started in.
     const QString folder = editor_.folderChosen
                                ? currentFolder

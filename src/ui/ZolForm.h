@@ -288,7 +288,7 @@ private:
     // The folder of a file the user chose in a dialog becomes the current one.
     void FileChosen(const QString& path);
     // Where the save dialog starts: the document, or for a document never
-    // saved its name in the folder last chosen, else
+    // saved its name (or the proposed one) in the folder last chosen, else
     // in the documents folder. Files made from such a document are proposed
     // there too.
     QString SaveProposal() const;
