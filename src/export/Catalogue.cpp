@@ -4,9 +4,11 @@
 #include "export/ExportDrawing.h"
 #include "export/PngStrip.h"
 #include "export/ProgressRun.h"
+#include "io/AppPaths.h"
 #include "io/FileError.h"
 #include "io/LineFile.h"
 #include "io/TextCodec.h"
+#include "model/ColourValue.h"
 #include "model/FigureRenderer.h"
 #include "model/TangramModel.h"
 
@@ -24,8 +26,6 @@
 namespace zol {
 
 namespace {
-
-QColor ToQColor(uint32_t rgb) { return QColor::fromRgb(rgb & 0xFFFFFF); }
 
 QString Caption(const TangramModel& model, int k) { return DecodeText(model.GetFigureCaption(k), model.documentEncoding()); }
 
@@ -148,6 +148,19 @@ int WorkerCount(const CatalogueRequest& request)
     return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
 }
 
+// Nothing, or the file and why it could not be written.
+std::optional<Message> WriteStrip(const std::optional<QByteArray>& png, const QString& path)
+{
+    if (!png)
+        return Message{MessageId::WriteFailed, {DisplayPath(path).toStdString(), "the PNG image could not be made"}};
+    try {
+        WriteFileAtomically(path, std::string_view(png->constData(), static_cast<size_t>(png->size())));
+    } catch (const FileError& e) {
+        return e.message();
+    }
+    return std::nullopt;
+}
+
 // The page names colours as 0x00BBGGRR.
 uint32_t ColorRefOf(uint32_t rgb) { return (rgb & 0xFF) << 16 | (rgb & 0xFF00) | (rgb >> 16 & 0xFF); }
 
@@ -200,7 +213,8 @@ CatalogueResult WriteCatalogue(TangramModel& model, const CatalogueRequest& requ
         for (const Strip& strip : strips) {
             const std::optional<QByteArray> png = workers.Next();
             const QString path = QDir(folder).filePath(QStringLiteral("%1.png").arg(strip.end));
-            if (!png || !WritePngBytes(*png, path)) {
+            result.stripError = WriteStrip(png, path);
+            if (result.stripError) {
                 result.stripFailed = true;
                 break;
             }

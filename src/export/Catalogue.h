@@ -28,6 +28,7 @@ struct CatalogueResult {
     QString page;                     // the page's path
     std::vector<QString> strips;      // strip files written, in order
     bool stripFailed = false;         // a strip could not be written; later ones were not tried
+    std::optional<Message> stripError; // the strip that failed, and why
     std::optional<Message> pageError; // the page could not be written, and why
 };
 

@@ -12,6 +12,7 @@
 #include <atomic>
 #include <exception>
 #include <mutex>
+#include <numeric>
 #include <thread>
 
 namespace zol {
@@ -21,11 +22,21 @@ namespace {
 // The gauge moves in steps of about a hundredth, not for every figure.
 bool GaugeStep(int done, int total) { return done == total || done % std::max(1, total / 100) == 0; }
 
-SortResult Apply(TangramModel& model, std::vector<int> order, int selected)
+// A figure the sort takes out and puts back is written as the board writes
+// it (StoreFigure's form); a line that does not parse moves as it is, so the
+// sort still completes.
+void RewriteMovedFigures(TangramModel& model, const std::vector<int>& moved)
+{
+    for (const int i : moved)
+        model.RewritePlacementLine(i);
+}
+
+SortResult Apply(TangramModel& model, std::vector<int> order, int selected, const std::vector<int>& moved)
 {
     SortResult result;
     result.moved = !IsIdentity(order);
     result.selected = NewPosition(order, selected);
+    RewriteMovedFigures(model, moved);
     if (result.moved)
         ApplyOrder(model, order);
     result.order = std::move(order);
@@ -43,6 +54,8 @@ void ApplyOrder(TangramModel& model, const std::vector<int>& order)
         from.push_back(2 * static_cast<size_t>(old) + 2);
     }
     FileLines sorted = model.figureLines();
+    if (sorted.size() > from.size())
+        from.push_back(from.size()); // an unpaired last caption stays last
     sorted.Rearrange(from);
     model.SetFigureLines(std::move(sorted), model.documentEncoding());
 }
@@ -62,7 +75,9 @@ SortResult SortByCaption(TangramModel& model, int selected, Progress& progress)
     }
     QCollator collator(QLocale::system());
     collator.setCaseSensitivity(Qt::CaseInsensitive);
-    SortResult result = Apply(model, CaptionOrder(captions, collator), selected);
+    std::vector<int> everyFigure(static_cast<size_t>(n));
+    std::iota(everyFigure.begin(), everyFigure.end(), 0);
+    SortResult result = Apply(model, CaptionOrder(captions, collator), selected, everyFigure);
     model.setModified(true);
     run.Step(n);
     return result;
@@ -116,7 +131,8 @@ SortResult SortByNuance(TangramModel& model, int level, int selected, Progress& 
 {
     if (model.figureCount() < 2)
         return {{}, false, selected};
-    SortResult result = Apply(model, NuanceOrder(NuanceKeys(model, level, progress)), selected);
+    const std::vector<int> keys = NuanceKeys(model, level, progress);
+    SortResult result = Apply(model, NuanceOrder(keys), selected, NuanceMovedFigures(keys));
     if (result.moved)
         model.setModified(true);
     return result;

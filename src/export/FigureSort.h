@@ -1,7 +1,8 @@
 #pragma once
 // Sorting the open document's figure list by caption or by nuance. Each sort
-// computes the final order first and then rebuilds the list once; the lines
-// move as they are, byte for byte.
+// computes the final order first and then rebuilds the list once. Captions
+// move byte for byte; the placement line of a figure the one-at-a-time sort
+// would take out and put back comes out as the board writes it.
 
 #include "io/Progress.h"
 

@@ -4,6 +4,7 @@
 #include "export/SheetLayout.h"
 #include "io/LineFile.h"
 #include "io/TextCodec.h"
+#include "model/ColourValue.h"
 #include "model/TangramModel.h"
 
 #include <QBuffer>
@@ -20,8 +21,6 @@
 namespace zol {
 
 namespace {
-
-QColor ToQColor(ColorRef ref) { return QColor(ref & 0xFF, (ref >> 8) & 0xFF, (ref >> 16) & 0xFF); }
 
 // Embedded in the file as a subset, so the captions print on any machine.
 QFont SheetFont(double points)

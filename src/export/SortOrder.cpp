@@ -44,18 +44,26 @@ private:
     std::vector<int> tree_;
 };
 
-// Ranks of the captions: equal captions share a rank, ranks follow the collation.
+// Ranks of the captions: captions that differ only in case share a rank,
+// ranks follow the collation, then the case-folded text.
 std::vector<int> CaptionRanks(const std::vector<QString>& captions, const QCollator& collator, int& rankCount)
 {
     const int n = static_cast<int>(captions.size());
+    std::vector<QString> folded;
+    folded.reserve(captions.size());
+    for (const QString& caption : captions)
+        folded.push_back(caption.toCaseFolded());
+    const auto compare = [&](int a, int b) {
+        const int r = collator.compare(captions[a], captions[b]);
+        return r != 0 ? r : folded[a].compare(folded[b]);
+    };
     std::vector<int> sorted(captions.size());
     std::iota(sorted.begin(), sorted.end(), 0);
-    std::stable_sort(sorted.begin(), sorted.end(),
-                     [&](int a, int b) { return collator.compare(captions[a], captions[b]) < 0; });
+    std::stable_sort(sorted.begin(), sorted.end(), [&](int a, int b) { return compare(a, b) < 0; });
     std::vector<int> rank(captions.size());
     int r = 0;
     for (int j = 0; j < n; ++j) {
-        if (j > 0 && collator.compare(captions[sorted[j - 1]], captions[sorted[j]]) != 0)
+        if (j > 0 && compare(sorted[j - 1], sorted[j]) != 0)
             ++r;
         rank[sorted[j]] = r;
     }
@@ -118,6 +126,18 @@ std::vector<int> NuanceOrder(const std::vector<int>& keys)
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return keys[a] > keys[b]; });
     return order;
+}
+
+std::vector<int> NuanceMovedFigures(const std::vector<int>& keys)
+{
+    std::vector<int> moved;
+    for (size_t i = 1, least = 0; i < keys.size(); ++i) {
+        if (keys[least] < keys[i])
+            moved.push_back(static_cast<int>(i));
+        else
+            least = i;
+    }
+    return moved;
 }
 
 int NewPosition(const std::vector<int>& order, int index)

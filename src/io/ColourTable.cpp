@@ -55,7 +55,7 @@ TColors ReadColourTable(const QString& path, Prompter& prompter)
     }
     const size_t count = file.lines.size() / 2;
     if (count == 0) {
-        prompter.Inform("rgbdata.txtが見つからないか、またはファイルが空です。");
+        prompter.Warn("rgbdata.txtが見つからないか、またはファイルが空です。");
         return {};
     }
     TColors colours;

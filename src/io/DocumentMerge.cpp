@@ -57,12 +57,15 @@ MergeOutcome MergeDocument(TangramModel& model, const QString& path, Prompter& p
     if (pairs == 0)
         return {MergeOutcome::NothingToMerge};
 
+    // The merged file's unpaired last line is left out; the document's own
+    // stays last, after the merged figures.
+    file.lines.resize(2 * static_cast<size_t>(pairs));
     const std::vector<std::string> merged = InDocumentEncoding(model, file.lines, file.encoding);
     const int first = model.figureCount();
     FileLines lines = model.figureLines();
-    for (const std::string& line : merged)
-        lines.PushBack(line);
-    model.SetFigureLines(std::move(lines), model.documentEncoding()); // drops an unpaired last line
+    for (size_t k = 0; k < merged.size(); k += 2)
+        lines.Insert(2 * (static_cast<size_t>(first) + k / 2) + 1, {merged[k], merged[k + 1]});
+    model.SetFigureLines(std::move(lines), model.documentEncoding());
     model.setModified(true);
     return {MergeOutcome::Merged, first, pairs};
 }

@@ -13,6 +13,9 @@ public:
     virtual void Inform(const std::string& text) = 0;
     // A confirmation box with Yes and No; true for Yes.
     virtual bool Confirm(const std::string& text) = 0;
+    // A warning box with an OK button; told as any other message where there
+    // are no boxes.
+    virtual void Warn(const std::string& text) { Inform(text); }
 };
 
 } // namespace zol

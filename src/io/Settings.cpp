@@ -107,12 +107,6 @@ public:
         const char* value = ini_.GetValue(section, key, nullptr);
         return value ? ParseIniInteger(value).value_or(fallback) : fallback;
     }
-    // A number outside lo..hi is as bad as text: the key takes its default.
-    int Ranged(const char* section, const char* key, int fallback, int lo, int hi) const
-    {
-        const int value = Integer(section, key, fallback);
-        return value >= lo && value <= hi ? value : fallback;
-    }
     bool Flag(const char* section, const char* key, bool fallback) const
     {
         return Integer(section, key, fallback ? 1 : 0) != 0;
@@ -130,9 +124,7 @@ public:
     PaletteParams Palette(const char* suffix, const PaletteParams& fallback) const
     {
         const auto key = [&](const char* name) { return std::string(name) + suffix; };
-        const auto read = [&](const char* name, int value) {
-            return Ranged(PaletteSection, key(name).c_str(), value, 0, 255);
-        };
+        const auto read = [&](const char* name, int value) { return Integer(PaletteSection, key(name).c_str(), value); };
         PaletteParams p;
         p.ho = read("ho", fallback.ho);
         p.hr = read("hr", fallback.hr);
@@ -140,9 +132,8 @@ public:
         p.sr = read("sr", fallback.sr);
         p.vo = read("vo", fallback.vo);
         p.vr = read("vr", fallback.vr);
-        const auto bgcolor = static_cast<uint32_t>(
+        p.bgcolor = static_cast<uint32_t>(
             Integer(PaletteSection, key("bgcolor").c_str(), static_cast<int>(fallback.bgcolor)));
-        p.bgcolor = bgcolor <= 0xFFFFFF || bgcolor == WorkspaceColor ? bgcolor : fallback.bgcolor;
         return p;
     }
 
@@ -210,9 +201,9 @@ Settings ReadSettings(const QString& path, const QRect& desktop)
     s.left = r.Integer(PositionSection, "left", desktop.left() + (desktop.width() - 689) / 2);
     s.height = r.Integer(PositionSection, "height", s.height);
     s.width = r.Integer(PositionSection, "width", s.width);
-    s.sbx = r.Ranged(PositionSection, "sbx", s.sbx, 0, 255);
-    s.sby = r.Ranged(PositionSection, "sby", s.sby, 0, 255);
-    s.sbz = r.Ranged(PositionSection, "sbz", s.sbz, 10, 100);
+    s.sbx = r.Integer(PositionSection, "sbx", s.sbx);
+    s.sby = r.Integer(PositionSection, "sby", s.sby);
+    s.sbz = r.Integer(PositionSection, "sbz", s.sbz);
     s.ws = r.Integer(WindowSection, "ws", s.ws);
     return s;
 }

@@ -39,10 +39,11 @@ struct Settings {
 };
 
 // A missing file, section or key, or a value that is not a number where one is
-// expected, gives the default; integers may be written in hex with 0x. So does
-// a palette number outside 0..255, a background that is neither a colour nor
-// the workspace colour, and a picker bar position outside its bar's range.
-// The default window is centred on desktop.
+// expected, gives the default; integers may be written in hex with 0x. No
+// number is clamped but maxundo: palette numbers, backgrounds and picker bar
+// positions are kept as read (the palette uses their low eight bits, a scroll
+// bar shows what it can), so that they go back to the file unchanged. The
+// default window is centred on desktop.
 Settings ReadSettings(const QString& path, const QRect& desktop);
 
 // Writes every setting except maxundo, keeping the other keys of the file and

@@ -46,7 +46,7 @@ std::optional<int> ParseArcField(std::string_view text)
     return value;
 }
 
-std::optional<std::string> ArcPointsText(const ArcFields& fields)
+ArcPoints ComputeArcPoints(const ArcFields& fields)
 {
     // Read in the order the calculator always checked them.
     std::array<int, 7> v{};
@@ -56,7 +56,7 @@ std::optional<std::string> ArcPointsText(const ArcFields& fields)
     for (size_t k = 0; k < texts.size(); ++k) {
         const std::optional<int> value = ParseArcField(*texts[k]);
         if (!value)
-            return std::nullopt;
+            return {{}, ArcRefusal::NotANumber};
         v[k] = *value;
     }
     const auto [start, end, n, cx, cy, vx, vy] = v;
@@ -64,7 +64,7 @@ std::optional<std::string> ArcPointsText(const ArcFields& fields)
     const int64_t magnitude = n < 0 ? -int64_t{n} : int64_t{n};
     const int64_t count = magnitude < 2 ? 2 : magnitude;
     if (count > MaxArcPoints)
-        return std::nullopt;
+        return {{}, ArcRefusal::TooManyPoints};
 
     std::string text;
     for (int64_t i = 0; i < count; ++i) {
@@ -72,10 +72,18 @@ std::optional<std::string> ArcPointsText(const ArcFields& fields)
         const int64_t x = cx + r.x;
         const int64_t y = cy + r.y;
         if (!FitsInt32(x) || !FitsInt32(y))
-            return std::nullopt;
+            return {{}, ArcRefusal::BeyondRange};
         text += std::to_string(x) + "," + std::to_string(y) + ", ";
     }
-    return text;
+    return {std::move(text), ArcRefusal::None};
+}
+
+std::optional<std::string> ArcPointsText(const ArcFields& fields)
+{
+    ArcPoints points = ComputeArcPoints(fields);
+    if (points.refusal != ArcRefusal::None)
+        return std::nullopt;
+    return std::move(points.text);
 }
 
 } // namespace zol

@@ -21,14 +21,30 @@ struct ArcFields {
 // More points are refused: the text would run into megabytes and the
 // calculator recomputes on every key.
 inline constexpr int MaxArcPoints = 10000;
+// The longest text of one point: "-2147483648,-2147483648, ".
+inline constexpr int MaxArcPointLength = 25;
+
+// Why there is no result text.
+enum class ArcRefusal {
+    None,
+    NotANumber,    // a field is not a plain decimal integer of 32 bits
+    TooManyPoints, // more than MaxArcPoints
+    BeyondRange,   // a coordinate does not fit in 32 bits
+};
+
+struct ArcPoints {
+    std::string text; // when refusal is None
+    ArcRefusal refusal = ArcRefusal::None;
+};
 
 // A plain decimal integer: digits, optionally after one "-", within 32 bits.
 // Anything else ("", "-", "+1", " 1", "1e3", "3000000000") gives nothing.
 std::optional<int> ParseArcField(std::string_view text);
 
-// "x,y, " for each point, the last one included: "160,80, 160,81, ".
-// Nothing when a field is not a plain decimal integer, when there are more
-// than MaxArcPoints points, or when a coordinate does not fit in 32 bits.
+// "x,y, " for each point, the last one included: "160,80, 160,81, ", or
+// why there is none.
+ArcPoints ComputeArcPoints(const ArcFields& fields);
+// The text alone; nothing whatever the refusal.
 std::optional<std::string> ArcPointsText(const ArcFields& fields);
 
 } // namespace zol

@@ -1,4 +1,5 @@
 #include "model/FigureRenderer.h"
+#include "model/ColourValue.h"
 #include "model/Reduction.h"
 
 #include <QImage>
@@ -13,8 +14,6 @@
 namespace zol {
 
 namespace {
-
-QColor ToQColor(uint32_t ref) { return QColor(ref & 0xFF, (ref >> 8) & 0xFF, (ref >> 16) & 0xFF); }
 
 // A run of equal pixels. Where the C library's wide characters are 32 bits,
 // its wide fill is a vectorised memory fill, several times faster than a

@@ -99,24 +99,41 @@ std::string_view TangramModel::FigureCaption(int i) const
     return lines_[2 * static_cast<size_t>(i) + 1];
 }
 
-std::string TangramModel::FormatPlacementLine() const
+std::string TangramModel::FormatPlacementLine(const Figure& figure) const
 {
     std::vector<int> values;
     values.reserve(4 * set_.pieceCount);
     for (int i = 0; i < set_.pieceCount; ++i) {
-        values.push_back(current_.x[i]);
-        values.push_back(current_.y[i]);
-        values.push_back(current_.angle[i]);
-        values.push_back(static_cast<int>(current_.flip[i]));
+        values.push_back(figure.x[i]);
+        values.push_back(figure.y[i]);
+        values.push_back(figure.angle[i]);
+        values.push_back(static_cast<int>(figure.flip[i]));
     }
     return FormatCommaList(values);
+}
+
+bool TangramModel::RewritePlacementLine(int i)
+{
+    checkIndex(i);
+    std::string line;
+    try {
+        line = FormatPlacementLine(ParseFigure(i));
+    } catch (const ConversionError&) {
+        return false;
+    }
+    const size_t at = 2 * static_cast<size_t>(i) + 2;
+    if (lines_[at] == line)
+        return false;
+    lines_.Set(at, line);
+    return true;
 }
 
 void TangramModel::StoreFigure(int i)
 {
     checkInsertIndex(i);
     const std::string placement = FormatPlacementLine();
-    const size_t at = i >= 0 ? 2 * static_cast<size_t>(i) + 1 : lines_.size();
+    // Appended figures go before an unpaired last caption, which stays last.
+    const size_t at = 2 * static_cast<size_t>(i >= 0 ? i : figureCount_) + 1;
     lines_.Insert(at, {current_.caption, placement});
     ++figureCount_;
     modified_ = true;
@@ -156,9 +173,9 @@ void TangramModel::SetFigureLines(FileLines lines, TextEncoding encoding)
         lines.PushBack(set_.name);
     lines_ = std::move(lines);
     documentEncoding_ = encoding;
+    // An odd trailing caption without its placement line is no figure, but
+    // it stays among the lines and is saved back with them.
     figureCount_ = static_cast<int>((lines_.size() - 1) / 2);
-    // An odd trailing caption without its placement line is not a figure.
-    lines_.Truncate(1 + 2 * static_cast<size_t>(figureCount_));
 }
 
 void TangramModel::SetFigureLines(const std::vector<std::string>& lines, TextEncoding encoding)

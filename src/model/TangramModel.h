@@ -54,7 +54,8 @@ public:
     const Figure& currentFigure() const { return current_; }
     int pieceCount() const { return set_.pieceCount; }
 
-    // The document: line 0 the set name, then caption and placement line per figure.
+    // The document: line 0 the set name, then caption and placement line per
+    // figure, and perhaps a last caption without a placement line.
     const FileLines& figureLines() const { return lines_; }
     // Replaces the lines wholesale (document loading); the count follows them.
     void SetFigureLines(FileLines lines, TextEncoding encoding);
@@ -75,7 +76,13 @@ public:
     bool loadFailed() const { return loadFailed_; }
     void setLoadFailed(bool b) { loadFailed_ = b; }
 
-    std::string FormatPlacementLine() const;
+    // The placement line StoreFigure writes for the board figure, or for `figure`.
+    std::string FormatPlacementLine() const { return FormatPlacementLine(current_); }
+    std::string FormatPlacementLine(const Figure& figure) const;
+    // Figure i's placement line as StoreFigure would write it: what a figure
+    // taken out and put back becomes. A line that does not parse stays as it
+    // is. Returns whether the line changed; the modified flag is the caller's.
+    bool RewritePlacementLine(int i);
 
     // --- geometry ---------------------------------------------------------
     static int NormalizeAngle(int a);

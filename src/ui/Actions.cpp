@@ -90,10 +90,9 @@ const CommandEntry Commands[] = {
      NoImage, &TZolForm::FilePuzzleSheetsExecute, When::ListHasFigures},
     {COMMAND(FileExit), "終了(&X)", "アプリケーションの終了", "", NoImage, &TZolForm::FileExitExecute, When::Always},
     {COMMAND(FileDirOpen), "フォルダを開く", "", "F2", NoImage, &TZolForm::FileDirOpenExecute, When::Always},
-    // The accelerators (G, T) sit inside the name, so the captions read as they are.
-    {COMMAND(FileImportGtans), "&gTansの図形を読み込む…", "gTansの図形集を新しいファイルとして読み込む", "", NoImage,
+    {COMMAND(FileImportGtans), "gTansの図形を読み込む(&G)…", "gTansの図形集を新しいファイルとして読み込む", "", NoImage,
      &TZolForm::FileImportGtansExecute, When::Always},
-    {COMMAND(FileExportGtans), "g&Tans形式で書き出す…", "リストの図形をgTansの図形集として書き出す", "", NoImage,
+    {COMMAND(FileExportGtans), "gTans形式で書き出す(&T)…", "リストの図形をgTansの図形集として書き出す", "", NoImage,
      &TZolForm::FileExportGtansExecute, When::ListHasFigures},
     {COMMAND(EditAdd), "リストに追加(&A)", "編集中の形をリストに追加", "Ctrl+A", Image::AddInsert,
      &TZolForm::EditAddExecute, When::Always},

@@ -9,10 +9,11 @@ namespace zol {
 namespace {
 
 // The configured gamma suits only grey pieces on a black or white board;
-// coloured and transparent palettes are drawn without correction.
+// coloured and transparent palettes are drawn without correction. A record
+// read from Zol.ini may hold any numbers, so their sum is taken in 64 bits.
 bool UsesConfiguredGamma(const PaletteParams& p)
 {
-    const bool grey = (p.vr == 0 || p.vo % 255 == 0) && p.so + p.sr == 0;
+    const bool grey = (p.vr == 0 || p.vo % 255 == 0) && static_cast<long long>(p.so) + p.sr == 0;
     return grey && (p.bgcolor == 0x000000 || p.bgcolor == 0xFFFFFF);
 }
 

@@ -3,13 +3,12 @@
 #include "ui/ZolForm.h"
 
 #include "export/Catalogue.h"
-#include "io/AppPaths.h"
 #include "ui/Dialogs.h"
 #include "ui/DisplayText.h"
 #include "ui/GaugeProgress.h"
+#include "ui/ShowFolder.h"
 
 #include <QDate>
-#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -24,8 +23,9 @@ const QString Completed =
     QStringLiteral("カタログが完成しました。\nHTMLファイルが作成されたフォルダーをエクスプローラで開きますか？");
 
 // Page path without ".htm": beside the document, or, for a document never
-// saved, where the user puts the page (never the process's current folder).
-std::optional<QString> AskCatalogueBase(Dialogs& dialogs, const TangramModel& model)
+// saved, where the user puts the page, starting where the document would be
+// saved (never the process's current folder nor the program's data).
+std::optional<QString> AskCatalogueBase(Dialogs& dialogs, const TangramModel& model, const QString& saveProposal)
 {
     if (model.hasDocumentFile()) {
         if (dialogs.Information(BesideDocument, true) != Dialogs::Answer::Ok)
@@ -33,8 +33,7 @@ std::optional<QString> AskCatalogueBase(Dialogs& dialogs, const TangramModel& mo
         return CatalogueBase(DocumentPathText(model));
     }
     const Dialogs::FileRequest request{QStringLiteral("HTMLカタログの保存先"), QStringLiteral("HTMLファイル|*.htm"),
-                                       QStringLiteral("htm"),
-                                       QDir(DocumentFolder()).filePath(DocumentPathText(model) + ".htm")};
+                                       QStringLiteral("htm"), saveProposal + QStringLiteral(".htm")};
     const std::optional<QString> page = dialogs.SaveFile(request);
     if (!page)
         return std::nullopt;
@@ -45,7 +44,7 @@ std::optional<QString> AskCatalogueBase(Dialogs& dialogs, const TangramModel& mo
 
 void TZolForm::OptmkHTMLExecute()
 {
-    const std::optional<QString> base = AskCatalogueBase(dialogs_, model);
+    const std::optional<QString> base = AskCatalogueBase(dialogs_, model, SaveProposal());
     if (!base)
         return;
     const CatalogueRequest request{*base, antialias(),
@@ -63,11 +62,16 @@ void TZolForm::OptmkHTMLExecute()
         return;
     }
     if (result.stripFailed) {
-        dialogs_.Information(StripFailed);
+        // The strip's file and the system's reason follow the usual words.
+        const QString why = result.stripError
+                                ? QStringLiteral("\n") +
+                                      QString::fromStdString(MessageText(*result.stripError, Language::Japanese))
+                                : QString();
+        dialogs_.Information(StripFailed + why);
         return;
     }
     if (dialogs_.Confirmation(Completed) == Dialogs::Answer::Yes)
-        dialogs_.OpenFolder(QFileInfo(*base).absolutePath());
+        ShowFolder(dialogs_, QFileInfo(*base).absolutePath());
 }
 
 } // namespace zol

@@ -9,4 +9,6 @@ bool DialogPrompter::Confirm(const std::string& text)
     return dialogs_.Confirmation(QString::fromStdString(text)) == Dialogs::Answer::Yes;
 }
 
+void DialogPrompter::Warn(const std::string& text) { dialogs_.WarningWithOk(QString::fromStdString(text)); }
+
 } // namespace zol

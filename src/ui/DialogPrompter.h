@@ -13,6 +13,7 @@ public:
 
     void Inform(const std::string& text) override;
     bool Confirm(const std::string& text) override;
+    void Warn(const std::string& text) override;
 
 private:
     Dialogs& dialogs_;

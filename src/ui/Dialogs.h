@@ -31,6 +31,8 @@ public:
     virtual Answer Confirmation(const QString& text, bool withCancel = false) = 0;
     // Yes and No.
     virtual Answer Warning(const QString& text) = 0;
+    // A warning with OK alone.
+    virtual void WarningWithOk(const QString& text) = 0;
     // OK.
     virtual void Error(const QString& text) = 0;
 

@@ -70,6 +70,9 @@ public:
     QString currentFolder;
     // Whether currentFolder came from a dialog rather than the start-up folder.
     bool folderChosen = false;
+    // The name (without folder) proposed when a document without a file is
+    // first saved, such as an imported collection's; empty for the usual one.
+    QString proposedName;
     // The open dialog of piece-set files starts here.
     QString pieceSetDialogFolder;
 

@@ -11,6 +11,7 @@
 #include "ui/ActionGuard.h"
 #include "ui/DisplayText.h"
 #include "ui/FigureListBox.h"
+#include "ui/ShowFolder.h"
 
 #include <QAction>
 #include <QDir>
@@ -66,6 +67,7 @@ void TZolForm::FileNewExecute() { NewDocument(); }
 
 void TZolForm::StartNewDocument()
 {
+    editor_.proposedName.clear();
     model.ClearFigureList();
     ClearRows();
     ShowBoardAndGuide(UndoStep::Push);
@@ -77,6 +79,7 @@ void TZolForm::LoadDocumentReporting(const QString& path)
     // The loader shows its own messages; a file it cannot read or parse
     // leaves the document as it was, and the window is brought up to date
     // all the same.
+    editor_.proposedName.clear();
     RunGuarded(dialogs_, [&] { LoadDocument(model, path, currentFolder, prompter_); });
 }
 
@@ -208,9 +211,9 @@ void TZolForm::FileSaveExecute()
 
 QString TZolForm::SaveProposal() const
 {
-    const QString name = DocumentPathText(model);
     if (model.hasDocumentFile())
-        return name;
+        return DocumentPathText(model);
+    const QString name = editor_.proposedName.isEmpty() ? DocumentPathText(model) : editor_.proposedName;
     // A bare name would be taken relative to the folder the program was started in.
     const QString folder = editor_.folderChosen
                                ? currentFolder
@@ -254,8 +257,7 @@ void TZolForm::FileDirOpenExecute()
     for (const QString& folder : candidates) {
         if (!QFileInfo(folder).isDir())
             continue;
-        if (!dialogs_.OpenFolder(folder))
-            dialogs_.Error(QStringLiteral("フォルダを表示するファイルブラウザが見つかりません。\n") + DisplayPath(folder));
+        ShowFolder(dialogs_, folder);
         return;
     }
 }

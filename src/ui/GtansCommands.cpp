@@ -4,6 +4,9 @@
 
 #include "export/GtansTransfer.h"
 #include "io/AppPaths.h"
+#include "io/TextCodec.h"
+#include "model/GtansFit.h"
+#include "model/Message.h"
 #include "ui/ActionGuard.h"
 #include "ui/DisplayText.h"
 #include "ui/FigureListBox.h"
@@ -38,7 +41,9 @@ void TZolForm::FileImportGtansExecute()
         return;
     }
     ClearRows();
-    // The collection is no document file: it stays out of the history menu.
+    // The collection is no document file: it stays out of the history menu,
+    // and its name is proposed when the document is first saved.
+    editor_.proposedName = QFileInfo(*path).completeBaseName();
     FinishLoad(setBefore, ShowLoadedDocument());
     dialogs_.Information(QStringLiteral("%1 個の図形を読み込みました。\n頂点の位置のずれは最大 %2 ピクセルです。")
                              .arg(result.figures)
@@ -47,6 +52,12 @@ void TZolForm::FileImportGtansExecute()
 
 void TZolForm::FileExportGtansExecute()
 {
+    // Said before a file is asked for, with the name the set menu shows.
+    if (!HoldsBuiltInSet(model)) {
+        const std::string set = DecodeText(model.pieceSet().displayName, model.setEncoding()).toStdString();
+        dialogs_.Error(QString::fromStdString(MessageText({MessageId::GtansOtherSet, {set}}, Language::Japanese)));
+        return;
+    }
     const QString proposal = QFileInfo(SaveProposal()).completeBaseName() + QStringLiteral(".figures");
     const QString folder = QFileInfo(SaveProposal()).absolutePath();
     const std::optional<QString> path =
@@ -59,9 +70,12 @@ void TZolForm::FileExportGtansExecute()
         return;
     try {
         ExportGtans(model, *path);
-    } catch (const std::exception& e) { // another set, a broken figure, an unwritable file
+    } catch (const std::exception& e) { // a broken figure, an unwritable file
         dialogs_.Error(ErrorText(e));
+        return;
     }
+    dialogs_.Information(
+        QStringLiteral("%1 個の図形を書き出しました。\n%2").arg(model.figureCount()).arg(DisplayPath(*path)));
 }
 
 } // namespace zol

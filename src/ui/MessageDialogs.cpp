@@ -86,6 +86,11 @@ Answer MessageDialogs::Warning(const QString& text)
     return Ask(parent_, QMessageBox::Warning, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
 }
 
+void MessageDialogs::WarningWithOk(const QString& text)
+{
+    Ask(parent_, QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
 void MessageDialogs::Error(const QString& text)
 {
     Ask(parent_, QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);

@@ -15,6 +15,7 @@ public:
     Answer Information(const QString& text, bool withCancel = false) override;
     Answer Confirmation(const QString& text, bool withCancel = false) override;
     Answer Warning(const QString& text) override;
+    void WarningWithOk(const QString& text) override;
     void Error(const QString& text) override;
     std::optional<QString> OpenFile(const FileRequest& request) override;
     std::optional<QString> SaveFile(const FileRequest& request) override;

@@ -9,26 +9,14 @@
 #include "ui/DisplayText.h"
 #include "ui/GaugeProgress.h"
 
-#include <QDir>
-
 namespace zol {
-
-namespace {
-
-// Beside the document, or in the documents folder for one never saved.
-QString ProposedSheetPath(const TangramModel& model)
-{
-    if (model.hasDocumentFile())
-        return CatalogueBase(DocumentPathText(model)) + QStringLiteral(".pdf");
-    return QDir(DocumentFolder()).filePath(DocumentPathText(model) + QStringLiteral(".pdf"));
-}
-
-} // namespace
 
 void TZolForm::FilePuzzleSheetsExecute()
 {
+    // Beside the document, or where a document never saved would be saved.
+    const QString proposal = model.hasDocumentFile() ? CatalogueBase(DocumentPathText(model)) : SaveProposal();
     const std::optional<PuzzleSheetRequest> request =
-        dialogs_.PuzzleSheetOptions({ProposedSheetPath(model), sheetsPerPage_, sheetSolutions_});
+        dialogs_.PuzzleSheetOptions({proposal + QStringLiteral(".pdf"), sheetsPerPage_, sheetSolutions_});
     if (!request)
         return;
     sheetsPerPage_ = request->perPage;

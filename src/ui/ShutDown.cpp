@@ -46,12 +46,18 @@ void TZolForm::WriteSettingsFile()
     settings.ws = state & Qt::WindowMinimized ? 1 : state & Qt::WindowMaximized ? 2 : 0;
     const bool normal = !(state & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     if (normal) {
-        // The frame's position and size, as start-up sets them.
+        // The frame's position and size, as start-up sets them. What the user
+        // did not move or resize keeps the values read, which may lie beyond
+        // the screen.
         const QRect frame = frameGeometry();
-        settings.left = frame.x();
-        settings.top = frame.y();
-        settings.width = frame.width();
-        settings.height = frame.height();
+        if (frame.topLeft() != restoredBounds_.topLeft()) {
+            settings.left = frame.x();
+            settings.top = frame.y();
+        }
+        if (frame.size() != restoredBounds_.size()) {
+            settings.width = frame.width();
+            settings.height = frame.height();
+        }
     }
     try {
         WriteSettings(SettingsFilePath(), settings, normal);

@@ -82,9 +82,16 @@ std::optional<QString> TZolForm::OpenCommandLineDocument()
 
 void TZolForm::RestoreWindowBounds()
 {
-    // Position and size are the frame's, as written back at shut-down. The
-    // frame is known only once the window shows: showing sizes it again.
-    pendingFrameSize_ = QSize(settings.width, settings.height);
+    // Position and size are the frame's, as written back at shut-down. A
+    // size larger than the screen's available area is shown at most as large
+    // (a window of 32767 pixels a side would take gigabytes).
+    const QPoint topLeft(settings.left, settings.top);
+    const QScreen* screen = QGuiApplication::screenAt(topLeft);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QSize available = screen ? screen->availableGeometry().size() : QSize(settings.width, settings.height);
+    pendingFrameSize_ = QSize(settings.width, settings.height).boundedTo(available);
+    restoredBounds_ = QRect(topLeft, pendingFrameSize_);
     ResizeFrame();
     move(settings.left, settings.top);
     FormResize();
@@ -100,6 +107,10 @@ void TZolForm::ResizeFrame()
         return;
     const QSize frame = frameGeometry().size() - size();
     resize(pendingFrameSize_ - frame);
+    // Without a frame yet, a window manager may still put one around the
+    // window: the size is given again when it has.
+    if (!frame.isNull())
+        pendingFrameSize_ = QSize();
 }
 
 } // namespace zol

@@ -244,8 +244,20 @@ void TZolForm::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     ResizeFrame();
-    pendingFrameSize_ = QSize();
     FormResize();
+}
+
+void TZolForm::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    // A window manager that puts its frame around the window moves it; a
+    // size changed since (by the user) is left alone.
+    if (pendingFrameSize_.isEmpty() || !isVisible())
+        return;
+    if (size() == pendingFrameSize_)
+        ResizeFrame();
+    else
+        pendingFrameSize_ = QSize();
 }
 
 } // namespace zol

@@ -242,6 +242,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     // Construction, by subject.
@@ -257,7 +258,9 @@ private:
     // The message for a first figure that does not parse, as ShowLoadedDocument.
     std::optional<QString> OpenCommandLineDocument();
     void RestoreWindowBounds();
-    // Gives the frame the size read from Zol.ini, until the window first shows.
+    // Gives the frame the size read from Zol.ini, until the window manager
+    // has told the frame's size (on the first show, or the move that follows
+    // when the manager puts its frame around the window).
     void ResizeFrame();
     // False when the user must be asked again: the document stays unsaved.
     bool FormClose();
@@ -285,7 +288,9 @@ private:
     // The folder of a file the user chose in a dialog becomes the current one.
     void FileChosen(const QString& path);
     // Where the save dialog starts: the document, or for a document never
-    // saved its name in the current folder.
+    // saved its name (or the proposed one) in the folder last chosen, else
+    // in the documents folder. Files made from such a document are proposed
+    // there too.
     QString SaveProposal() const;
     void StartNewDocument();
     // Writes the document to path; false, after telling the user, when that failed.
@@ -343,6 +348,9 @@ private:
     std::optional<DocumentReadAhead> commandLineDocument_;
     int handlerDepth_ = 0;
     QSize pendingFrameSize_;
+    // The frame's bounds as start-up asked for them: what the user did not
+    // move or resize goes back to Zol.ini as it was read.
+    QRect restoredBounds_;
 };
 
 } // namespace zol

@@ -6,6 +6,7 @@
 #include "export/CataloguePage.h"
 #include "export/PngStrip.h"
 #include "export/StripPacking.h"
+#include "model/Palette.h"
 #include "io/LineFile.h"
 #include "io/TextCodec.h"
 
@@ -308,6 +309,35 @@ TEST_F(CatalogueExport, StripsShowTheFiguresAboveTheirCaptions)
         for (int x = 0; x < crop; ++x)
             captionDrawn = captionDrawn || strip.pixel(x, y) != qRgb(0, 0, 0);
     EXPECT_TRUE(captionDrawn);
+}
+
+// The captions in the strips have the colour the page gives its texts, for
+// every palette, the coloured ones among them.
+TEST_F(CatalogueExport, CaptionsInTheStripsHaveThePagesTextColour)
+{
+    std::vector<std::pair<std::string, PaletteParams>> palettes;
+    for (const FixedPalette& fixed : FixedPalettes())
+        palettes.emplace_back(fixed.caption, fixed.params);
+    palettes.emplace_back("orange on black", PaletteParams{0x000000, 20, 0, 255, 0, 255, 0});
+    palettes.emplace_back("blue on yellow", PaletteParams{0x00FFFF, 85, 0, 255, 0, 200, 0});
+    for (const auto& [name, p] : palettes) {
+        SCOPED_TRACE(name);
+        FillDocument(model, {QStringLiteral("■■")}, {0});
+        model.SetPalette(p.bgcolor, p.ho, p.so, p.vo, p.hr, p.sr, p.vr);
+        ASSERT_FALSE(Write().stripFailed);
+        const std::string page = ReadFileBytes(base + ".htm");
+        const size_t at = page.find("; color:#"); // the texts', not the background's
+        ASSERT_NE(at, std::string::npos);
+        const std::string hex = page.substr(at + 9, 6);
+        const QRgb text = QString::fromStdString(hex).toUInt(nullptr, 16) | 0xFF000000;
+        const QImage strip = QImage(base + "_files/1.png").convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(strip.isNull());
+        int textPixels = 0;
+        for (int y = CaptionTop; y < StripHeight; ++y)
+            for (int x = 0; x < strip.width(); ++x)
+                textPixels += strip.pixel(x, y) == text;
+        EXPECT_GT(textPixels, 20) << "page text #" << hex;
+    }
 }
 
 TEST_F(CatalogueExport, AFailedStripStopsTheStripsButThePageIsWritten)

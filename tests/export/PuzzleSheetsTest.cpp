@@ -317,6 +317,73 @@ TEST_F(SheetFailure, AFigureThatCannotBeReadLeavesTheOldFile)
     EXPECT_EQ(progress.finishes, 1) << "the gauge goes away";
 }
 
+// --- the layout of a page -------------------------------------------------------
+
+// A cell's whole place: its figure area with the padding round it, and its caption line.
+QRectF CellPlace(const SheetCell& cell)
+{
+    constexpr double Padding = 12.0;
+    return cell.figure.adjusted(-Padding, -Padding, Padding, Padding) | cell.caption;
+}
+
+class SheetGrid : public ::testing::TestWithParam<int> {};
+
+// The cells fill the page within its half-inch margins; the 12-point gutter
+// lies only between neighbouring cells.
+TEST_P(SheetGrid, CellsReachTheMarginsWithGuttersOnlyBetweenThem)
+{
+    constexpr double Margin = 36.0, Gutter = 12.0;
+    const QSizeF page = SheetPageSize();
+    const std::vector<SheetCell> cells = SheetCells(GetParam());
+    ASSERT_EQ(cells.size(), size_t(GetParam()));
+    QRectF all;
+    for (const SheetCell& cell : cells)
+        all |= CellPlace(cell);
+    EXPECT_NEAR(all.left(), Margin, 1e-9);
+    EXPECT_NEAR(all.top(), Margin, 1e-9);
+    EXPECT_NEAR(all.right(), page.width() - Margin, 1e-9);
+    EXPECT_NEAR(all.bottom(), page.height() - Margin, 1e-9);
+    for (size_t a = 0; a < cells.size(); ++a) {
+        for (size_t b = 0; b < cells.size(); ++b) {
+            const QRectF p = CellPlace(cells[a]), q = CellPlace(cells[b]);
+            if (std::abs(p.top() - q.top()) < 1e-9 && q.left() > p.right()) { // q right of p in a row
+                EXPECT_NEAR(q.left() - p.right(), Gutter, 1e-9) << a << " " << b;
+            }
+            if (std::abs(p.left() - q.left()) < 1e-9 && q.top() > p.bottom()) { // q below p in a column
+                EXPECT_GE(q.top() - p.bottom(), Gutter - 1e-9) << a << " " << b;
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(PerPage, SheetGrid, ::testing::Values(1, 2, 4, 6),
+                         [](const auto& info) { return "perPage" + std::to_string(info.param); });
+
+TEST(SheetLayout, TwoFiguresAPageStandOneAboveTheOther)
+{
+    const std::vector<SheetCell> cells = SheetCells(2);
+    ASSERT_EQ(cells.size(), 2u);
+    EXPECT_EQ(cells[0].figure.left(), cells[1].figure.left());
+    EXPECT_EQ(cells[0].figure.width(), cells[1].figure.width());
+    EXPECT_GT(cells[1].figure.top(), cells[0].caption.bottom());
+}
+
+// A figure shorter than its cell has its caption right under it; a tall one
+// has it on the cell's own caption line, never lower.
+TEST(SheetLayout, CaptionStandsUnderTheFigureWithinItsCell)
+{
+    const SheetCell cell = SheetCells(1)[0];
+    SheetFit shortFigure;
+    shortFigure.bounds = QRectF(cell.figure.left(), cell.figure.top() + 100, 200, 150);
+    const QRectF under = CaptionPlace(cell, shortFigure);
+    EXPECT_NEAR(under.top(), shortFigure.bounds.bottom() + 6, 1e-9);
+    EXPECT_EQ(under.height(), cell.caption.height());
+    EXPECT_EQ(under.left(), cell.caption.left());
+    SheetFit tallFigure; // down to the cell's caption line
+    tallFigure.bounds = QRectF(cell.figure.topLeft(), QPointF(cell.figure.right(), cell.caption.top()));
+    EXPECT_EQ(CaptionPlace(cell, tallFigure), cell.caption);
+}
+
 TEST(SheetRequest, RefusesFiguresPerPageOtherThan1246)
 {
     TangramModel model;

@@ -35,6 +35,16 @@ void PrintTo(const Outcome& o, std::ostream* os)
 
 Outcome Result(const TangramModel& model, int selected) { return {model.figureLines(), selected, model.modified()}; }
 
+// Placement lines that read as the board's but are not written as the board
+// writes them: a "+" sign and numbers beyond the set's pieces.
+void WriteLinesUnlikeTheBoard(TangramModel& model)
+{
+    std::vector<std::string> lines = model.figureLines();
+    for (size_t i = 2; i < lines.size(); i += 2)
+        lines[i] = "+" + lines[i] + ",9,9,9,9";
+    model.SetFigureLines(lines, model.documentEncoding());
+}
+
 // --- the oracle: figures moved one at a time with the model's list operations
 
 void Move(TangramModel& model, int i, int t, int& selected)
@@ -188,6 +198,83 @@ TEST(CaptionSortOracle, KeepsPlacementLinesThatDoNotParse)
     EXPECT_EQ(model.figureLines()[4], "1,2,x") << "moved as it was";
 }
 
+// Every figure is taken out and put back, so every line comes out as the board writes it.
+TEST(CaptionSortOracle, WritesEveryFigureAsTheBoardDoes)
+{
+    TangramModel model;
+    FillDocument(model, {"c", "a", "b", "a"});
+    WriteLinesUnlikeTheBoard(model);
+    const Outcome expected = OracleCaptionSort(model, 1);
+    ASSERT_EQ(expected.lines[2].find('+'), std::string::npos);
+    NoProgress none;
+    const SortResult result = SortByCaption(model, 1, none);
+    EXPECT_EQ(Result(model, result.selected), expected);
+}
+
+// Captions that a Japanese collation equates though they differ in more than
+// case (hiragana and katakana, half and full width) are not equal captions:
+// sorting a sorted list leaves it as it is, whatever the locale.
+TEST(CaptionSortSystemLocale, SortingASortedListChangesNothing)
+{
+    const QByteArray expectedLocale = qgetenv("ZOL_TEST_LOCALE");
+    if (!expectedLocale.isEmpty()) {
+        ASSERT_EQ(QLocale::system().name().toUtf8(), expectedLocale) << "the test runs under another locale";
+    }
+    TangramModel model;
+    // No two differ in case alone: such captions are equal, and equal captions swap on every sort.
+    FillDocument(model, {"ア", "い", "あ", "ｱ", "ａ", "a", "b", "バ", "ｂ"});
+    NoProgress none;
+    SortByCaption(model, -1, none);
+    const QStringList once = Captions(model);
+    for (int k = 0; k < 3; ++k) {
+        SortByCaption(model, -1, none);
+        EXPECT_EQ(Captions(model), once) << "sort " << k + 2;
+    }
+    EXPECT_LT(once.indexOf("a") - once.indexOf("b"), 0);
+}
+
+TEST(CaptionSortJapanese, IgnoresCaseAlone)
+{
+    QCollator collator(QLocale(QLocale::Japanese, QLocale::Japan));
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    struct Case {
+        QString a, b;
+        bool equal;
+    } cases[] = {
+        {"a", "A", true},   {"Ｂ", "ｂ", true}, {"ア", "あ", false},
+        {"ｱ", "ア", false}, {"a", "ａ", false}, {"ア", "ア", true},
+    };
+    for (const Case& c : cases) {
+        // Equal captions: the later one goes first, in either order given.
+        const std::vector<int> order = CaptionOrder({c.a, c.b}, collator);
+        EXPECT_EQ(CaptionOrder({c.b, c.a}, collator) == order, c.equal)
+            << c.a.toStdString() << " " << c.b.toStdString();
+        if (c.equal) {
+            EXPECT_EQ(order, (std::vector<int>{1, 0}));
+        }
+    }
+    const std::vector<int> once = CaptionOrder({"ア", "い", "あ"}, collator);
+    EXPECT_EQ(once, CaptionOrder({"ア", "い", "あ"}, collator));
+}
+
+// A last caption without a placement line is no figure: it stays last.
+TEST(SortUnpairedCaption, StaysLast)
+{
+    for (const bool byCaption : {true, false}) {
+        TangramModel model;
+        FillDocument(model, {"b", "a", "c"}, {0, 300, 150});
+        std::vector<std::string> lines = model.figureLines();
+        lines.push_back("unpaired");
+        model.SetFigureLines(lines, model.documentEncoding());
+        NoProgress none;
+        const SortResult result = byCaption ? SortByCaption(model, -1, none) : SortByNuance(model, 0, -1, none);
+        EXPECT_TRUE(result.moved);
+        EXPECT_EQ(model.figureCount(), 3);
+        EXPECT_EQ(model.figureLines().size(), lines.size());
+        EXPECT_EQ(model.figureLines()[lines.size() - 1], "unpaired");
+    }
+}
+
 TEST(CaptionSortOracle, ShowsProgressUpToTheFigureCount)
 {
     TangramModel model;
@@ -237,6 +324,8 @@ TEST_P(NuanceSort, RendersEveryFigureAndMatchesTheOracle)
     const int level = GetParam();
     TangramModel model;
     FillDocument(model, {"0", "1", "2", "3", "4", "5", "6"}, {300, 0, 150, 0, 220, 300, 80});
+    // Only the figures the insertion takes out and puts back are written anew.
+    WriteLinesUnlikeTheBoard(model);
     const Figure board = model.GetCurrentFigure();
     NoProgress none;
     const std::vector<int> keys = NuanceKeys(model, level, none);

@@ -14,7 +14,8 @@ bool SameSettings(const Settings& a, const Settings& b)
     return a.history == b.history && a.inidir == b.inidir && a.dcxsmin == b.dcxsmin && a.dcxabsmax == b.dcxabsmax &&
            a.flipsens == b.flipsens && a.fssens == b.fssens && a.aadown == b.aadown && a.gamma == b.gamma &&
            a.opttbv == b.opttbv && a.top == b.top && a.left == b.left && a.height == b.height &&
-           a.width == b.width && a.sbx == b.sbx && a.sby == b.sby && a.sbz == b.sbz && a.ws == b.ws;
+           a.width == b.width && a.sbx == b.sbx && a.sby == b.sby && a.sbz == b.sbz && a.ws == b.ws &&
+           a.palette == b.palette && a.registeredPalette == b.registeredPalette;
 }
 
 } // namespace

@@ -104,7 +104,7 @@ TEST_F(DocumentFile, ReopensWhatItSavesWithTheSameText)
          TextEncoding::Cp932, "ﾄｳ"},
         {"UTF-8 without its mark", head + "猫\r\n" + placements + "きつね\r\n" + placements + "うさぎ\r\n" + placements,
          TextEncoding::Utf8, "猫"},
-        {"CP932 that passes for UTF-8 once its unpaired caption is gone",
+        {"CP932 that would pass for UTF-8 but for its unpaired caption",
          head + "\xE8\xA4\xB0\r\n" + placements + "\x82\r\n", TextEncoding::Cp932, "隍ｰ"},
     };
     for (const Case& c : cases) {
@@ -172,11 +172,21 @@ TEST_F(DocumentFile, SavesEditsAmongLinesOfEveryShape)
     EXPECT_EQ(model.GetFigureCaption(0), huge);
 }
 
-TEST_F(DocumentFile, DropsAnUnpairedLastCaption)
+// A last caption without its placement line is no figure, but it is the
+// file's: it is saved back, and stays last when figures are added.
+TEST_F(DocumentFile, KeepsAnUnpairedLastCaption)
 {
-    Write("doc.zol", test::Fixture("cp932.zol") + "unpaired\r\n");
-    EXPECT_EQ(LoadAndSaveAs("doc.zol"), test::Fixture("cp932.zol"));
+    const std::string file = test::Fixture("cp932.zol") + "unpaired\r\n";
+    Write("doc.zol", file);
+    EXPECT_EQ(LoadAndSaveAs("doc.zol"), file);
     EXPECT_EQ(model.figureCount(), 2);
+
+    model.SetFigureCaption(-1, "added");
+    model.StoreFigure(-1);
+    ASSERT_TRUE(SaveDocument(model, Path("saved.zol")));
+    EXPECT_EQ(Read("saved.zol"),
+              test::Fixture("cp932.zol") + "added\r\n" + model.FormatPlacementLine() + "\r\nunpaired\r\n");
+    EXPECT_EQ(model.GetFigureCaption(2), "added");
 }
 
 TEST_F(DocumentFile, AFileOfTheVersionAndSetNameAloneIsAnEmptyDocument)

@@ -60,6 +60,19 @@ TEST_F(DocumentMerge, AppendsTheFiguresOfADocumentOfTheSameSet)
     }
 }
 
+TEST_F(DocumentMerge, PutsMergedFiguresBeforeTheDocumentsUnpairedCaption)
+{
+    Write("doc.zol", test::Fixture("cp932.zol") + "unpaired\r\n");
+    ScriptedPrompter prompter;
+    ASSERT_TRUE(LoadDocument(model, Path("doc.zol"), Path(""), prompter));
+    Lines expected = model.figureLines();
+    ASSERT_EQ(expected.back(), "unpaired");
+    Merge("2.13\r\ntan\r\na\r\n" + Placement + "\r\n", prompter);
+    expected.insert(expected.end() - 1, {"a", Placement});
+    EXPECT_EQ(model.figureLines(), expected);
+    EXPECT_EQ(model.GetFigureCaption(2), "a");
+}
+
 TEST_F(DocumentMerge, RefusesOtherSetsAndVersionsAndIgnoresEmptyFiles)
 {
     struct Case {

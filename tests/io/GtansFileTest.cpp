@@ -103,6 +103,8 @@ INSTANTIATE_TEST_SUITE_P(
                   MessageId::GtansPieceValue, 6},
         Malformed{"FlipTwo", "gTans v1.0 1\n" + Figure(Replaced(Pieces, "p 2 0", "p 2 2")),
                   MessageId::GtansPieceValue, 6},
+        Malformed{"FlipMinusOne", "gTans v1.0 1\n" + Figure(Replaced(Pieces, "p 2 0", "p 2 -1")),
+                  MessageId::GtansPieceValue, 6},
         Malformed{"FarAway", "gTans v1.0 1\n" + Figure(Replaced(Pieces, "p 2 0 1 2", "p 2 0 1 2e9")),
                   MessageId::GtansPieceValue, 6},
         Malformed{"ThreeSquares", "gTans v1.0 1\n" + Figure(Replaced(Pieces, "p 0 0 1 1 0\np 0 0", "p 2 0 1 1 0\np 2 0")),

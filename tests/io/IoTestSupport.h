@@ -29,6 +29,7 @@ public:
     ~ScriptedPrompter() override { EXPECT_TRUE(answers_.empty()) << "questions left unasked"; }
 
     void Inform(const std::string& text) override { informed.push_back(text); }
+    void Warn(const std::string& text) override { warned.push_back(text); }
     bool Confirm(const std::string& text) override
     {
         asked.push_back(text);
@@ -42,6 +43,7 @@ public:
     }
 
     std::vector<std::string> informed;
+    std::vector<std::string> warned;
     std::vector<std::string> asked;
 
 private:

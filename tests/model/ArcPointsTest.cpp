@@ -95,7 +95,16 @@ TEST(ArcPoints, PointCountIsBounded)
     const std::optional<std::string> most = ArcPointsText({std::to_string(MaxArcPoints), "0", "1", "0", "0", "1", "0"});
     ASSERT_TRUE(most);
     EXPECT_EQ(std::count(most->begin(), most->end(), ' '), MaxArcPoints);
-    EXPECT_EQ(ArcPointsText({std::to_string(MaxArcPoints + 1), "0", "1", "0", "0", "1", "0"}), std::nullopt);
+    EXPECT_EQ(ComputeArcPoints({std::to_string(MaxArcPoints + 1), "0", "1", "0", "0", "1", "0"}).refusal,
+              ArcRefusal::TooManyPoints);
+}
+
+TEST(ArcPoints, SayWhyThereIsNoText)
+{
+    EXPECT_EQ(ComputeArcPoints({"2", "0", "1", "80", "80", "80", "0"}).refusal, ArcRefusal::None);
+    EXPECT_EQ(ComputeArcPoints({"2", "0", "1", "80", "-", "80", "0"}).refusal, ArcRefusal::NotANumber);
+    EXPECT_EQ(ComputeArcPoints({"-2147483648", "0", "1", "0", "0", "1", "0"}).refusal, ArcRefusal::TooManyPoints);
+    EXPECT_EQ(ComputeArcPoints({"2", "0", "0", "1", "0", "2147483647", "0"}).refusal, ArcRefusal::BeyondRange);
 }
 
 TEST(Rotation, CosineTableHasTheBoardValues)

@@ -185,6 +185,22 @@ TEST_F(Slideshow, EasesInAndOut)
     EXPECT_NEAR(start, end, 1e-6);
 }
 
+// Half way (tick 10) a piece that travels 7 pixels has gone 3.5: the
+// position truncates toward zero, to 3 going right and -3 going up.
+TEST_F(Slideshow, PositionsBetweenFiguresTruncateTowardZero)
+{
+    Place(model, 0, 0, 0, 0);
+    model.StoreFigure(-1);
+    Place(model, 0, 7, -7, 7);
+    model.StoreFigure(-1);
+    ViewerAnimation a(model, 0);
+    Ticks(a, 10);
+    ASSERT_NEAR(ViewerAnimation::Weight(1.0f, 0), 0.5, 1e-6);
+    EXPECT_EQ(a.shown().x[0], 3);
+    EXPECT_EQ(a.shown().y[0], -3);
+    EXPECT_EQ(a.shown().angle[0], 3);
+}
+
 TEST_F(Slideshow, AnglesTurnAsPlainNumbers)
 {
     Place(model, 0, 100, 100, 700);

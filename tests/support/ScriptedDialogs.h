@@ -12,7 +12,7 @@ namespace zol {
 
 class ScriptedDialogs : public Dialogs {
 public:
-    enum class Kind { Information, Confirmation, Warning, Error, OpenFile, SaveFile, PuzzleSheet, OpenFolder };
+    enum class Kind { Information, Confirmation, Warning, WarningWithOk, Error, OpenFile, SaveFile, PuzzleSheet, OpenFolder };
 
     struct Record {
         Kind kind;
@@ -35,6 +35,7 @@ public:
     Answer Information(const QString& text, bool withCancel = false) override;
     Answer Confirmation(const QString& text, bool withCancel = false) override;
     Answer Warning(const QString& text) override;
+    void WarningWithOk(const QString& text) override;
     void Error(const QString& text) override;
     // Without a queued path: cancelled.
     std::optional<QString> OpenFile(const FileRequest& request) override;

@@ -86,6 +86,27 @@ TEST_F(ActiveViewer, OpensFromTheMenuAndLeavesTheMainWindowAsItWas)
     EXPECT_FALSE(form->windowTitle().contains(QStringLiteral("（変更）")));
 }
 
+// The step arrows are drawn in the button face colour: the sheet under them
+// must be another colour for them to be seen.
+TEST_F(ActiveViewer, StepArrowsStandOutFromTheSheet)
+{
+    AddFigures({"A", "B"});
+    const auto viewer = Viewer(0);
+    viewer->Timer->stop();
+    const QImage shown = viewer->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb face = viewer->palette().color(QPalette::Button).rgb();
+    for (QLabel* arrow : {viewer->StepBack, viewer->GoForward}) {
+        const QRect r = arrow->geometry();
+        const QRgb sheet = shown.pixel(r.topLeft() + QPoint(0, 1));
+        EXPECT_NE(sheet, face) << arrow->text().toStdString() << ": the sheet is the arrow's colour";
+        int arrowPixels = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                arrowPixels += shown.pixel(x, y) == face;
+        EXPECT_GT(arrowPixels, 10) << arrow->text().toStdString();
+    }
+}
+
 TEST_F(ActiveViewer, ClicksPauseStepAndPlay)
 {
     AddFigures({"A", "B", "C"});

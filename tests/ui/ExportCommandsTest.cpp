@@ -6,11 +6,15 @@
 #include "export/SortOrder.h"
 #include "io/DocumentFile.h"
 
+#include "io/AppPaths.h"
+
+#include <QAction>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QProgressBar>
+#include <QStandardPaths>
 
 namespace zol::test {
 namespace {
@@ -158,6 +162,19 @@ TEST_F(CatalogueCommand, WritesBesideTheDocumentAndOpensItsFolderOnYes)
     ExpectGaugeRanTo(3);
 }
 
+TEST_F(CatalogueCommand, YesWithoutAFileBrowserSaysSo)
+{
+    SavedDocument(1);
+    dialogs.hasFolderBrowser = false;
+    dialogs.QueueAnswer(Dialogs::Answer::Ok);
+    dialogs.QueueAnswer(Dialogs::Answer::Yes);
+    form->findChild<QAction*>("OptmkHTML")->trigger();
+    const QString folder = QDir(programDir.path()).absolutePath();
+    EXPECT_EQ(Shown(ScriptedDialogs::Kind::OpenFolder), QStringList{folder});
+    EXPECT_EQ(Shown(ScriptedDialogs::Kind::Error),
+              QStringList{QStringLiteral("フォルダを表示するファイルブラウザが見つかりません。\n") + DisplayPath(folder)});
+}
+
 TEST_F(CatalogueCommand, CancelWritesNothing)
 {
     SavedDocument(2);
@@ -168,14 +185,21 @@ TEST_F(CatalogueCommand, CancelWritesNothing)
     EXPECT_TRUE(Shown(ScriptedDialogs::Kind::Confirmation).isEmpty());
 }
 
-TEST_F(CatalogueCommand, AFailedStripIsReportedAndThePageStillWritten)
+TEST_F(CatalogueCommand, AFailedStripIsReportedWithItsFileAndReasonAndThePageStillWritten)
 {
     SavedDocument(2);
     QDir().mkpath(ProgramPath("shapes_files/2.png")); // a folder where the strip should go
     dialogs.QueueAnswer(Dialogs::Answer::Ok);
-    form->OptmkHTML->trigger();
-    EXPECT_EQ(Shown(ScriptedDialogs::Kind::Information),
-              (QStringList{beside, QStringLiteral("png画像出力に失敗しました。")}));
+    form->findChild<QAction*>("OptmkHTML")->trigger();
+    const QStringList told = Shown(ScriptedDialogs::Kind::Information);
+    ASSERT_EQ(told.size(), 2);
+    EXPECT_EQ(told[0], beside);
+    const QStringList lines = told[1].split('\n');
+    ASSERT_EQ(lines.size(), 4) << told[1].toStdString();
+    EXPECT_EQ(lines[0], QStringLiteral("png画像出力に失敗しました。"));
+    EXPECT_EQ(lines[1], QStringLiteral("ファイルを保存できませんでした。"));
+    EXPECT_EQ(lines[2], DisplayPath(ProgramPath("shapes_files/2.png")));
+    EXPECT_FALSE(lines[3].trimmed().isEmpty()) << "the system's reason";
     EXPECT_TRUE(Shown(ScriptedDialogs::Kind::Confirmation).isEmpty());
     EXPECT_TRUE(QFileInfo::exists(ProgramPath("shapes.htm")));
     EXPECT_FALSE(form->ProgressBarItem->isVisible());
@@ -214,6 +238,28 @@ TEST_F(CatalogueCommand, OfANeverSavedDocumentAsksWhereToPutThePage)
     EXPECT_TRUE(QFileInfo::exists(ProgramPath("catalogue/cat.htm")));
     EXPECT_TRUE(QFileInfo::exists(ProgramPath("catalogue/cat_files/2.png")));
     EXPECT_EQ(Shown(ScriptedDialogs::Kind::Confirmation), QStringList{completed});
+}
+
+// Proposed where the document itself would be saved: the folder last
+// chosen, else the user's documents, never the program's data.
+TEST_F(CatalogueCommand, OfANeverSavedDocumentProposesTheFolderSaveAsWould)
+{
+    AddFigures({"a"});
+    form->findChild<QAction*>("OptmkHTML")->trigger();
+    ASSERT_EQ(dialogs.records().size(), 1u);
+    EXPECT_EQ(dialogs.records()[0].request.initialPath,
+              QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath("新しいファイル.htm"));
+
+    QDir().mkpath(ProgramPath("docs"));
+    const QString chosen = ProgramPath("docs/first.zol");
+    dialogs.QueuePath(chosen);
+    form->findChild<QAction*>("FileSaveAs")->trigger();
+    form->findChild<QAction*>("FileNew")->trigger();
+    form->findChild<QAction*>("EditAdd")->trigger();
+    dialogs.clearRecords();
+    form->findChild<QAction*>("OptmkHTML")->trigger();
+    ASSERT_EQ(dialogs.records().size(), 1u);
+    EXPECT_EQ(dialogs.records()[0].request.initialPath, ProgramPath("docs/新しいファイル.htm"));
 }
 
 TEST_F(CatalogueCommand, OfANeverSavedDocumentWritesNothingWhenTheDialogIsCancelled)

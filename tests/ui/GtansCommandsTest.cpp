@@ -2,11 +2,14 @@
 // that format, through the File menu's actions and scripted dialogs.
 #include "EditorFixture.h"
 
+#include "io/AppPaths.h"
 #include "io/GtansFile.h"
 #include "io/TextCodec.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 
 namespace zol::test {
 namespace {
@@ -21,6 +24,12 @@ protected:
         form->FileImportGtans->trigger();
     }
     std::vector<QString> Errors() const { return dialogs.texts(Kind::Error); }
+    void Trigger(const char* command)
+    {
+        auto* action = form->findChild<QAction*>(command);
+        ASSERT_NE(action, nullptr) << command;
+        action->trigger();
+    }
 };
 
 TEST_F(GtansCommands, ImportOpensTheFiguresAsANewUnsavedDocument)
@@ -52,37 +61,63 @@ TEST_F(GtansCommands, MalformedFileIsNamedWithItsLineAndChangesNothing)
     EXPECT_EQ(Rows(), rows);
 }
 
-TEST_F(GtansCommands, ExportWritesTheListThatImportReadsBack)
+TEST_F(GtansCommands, ExportWritesTheListThatImportReadsBackAndSaysHowMany)
 {
     Import(CopyFixture("two-figures.figures", QStringLiteral("two-figures.figures")));
     const QString out = ProgramPath(QStringLiteral("out.figures"));
+    dialogs.clearRecords();
     dialogs.QueuePath(out);
-    form->FileExportGtans->trigger();
+    Trigger("FileExportGtans");
     EXPECT_TRUE(Errors().empty());
     EXPECT_EQ(ReadGtansFile(out).size(), 2u);
+    EXPECT_EQ(dialogs.texts(Kind::Information),
+              std::vector<QString>{QStringLiteral("2 個の図形を書き出しました。\n") + DisplayPath(out)});
 }
 
-TEST_F(GtansCommands, ExportRefusesAnotherSetAndAnUnwritableFile)
+TEST_F(GtansCommands, ExportReportsAFileThatCannotBeWritten)
 {
-    form->EditAdd->trigger();
+    Trigger("EditAdd");
     const QString locked = ProgramPath(QStringLiteral("missing-folder/out.figures"));
     dialogs.QueuePath(locked);
-    form->FileExportGtans->trigger();
+    Trigger("FileExportGtans");
     ASSERT_EQ(Errors().size(), 1u);
     EXPECT_TRUE(Errors()[0].contains(QStringLiteral("ファイルを保存できませんでした。"))) << Errors()[0].toStdString();
+    EXPECT_TRUE(dialogs.texts(Kind::Information).empty()) << "no word of figures written";
+}
 
-    dialogs.clearRecords();
-    form->editor().model.InstallSetLines({"square", "1", "4,0,0,0,0,10,0,10,10,0,10", "0,0,0,1", "x", "90"},
+// A document of another set is refused before a file is asked for, naming
+// the set as its menu does.
+TEST_F(GtansCommands, ExportRefusesAnotherSetBeforeTheFileDialog)
+{
+    const std::string displayName = *EncodeText(QStringLiteral("四角"), TextEncoding::Cp932);
+    form->editor().model.InstallSetLines({"square", "1", "4,0,0,0,0,10,0,10,10,0,10", "0,0,0,1", displayName, "90"},
                                          TextEncoding::Cp932);
     form->editor().model.ClearFigureList();
-    form->EditAdd->trigger();
-    dialogs.QueuePath(ProgramPath(QStringLiteral("square.figures")));
-    form->FileExportGtans->trigger();
+    Trigger("EditAdd");
+    Trigger("FileExportGtans");
+    EXPECT_TRUE(dialogs.texts(Kind::SaveFile).empty());
     ASSERT_EQ(Errors().size(), 1u);
-    EXPECT_TRUE(Errors()[0].startsWith(QStringLiteral("gTans 形式で書き出せるのは組み込みのタングラムの図形だけです。")))
-        << Errors()[0].toStdString();
-    EXPECT_TRUE(Errors()[0].contains(QStringLiteral("square")));
-    EXPECT_FALSE(QFile::exists(ProgramPath(QStringLiteral("square.figures"))));
+    EXPECT_EQ(Errors()[0], QStringLiteral("gTans 形式で書き出せるのは組み込みのタングラムの図形だけです。\n"
+                                          "この文書のピースセットは 四角 です。"));
+}
+
+TEST_F(GtansCommands, AnImportedCollectionIsFirstSavedUnderItsName)
+{
+    Import(CopyFixture("two-figures.figures", QStringLiteral("two-figures.figures")));
+    dialogs.clearRecords();
+    Trigger("FileSave");
+    ASSERT_EQ(dialogs.records().size(), 1u);
+    EXPECT_EQ(dialogs.records()[0].request.initialPath,
+              QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath("two-figures"));
+
+    dialogs.QueueAnswer(Dialogs::Answer::No); // the import is not saved
+    Trigger("FileNew");
+    Trigger("EditAdd");
+    dialogs.clearRecords();
+    Trigger("FileSave");
+    ASSERT_EQ(dialogs.records().size(), 1u);
+    EXPECT_TRUE(dialogs.records()[0].request.initialPath.endsWith(QStringLiteral("新しいファイル")))
+        << "a new document is proposed under the usual name";
 }
 
 TEST_F(GtansCommands, ExportNeedsFigures)

@@ -6,6 +6,7 @@
 #include "ui/ShapeWidget.h"
 #include "ui/colour/TColorCustamizeDialog.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
@@ -83,6 +84,45 @@ TEST_F(PaletteCommands, PaletteButtonDrawsNewColoursOfTheSameSet)
     EXPECT_EQ(form->editor().model.backgroundColor(), 0u);
     EXPECT_NE(PieceColours(), before); // seven random greens twice alike: never in practice
     EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
+}
+
+// "黒‐乱朱" spreads the value alone: the button draws its colours again and
+// opens no dialog.
+TEST_F(PaletteCommands, PaletteButtonDrawsAgainWhenOneSpreadIsNotZero)
+{
+    form->findChild<QAction*>("PaletteCSetBrR")->trigger();
+    const PaletteParams& red = FixedPalettes()[5].params;
+    ASSERT_TRUE(red.hr == 0 && red.sr == 0 && red.vr != 0);
+    const auto before = PieceColours();
+    bool dialogOpened = false;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            dialogOpened = true;
+            modal->close();
+        }
+    });
+    form->findChild<QToolButton*>("ToolButtonCSet")->click();
+    QApplication::processEvents();
+    EXPECT_FALSE(dialogOpened);
+    EXPECT_NE(PieceColours(), before);
+    EXPECT_EQ(form->editor().settings.palette, red);
+}
+
+// Registering takes effect at once: cancelling the dialog afterwards keeps it.
+TEST_F(PaletteCommands, ARegistrationSurvivesCancellingTheDialog)
+{
+    form->findChild<QAction*>("PaletteCSetBrl")->trigger();
+    const PaletteParams current = form->editor().settings.palette;
+    ASSERT_NE(form->editor().settings.registeredPalette, current);
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<TColorCustamizeDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        QTest::mouseClick(dialog->findChild<QWidget*>("Label2"), Qt::LeftButton, {}, QPoint(4, 4));
+        QTest::mouseClick(dialog->findChild<QWidget*>("CancelBtn"), Qt::LeftButton);
+    });
+    form->findChild<QAction*>("PaletteColorCustamize")->trigger();
+    EXPECT_EQ(form->editor().settings.registeredPalette, current);
+    EXPECT_EQ(form->editor().settings.palette, current) << "nothing applied";
 }
 
 TEST_F(PaletteCommands, PaletteButtonWithNothingRandomOpensTheDialog)

@@ -6,12 +6,14 @@
 #include "io/DocumentFile.h"
 #include "ui/PuzzleSheetDialog.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStandardPaths>
 
 namespace zol::test {
 namespace {
@@ -71,6 +73,15 @@ TEST_F(PuzzleSheetCommand, WritesThePdfChosenAndOffersTheSameLayoutNextTime)
     ASSERT_EQ(Proposals().size(), 2u);
     EXPECT_EQ(Proposals()[1].perPage, 2);
     EXPECT_TRUE(Proposals()[1].solutions);
+}
+
+TEST_F(PuzzleSheetCommand, OfANeverSavedDocumentProposesTheFolderSaveAsWould)
+{
+    AddFigures({"a"});
+    form->findChild<QAction*>("FilePuzzleSheets")->trigger();
+    ASSERT_EQ(Proposals().size(), 1u);
+    EXPECT_EQ(Proposals()[0].path,
+              QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath("新しいファイル.pdf"));
 }
 
 TEST_F(PuzzleSheetCommand, AnExistingFileIsReplacedOnlyAfterYes)

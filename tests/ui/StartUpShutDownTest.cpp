@@ -222,6 +222,23 @@ TEST_F(ShutDown, ClosingWritesEveryKeyBack)
     EXPECT_TRUE(dialogs.records().size() == 1) << "only the open dialog";
 }
 
+// Only maxundo is clamped on reading: palette numbers and picker bar
+// positions beyond their ranges are used as far as they can be and go back
+// to the file as they were.
+TEST_F(ShutDown, OutOfRangePaletteAndPickerValuesGoBackAsRead)
+{
+    WriteIni(QStringLiteral("[パレット]\nho=300\nhr=-5\nso=1000\nsr=2147483647\nvo=-2147483648\nvr=7\n"
+                            "bgcolor=-1\nho_=999\nbgcolor_=0x80000005\n"
+                            "[ポジション]\nsbx=999\nsby=-3\nsbz=5\n"));
+    StartWindow();
+    ASSERT_TRUE(form->close());
+    const Settings s = Written();
+    EXPECT_EQ(s.palette, (PaletteParams{0xFFFFFFFF, 300, -5, 1000, 2147483647, -2147483647 - 1, 7}));
+    EXPECT_EQ(s.registeredPalette.ho, 999);
+    EXPECT_EQ(s.registeredPalette.bgcolor, 0x80000005u);
+    EXPECT_EQ((std::array{s.sbx, s.sby, s.sbz}), (std::array{999, -3, 5}));
+}
+
 TEST_F(ShutDown, AFirstRunWritesAllFiveSectionsWithoutMaxundo)
 {
     ASSERT_TRUE(form->close());

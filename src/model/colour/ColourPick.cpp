@@ -32,4 +32,10 @@ void PickColour(ColourPick& pick, const TColors& colours, uint32_t colorValue)
         pick.label = text;
 }
 
+void PresetColour(ColourPick& pick, const TColors& colours, uint32_t colorValue)
+{
+    PickColour(pick, colours, colorValue);
+    pick.chosen = colorValue;
+}
+
 } // namespace zol

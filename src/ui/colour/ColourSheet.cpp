@@ -16,9 +16,10 @@ void ColourSheet::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(QRect(0, 24, width(), height() - 24), Qt::black); // Shape1, below the title panel
-    // Shape2: the page, 7 pixels short of the right and bottom edges.
+    // Shape2: the page, 7 pixels short of the right and bottom edges, in
+    // the base colour as the other tool windows' sheets.
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
-    painter.setBrush(palette().color(QPalette::Window));
+    painter.setBrush(palette().color(QPalette::Base));
     painter.drawRect(0, 16, 313 - 1, 385 - 1);
     // Bevel1: a lowered box.
     QStyleOptionFrame frame;

@@ -63,14 +63,15 @@ TColorSelecterForm::TColorSelecterForm(TColors colours, const PickerBars& bars, 
     connect(PB, &PaintBox::mousePressed, this, &TColorSelecterForm::PBMouseDown);
     connect(Button1, &QPushButton::clicked, this, [this] { done(1); });
 
-    SetColour(0x000000);
     SBChange();
+    SetColour(0x000000);
 }
 
 void TColorSelecterForm::SetColour(uint32_t colorValue)
 {
-    PickColour(pick_, colours_, colorValue);
+    PresetColour(pick_, colours_, colorValue);
     ShowPick();
+    FormPaint();
 }
 
 PickerBars TColorSelecterForm::bars() const { return {SBX->value(), SBY->value(), SBZ->value()}; }
@@ -89,7 +90,8 @@ void TColorSelecterForm::PBMouseDown(Qt::MouseButton, QPoint at)
     const uint32_t pixel = ColourValueOf(picture_.pixel(at));
     if (IsFieldClick(view_, pixel, at.x(), at.y()))
         return;
-    SetColour(pixel);
+    PickColour(pick_, colours_, pixel);
+    ShowPick();
     FormPaint();
 }
 

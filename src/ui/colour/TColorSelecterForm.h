@@ -23,11 +23,12 @@ class TColorSelecterForm : public QDialog {
 public:
     TColorSelecterForm(TColors colours, const PickerBars& bars, QWidget* parent);
 
-    // Presets the colour as a pick would; the customisation dialog passes its
-    // background. Unlike a click, a preset of the field's grey is a colour too.
+    // Presets the colour as a pick would, pointer included; the customisation
+    // dialog passes its background. Unlike a click, a preset of the field's
+    // grey is a colour too, and so is one without a name.
     void SetColour(uint32_t colorValue);
     PickerBars bars() const;
-    // Black until a named colour is picked.
+    // The last named colour picked, else the preset colour (black at first).
     uint32_t chosenColour() const { return pick_.chosen; }
 
     // Recomputes the view from the bars and redraws it.

@@ -43,7 +43,7 @@ TRpcalForm::TRpcalForm(QWidget* parent) : QDialog(parent)
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(24, 144, 593, 20);
-    Edit1->setMaxLength(MaxArcPoints * 24); // "-2147483648,-2147483648, " at most per point
+    Edit1->setMaxLength(MaxArcPoints * MaxArcPointLength);
 
     // Tab order: count, angles, centre, vector, result.
     QWidget* const order[] = {Edit4, Edit2, Edit3, Edit5, Edit6, Edit7, Edit8, Edit1};
@@ -64,10 +64,20 @@ TRpcalForm::TRpcalForm(QWidget* parent) : QDialog(parent)
 void TRpcalForm::rpcalculationExecute()
 {
     const auto field = [](const QLineEdit* edit) { return edit->text().toStdString(); };
-    const std::optional<std::string> text = ArcPointsText(
+    const ArcPoints points = ComputeArcPoints(
         {field(Edit4), field(Edit2), field(Edit3), field(Edit5), field(Edit6), field(Edit7), field(Edit8)});
-    if (text)
-        Edit1->setText(QString::fromStdString(*text));
+    // A field being typed leaves the last result; numbers that give no
+    // result say why in its place.
+    switch (points.refusal) {
+    case ArcRefusal::None: Edit1->setText(QString::fromStdString(points.text)); break;
+    case ArcRefusal::NotANumber: break;
+    case ArcRefusal::TooManyPoints:
+        Edit1->setText(QStringLiteral("計算点数が多すぎます（%1 点まで）。").arg(MaxArcPoints));
+        break;
+    case ArcRefusal::BeyondRange:
+        Edit1->setText(QStringLiteral("座標が -2147483648～2147483647 の範囲を超えます。"));
+        break;
+    }
 }
 
 QLineEdit* TRpcalForm::addField(const QString& name, const QString& text, QPoint at)

@@ -176,9 +176,11 @@ void TActVForm::PrepareBackground(const TangramModel& document, const QString& d
 void TActVForm::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    // The sheet with its dotted edge over a black drop shadow.
+    // The sheet with its dotted edge over a black drop shadow. The sheet is
+    // white-like (the base colour) so that the step arrows in the button
+    // face colour stand out, as on the other tool windows.
     painter.fillRect(25, 0, 408, 169, Qt::black);
-    painter.fillRect(0, 0, 425, 161, palette().color(QPalette::Window));
+    painter.fillRect(0, 0, 425, 161, palette().color(QPalette::Base));
     painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
     painter.drawRect(0, 0, 424, 160);
 }

@@ -109,6 +109,25 @@ TEST_F(ColorCustamizeDialog, ShowsItsControlsWhereTheFormPutsThem)
     EXPECT_EQ(Bar(*dialog, 5)->mapTo(dialog.get(), QPoint(0, 0)), QPoint(252, 216));
 }
 
+// The sheet is the base colour, as the other tool windows' sheets, and the
+// register and recall arrows stand out from it.
+TEST_F(ColorCustamizeDialog, ArrowsStandOutFromTheBaseColouredSheet)
+{
+    const auto dialog = Open(Green);
+    const QImage shown = Shown(dialog.get());
+    const QRgb base = dialog->palette().color(QPalette::Base).rgb();
+    EXPECT_EQ(shown.pixel(12, 190), base) << "the sheet between the controls";
+    for (const char* name : {"Label1", "Label2"}) {
+        const QRect r = dialog->findChild<QLabel*>(name)->geometry();
+        EXPECT_EQ(shown.pixel(r.topLeft()), base) << name;
+        int marks = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                marks += qGray(shown.pixel(x, y)) < qGray(base) - 100;
+        EXPECT_GT(marks, 10) << name;
+    }
+}
+
 TEST_F(ColorCustamizeDialog, WrappedHueRangeSurvivesAReopen)
 {
     const auto dialog = Open(Green); // hue bars at 89 and 61
@@ -278,6 +297,25 @@ TEST_F(ColorCustamizeDialog, PickerChoosesTheBackgroundAndKeepsItsBars)
     EXPECT_EQ(ColourValueAt(Shown(dialog->findChild<QWidget*>("pb")), 0, 0), 0x0000FFu);
 }
 
+// A user who opened the picker only to look gets the background back as it
+// was, also one without a name in the table.
+TEST_F(ColorCustamizeDialog, PickerOkWithoutAPickKeepsTheBackground)
+{
+    for (const uint32_t background : {WorkspaceColor, 0x123456u, 0xFFFFFFu}) {
+        SCOPED_TRACE(background);
+        PaletteParams opened = Green;
+        opened.bgcolor = background;
+        const auto dialog = Open(opened);
+        WhenModal([&] {
+            auto* picker = dialog->findChild<TColorSelecterForm*>();
+            ASSERT_NE(picker, nullptr);
+            QTest::mouseClick(picker->findChild<QWidget*>("Button1"), Qt::LeftButton);
+        });
+        ItemButton(*dialog, 3)->click();
+        EXPECT_EQ(dialog->params().bgcolor, background);
+    }
+}
+
 TEST_F(ColorCustamizeDialog, CancellingThePickerKeepsTheBackgroundButNotTheOldBars)
 {
     const auto dialog = Open(Green);
@@ -293,7 +331,7 @@ TEST_F(ColorCustamizeDialog, CancellingThePickerKeepsTheBackgroundButNotTheOldBa
     EXPECT_EQ(Item(*dialog), -1);
 }
 
-TEST_F(ColorCustamizeDialog, AMissingColourTableWarnsAndThePickerGivesBlack)
+TEST_F(ColorCustamizeDialog, AMissingColourTableWarnsAndThePickerKeepsTheBackground)
 {
     TColorCustamizeDialog dialog(FixedPalettes()[0].params, {}, PickerBars{}, MissingColourTable(), dialogs, nullptr);
     WhenModal([&] {
@@ -302,9 +340,10 @@ TEST_F(ColorCustamizeDialog, AMissingColourTableWarnsAndThePickerGivesBlack)
         picker->done(1);
     });
     ItemButton(dialog, 3)->click();
-    EXPECT_EQ(dialogs.texts(ScriptedDialogs::Kind::Information),
+    EXPECT_EQ(dialogs.texts(ScriptedDialogs::Kind::WarningWithOk),
               std::vector<QString>{"rgbdata.txtが見つからないか、またはファイルが空です。"});
-    EXPECT_EQ(dialog.params().bgcolor, 0u);
+    EXPECT_TRUE(dialogs.texts(ScriptedDialogs::Kind::Information).empty());
+    EXPECT_EQ(dialog.params().bgcolor, 0xFFFFFFu);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "ColourDialogFixture.h"
 
 #include "io/ColourTable.h"
+#include "model/TangramModel.h"
 #include "ui/DialogPrompter.h"
 #include "ui/PaintBox.h"
 #include "ui/colour/TColorSelecterForm.h"
@@ -61,6 +62,27 @@ TEST_F(ColorSelecterForm, DrawsWhiteOnTopAndBlackAtTheBottomWithThePointer)
     EXPECT_EQ(ColourValueAt(shown, 131 + 10, 240 + 10), 0xFFFFFFu); // the arrow's tail end
 }
 
+// Preset on white, the pointer moves from black to white at once.
+TEST_F(ColorSelecterForm, APresetMovesThePointerToItsColour)
+{
+    TColorSelecterForm form(Table(), {128, 0, 20}, nullptr);
+    const QPoint blackTail(131 + 10, 240 + 10), whiteTail(131 + 10, 22 - 10);
+    ASSERT_EQ(ColourValueAt(Shown(PB(form)), blackTail.x(), blackTail.y()), 0xFFFFFFu);
+    form.SetColour(0xFFFFFF);
+    const QImage shown = Shown(PB(form));
+    EXPECT_EQ(ColourValueAt(shown, whiteTail.x(), whiteTail.y()), 0xFFFFFFu) << "the arrow's tail above white";
+    EXPECT_EQ(ColourValueAt(shown, blackTail.x(), blackTail.y()), 0x808080u) << "no arrow at black";
+}
+
+TEST_F(ColorSelecterForm, OkWithoutAPickGivesThePresetColour)
+{
+    for (const uint32_t preset : {0x123456u, WorkspaceColor, 0x0000FFu}) {
+        TColorSelecterForm form(Table(), {}, nullptr);
+        form.SetColour(preset);
+        EXPECT_EQ(form.chosenColour(), preset);
+    }
+}
+
 TEST_F(ColorSelecterForm, AClickPicksTheColourUnderTheMouseWithAllItsNames)
 {
     const TColors table = Table();
@@ -89,19 +111,20 @@ TEST_F(ColorSelecterForm, ScrollBarsTurnTiltAndZoomTheView)
     EXPECT_EQ(form.bars(), (PickerBars{64, 0, 10}));
 }
 
-TEST_F(ColorSelecterForm, AnEmptyTableShowsAGreyFieldAndGivesBlack)
+TEST_F(ColorSelecterForm, AnEmptyTableShowsAGreyFieldAndGivesThePreset)
 {
     DialogPrompter prompter(dialogs);
     TColorSelecterForm form(ReadColourTable(MissingColourTable(), prompter), {}, nullptr);
-    EXPECT_EQ(dialogs.texts(ScriptedDialogs::Kind::Information),
+    EXPECT_EQ(dialogs.texts(ScriptedDialogs::Kind::WarningWithOk),
               std::vector<QString>{"rgbdata.txtが見つからないか、またはファイルが空です。"});
     const QImage shown = Shown(PB(form));
     for (const QPoint p : {QPoint(0, 0), QPoint(128, 128), QPoint(255, 255), QPoint(131, 131)})
         EXPECT_EQ(ColourValueAt(shown, p.x(), p.y()), 0x808080u) << p.x() << "," << p.y();
-    QTest::mouseClick(PB(form), Qt::LeftButton, {}, QPoint(128, 128));
-    form.SetColour(0x00FF00);
-    EXPECT_EQ(LabelText(form), "DATA");
     EXPECT_EQ(form.chosenColour(), 0u);
+    form.SetColour(0x00FF00);
+    QTest::mouseClick(PB(form), Qt::LeftButton, {}, QPoint(128, 128));
+    EXPECT_EQ(LabelText(form), "DATA");
+    EXPECT_EQ(form.chosenColour(), 0x00FF00u);
 }
 
 TEST_F(ColorSelecterForm, OkClosesWithResultOne)

@@ -82,12 +82,28 @@ TEST_F(RpcalForm, BadFieldsLeaveTheResultAsItWas)
 
 TEST_F(RpcalForm, ShowsTheWholeTextOfTheMostPoints)
 {
-    Type(form.Edit7, "-2147483647"); // the longest numbers there are
+    // Every point the longest there is: "-2147483648,-2147483648, ".
+    Type(form.Edit7, "0");
+    Type(form.Edit5, "-2147483648");
+    Type(form.Edit6, "-2147483648");
     Type(form.Edit4, QString::number(MaxArcPoints));
     const std::optional<std::string> expected =
-        ArcPointsText({std::to_string(MaxArcPoints), "0", "1", "80", "80", "-2147483647", "0"});
+        ArcPointsText({std::to_string(MaxArcPoints), "0", "1", "-2147483648", "-2147483648", "0", "0"});
     ASSERT_TRUE(expected);
+    ASSERT_EQ(expected->size(), size_t{MaxArcPoints} * MaxArcPointLength);
     EXPECT_EQ(form.Edit1->text().toStdString(), *expected);
+}
+
+// Numbers that give no points say so in the result's place; the next good
+// input shows points again.
+TEST_F(RpcalForm, SaysWhyNumbersGiveNoPoints)
+{
+    Type(form.Edit4, QString::number(MaxArcPoints + 1));
+    EXPECT_EQ(form.Edit1->text(), QStringLiteral("計算点数が多すぎます（10000 点まで）。"));
+    Type(form.Edit4, "2");
+    EXPECT_EQ(form.Edit1->text(), QStringLiteral("160,80, 160,81, "));
+    Type(form.Edit5, "2147483647");
+    EXPECT_EQ(form.Edit1->text(), QStringLiteral("座標が -2147483648～2147483647 の範囲を超えます。"));
 }
 
 TEST_F(RpcalForm, EnterAndTheCloseButtonCloseWithResultOne)

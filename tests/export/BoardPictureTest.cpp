@@ -1,4 +1,4 @@
-#include "export/ClipboardImage.h"
+#include "export/ExportDrawing.h"
 
 #include "model/TangramModel.h"
 
@@ -8,11 +8,12 @@ using namespace zol;
 
 namespace {
 
-class ClipboardImageAtZoom : public ::testing::TestWithParam<int> {};
+class BoardPictureAtZoom : public ::testing::TestWithParam<int> {};
 
-// Whatever the board bitmap holds, the copy is the board figure drawn afresh
-// as the board draws it: at the zoom percent, with the selection's outlines.
-TEST_P(ClipboardImageAtZoom, IsTheBoardFigureDrawnAfresh)
+// The board copy (Ctrl+M): whatever the board bitmap holds, the picture is
+// the board figure drawn afresh on the background (not black here) as the
+// board draws it: at the zoom percent, with the selection's outlines.
+TEST_P(BoardPictureAtZoom, IsTheBoardFigureDrawnAfresh)
 {
     TangramModel model;
     model.SetPalette(0x102030, 0, 255, 255, 0, 0, 0);
@@ -23,7 +24,7 @@ TEST_P(ClipboardImageAtZoom, IsTheBoardFigureDrawnAfresh)
     QImage board(BoardSize, BoardSize, QImage::Format_RGB32);
     model.DrawFigure(-1, 1.0, board, Background::Fill);
 
-    const QImage copy = ClipboardImage(model);
+    const QImage copy = BoardPicture(model);
     EXPECT_EQ(copy.size(), QSize(BoardSize, BoardSize));
     EXPECT_EQ(copy, board);
     QImage empty(BoardSize, BoardSize, QImage::Format_RGB32);
@@ -31,7 +32,7 @@ TEST_P(ClipboardImageAtZoom, IsTheBoardFigureDrawnAfresh)
     EXPECT_NE(copy, empty) << "the figure is there";
 }
 
-INSTANTIATE_TEST_SUITE_P(Percent, ClipboardImageAtZoom, ::testing::Values(100, 50, 200),
+INSTANTIATE_TEST_SUITE_P(Percent, BoardPictureAtZoom, ::testing::Values(100, 50, 200),
                          [](const auto& info) { return "Zoom" + std::to_string(info.param); });
 
 } // namespace
