@@ -5,7 +5,6 @@
 #include "export/Catalogue.h"
 #include "ui/Dialogs.h"
 #include "ui/DisplayText.h"
-#include "ui/GaugeProgress.h"
 #include "ui/ShowFolder.h"
 
 #include <QDate>
@@ -49,11 +48,7 @@ void TZolForm::OptmkHTMLExecute()
         return;
     const CatalogueRequest request{*base, antialias(),
                                    QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat)};
-    CatalogueResult result;
-    {
-        GaugeProgress gauge(*ProgressBar, *ProgressBarItem);
-        result = WriteCatalogue(model, request, gauge);
-    }
+    const CatalogueResult result = WriteCatalogue(model, request, progress());
     RedrawGuide();
     RedrawBoard();
     UpdateCommandState();

@@ -57,13 +57,11 @@ Dialogs::FileRequest TZolForm::OpenDocumentRequest() const
     return {QString(), QStringLiteral("Zolファイル|*.zol"), QStringLiteral("zol"), settings.inidir};
 }
 
-void TZolForm::NewDocument()
+void TZolForm::FileNewExecute()
 {
     if (QuerySave(true))
         StartNewDocument();
 }
-
-void TZolForm::FileNewExecute() { NewDocument(); }
 
 void TZolForm::StartNewDocument()
 {

@@ -64,9 +64,7 @@ void TZolForm::FileExportGtansExecute()
         dialogs_.SaveFile({QString(), GtansFilter, GtansSuffix, folder + QStringLiteral("/") + proposal});
     if (!path)
         return;
-    if (QFileInfo::exists(*path) &&
-        dialogs_.Warning(DisplayPath(*path) + QStringLiteral("\nはすでに存在します。\n\n上書きしますか？")) !=
-            Dialogs::Answer::Yes)
+    if (!MayOverwrite(*path))
         return;
     try {
         ExportGtans(model, *path);

@@ -7,7 +7,6 @@
 #include "io/AppPaths.h"
 #include "ui/Dialogs.h"
 #include "ui/DisplayText.h"
-#include "ui/GaugeProgress.h"
 
 namespace zol {
 
@@ -23,11 +22,7 @@ void TZolForm::FilePuzzleSheetsExecute()
     sheetSolutions_ = request->solutions;
     if (!MayOverwrite(request->path))
         return;
-    int pages = 0;
-    {
-        GaugeProgress gauge(*ProgressBar, *ProgressBarItem);
-        pages = WritePuzzleSheets(model, *request, gauge);
-    }
+    const int pages = WritePuzzleSheets(model, *request, progress());
     dialogs_.Information(QStringLiteral("パズルシートのPDFを書き出しました（%1ページ）。\n%2")
                              .arg(pages)
                              .arg(DisplayPath(request->path)));

@@ -5,7 +5,6 @@
 
 #include "export/FigureSort.h"
 #include "ui/FigureListBox.h"
-#include "ui/GaugeProgress.h"
 
 namespace zol {
 
@@ -17,7 +16,6 @@ void ShowSortedList(TZolForm& form, const SortResult& sorted)
     form.List->selectRow(sorted.selected);
     form.RedrawGuide();
     form.RedrawBoard();
-    form.UpdateCommandState();
 }
 
 } // namespace
@@ -26,16 +24,14 @@ void TZolForm::OptSSortExecute()
 {
     if (model.figureCount() < 2)
         return;
-    GaugeProgress gauge(*ProgressBar, *ProgressBarItem);
-    ShowSortedList(*this, SortByCaption(model, List->selectedRow(), gauge));
+    ShowSortedList(*this, SortByCaption(model, List->selectedRow(), progress()));
 }
 
 void TZolForm::OptNSortExecute(int level)
 {
     if (model.figureCount() < 2)
         return;
-    GaugeProgress gauge(*ProgressBar, *ProgressBarItem);
-    ShowSortedList(*this, SortByNuance(model, level, List->selectedRow(), gauge));
+    ShowSortedList(*this, SortByNuance(model, level, List->selectedRow(), progress()));
 }
 
 } // namespace zol

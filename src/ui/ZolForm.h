@@ -85,8 +85,6 @@ public:
     bool QuerySave(bool withCancel);
     // Asks before a file that exists is replaced; false when the user said No.
     bool MayOverwrite(const QString& path);
-    // New empty document for the installed set, after asking about changes.
-    void NewDocument();
     void AddToHistory();
     void UpdateHistoryMenu();
     void SwitchPieceSet(const QString& name);
@@ -267,7 +265,6 @@ private:
     void WriteSettingsFile();
 
     // Documents.
-    QString WorkspaceFolder() const;
     Dialogs::FileRequest OpenDocumentRequest() const;
     void ClearRows();
     // Loads a document, reporting failures; the model is left as the loader left it.
