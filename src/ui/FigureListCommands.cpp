@@ -130,7 +130,7 @@ void TZolForm::EditDownExecute()
     const int s = List->selectedRow();
     if (s < 0 || s + 1 >= model.figureCount())
         return;
-    model.SwapFigures(s, s + 1);
+    model.MoveFigure(s, s + 1);
     RefreshListRows(s, 2);
     List->selectRow(s + 1);
     if (tableShown())
@@ -142,7 +142,7 @@ void TZolForm::EditUpExecute()
     const int s = List->selectedRow();
     if (s < 1 || s >= model.figureCount())
         return;
-    model.SwapFigures(s, s - 1);
+    model.MoveFigure(s, s - 1);
     RefreshListRows(s - 1, 2);
     List->selectRow(s - 1);
     if (tableShown())

@@ -48,16 +48,11 @@ void TZolForm::ListDragDrop(QPoint)
     const int d = f < m ? m - 1 : m;
     if (d == f)
         return;
-    scratchB = model.GetCurrentFigure();
-    model.LoadFigure(f);
-    scratchA = model.GetCurrentFigure();
-    model.RemoveFigure(f);
-    model.StoreFigure(d);
+    model.MoveFigure(f, d);
     List->rows().FigureMoved(f, d);
     List->selectRow(d);
     if (tableShown())
         DrawTableView();
-    model.SetCurrentFigure(scratchB);
 }
 
 void TZolForm::ListEndDrag() { List->clearDropMarks(); }
