@@ -22,14 +22,26 @@ void Editor::ResetUndo() { undo_->Reset(model.GetCurrentFigure()); }
 
 void Editor::DrawBoard() { boardRedraw_.DrawBoardFigure(FigureRenderer(model), 1.0, boardBitmap); }
 
+namespace {
+
+GuideReduction Reduction(bool antialias) { return antialias ? GuideReduction::Antialias : GuideReduction::Stretch; }
+
+} // namespace
+
 // Outside the drawn area the bitmap is plain background, which the reduction
 // need not read.
 void Editor::RenderBoardAndGuide(bool antialias)
 {
     const FigureRenderer renderer(model);
     const QRect drawn = boardRedraw_.DrawBoardFigure(renderer, 1.0, boardBitmap);
-    renderer.ReduceBoard(boardBitmap, guideBitmap, antialias ? GuideReduction::Antialias : GuideReduction::Stretch,
-                         drawn);
+    renderer.ReduceBoard(boardBitmap, guideBitmap, Reduction(antialias), drawn);
+}
+
+void Editor::RenderGuideFigure(bool antialias)
+{
+    const FigureRenderer renderer(model);
+    const QRect drawn = boardRedraw_.DrawFigure(renderer, guideFigure, 1.0, boardBitmap);
+    renderer.ReduceBoard(boardBitmap, guideBitmap, Reduction(antialias), drawn);
 }
 
 void Editor::TakeGuideSnapshot() { guideFigure = model.GetCurrentFigure(); }

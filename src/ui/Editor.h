@@ -45,6 +45,9 @@ public:
     void DrawBoard();
     // The board's figure into the board bitmap and, reduced, the guide bitmap.
     void RenderBoardAndGuide(bool antialias);
+    // The guide figure into the guide bitmap, by way of the board bitmap,
+    // which holds it until the board is drawn again.
+    void RenderGuideFigure(bool antialias);
 
     // The guide keeps showing the board figure as it is now.
     void TakeGuideSnapshot();
@@ -57,9 +60,6 @@ public:
     QImage boardBitmap;
     QImage guideBitmap;
     Figure guideFigure;
-    // Swap space for drawing a figure other than the board's into the bitmaps.
-    Figure scratchA;
-    Figure scratchB;
     // The settings of Zol.ini: read at start-up, kept up to date by the
     // commands, written back at shut-down. `palette` is the current record
     // (its background is taken from the model when written), `inidir` the

@@ -72,11 +72,11 @@ void TZolForm::EditAddExecute()
     } else {
         // The replaced figure goes into the undo history in place of the
         // newest entry, so one Undo brings its arrangement back.
-        scratchA = model.GetCurrentFigure();
+        const Figure added = model.GetCurrentFigure();
         model.LoadFigure(s + 1);
         model.RemoveFigure(s + 1);
         editor_.ReplaceUndoTop();
-        model.SetCurrentFigure(scratchA);
+        model.SetCurrentFigure(added);
         editor_.PushUndo();
         RefreshListRows(s, 1);
     }
@@ -93,11 +93,11 @@ void TZolForm::EditDeleteExecute()
     const int s = List->selectedRow();
     if (model.figureCount() < 1 || s < 0)
         return;
-    scratchA = model.GetCurrentFigure();
+    const Figure board = model.GetCurrentFigure();
     // The deleted figure becomes the newest undo entry, so one Undo puts it
     // back on the board. A figure whose placements cannot be read can still
     // be deleted; its entry is then the board figure itself.
-    Figure deleted = scratchA;
+    Figure deleted = board;
     try {
         deleted = model.ParseFigure(s);
     } catch (const ConversionError&) {
@@ -107,7 +107,7 @@ void TZolForm::EditDeleteExecute()
     editor_.undo().ReplaceTop(deleted);
     const int m = model.figureCount();
     UpdateStatusBar();
-    model.SetCurrentFigure(scratchA);
+    model.SetCurrentFigure(board);
     if (m < 1) {
         editor_.RenderBoardAndGuide(antialias());
         editor_.TakeGuideSnapshot();

@@ -53,10 +53,7 @@ void TZolForm::UpdateStatusBar()
 
 void TZolForm::RedrawGuide()
 {
-    scratchB = model.GetCurrentFigure();
-    model.SetCurrentFigure(guideFigure);
-    editor_.RenderBoardAndGuide(antialias());
-    model.SetCurrentFigure(scratchB);
+    editor_.RenderGuideFigure(antialias());
     RepaintBoxes(Boxes::Guide);
 }
 

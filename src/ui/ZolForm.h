@@ -319,8 +319,6 @@ private:
     QImage& boardBitmap = editor_.boardBitmap;
     QImage& guideBitmap = editor_.guideBitmap;
     Figure& guideFigure = editor_.guideFigure;
-    Figure& scratchA = editor_.scratchA;
-    Figure& scratchB = editor_.scratchB;
     Settings& settings = editor_.settings;
     QString& currentFolder = editor_.currentFolder;
     QString& pieceSetDialogFolder = editor_.pieceSetDialogFolder;
