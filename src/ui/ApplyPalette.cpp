@@ -25,8 +25,7 @@ void TZolForm::ApplyPalette(const PaletteParams& p)
     Shape1->setPenColor(p.bgcolor == WorkspaceColor ? palette().color(QPalette::Window) : QColor(Qt::black));
     model.SetGamma(UsesConfiguredGamma(p) ? settings.gamma : 1.0);
     model.SetPalette(p.bgcolor, p.ho, p.so, p.vo, p.hr, p.sr, p.vr);
-    RedrawGuide();
-    RedrawBoard();
+    RedrawGuideAndBoard();
     settings.palette = p;
 }
 

@@ -46,11 +46,10 @@ void TZolForm::OptmkHTMLExecute()
     const std::optional<QString> base = AskCatalogueBase(dialogs_, model, SaveProposal());
     if (!base)
         return;
-    const CatalogueRequest request{*base, antialias(),
+    const CatalogueRequest request{*base, editor_.view.antialias,
                                    QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat)};
     const CatalogueResult result = WriteCatalogue(model, request, progress());
-    RedrawGuide();
-    RedrawBoard();
+    RedrawGuideAndBoard();
     UpdateCommandState();
     if (result.pageError) {
         dialogs_.Error(QString::fromStdString(MessageText(*result.pageError, Language::Japanese)));

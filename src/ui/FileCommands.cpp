@@ -10,7 +10,6 @@
 #include "model/CommaList.h"
 #include "ui/ActionGuard.h"
 #include "ui/DisplayText.h"
-#include "ui/FigureListBox.h"
 #include "ui/ShowFolder.h"
 
 #include <QAction>
@@ -50,8 +49,6 @@ bool TZolForm::QuerySave(bool withCancel)
     }
 }
 
-void TZolForm::ClearRows() { List->rows().Clear(); }
-
 Dialogs::FileRequest TZolForm::OpenDocumentRequest() const
 {
     return {QString(), QStringLiteral("Zolファイル|*.zol"), QStringLiteral("zol"), settings.inidir};
@@ -67,7 +64,7 @@ void TZolForm::StartNewDocument()
 {
     editor_.proposedName.clear();
     model.ClearFigureList();
-    ClearRows();
+    list_.RowsCleared();
     ShowBoardAndGuide(UndoStep::Push);
     UpdateStatusBar();
 }
@@ -94,14 +91,14 @@ std::optional<QString> TZolForm::TakeListFigure(int i)
 std::optional<QString> TZolForm::ShowLoadedDocument()
 {
     const int n = model.figureCount();
-    RefreshListRows(0, n);
+    list_.RowsRead(0, n);
     std::optional<QString> figureError;
     if (n > 0) {
-        List->selectRow(0);
+        list_.Select(0);
         figureError = TakeListFigure(0);
     }
     ShowBoardAndGuide(UndoStep::None);
-    ReleaseShowTable();
+    list_.HideTable();
     return figureError;
 }
 
@@ -138,7 +135,7 @@ void TZolForm::FileOpenExecute()
     const std::vector<std::string> setBefore = model.setLines();
     std::optional<QString> figureError;
     if (const std::optional<QString> path = dialogs_.OpenFile(OpenDocumentRequest())) {
-        ClearRows();
+        list_.RowsCleared();
         settings.inidir = FolderOf(*path);
         FileChosen(*path);
         LoadDocumentReporting(*path);
@@ -153,7 +150,7 @@ void TZolForm::HisFileOpenExecute(int tag)
         return;
     const QString path = settings.history[tag];
     const std::vector<std::string> setBefore = model.setLines();
-    ClearRows();
+    list_.RowsCleared();
     settings.inidir = FolderOf(path);
     LoadDocumentReporting(path);
     FinishOpen(setBefore, ShowLoadedDocument());
@@ -175,8 +172,8 @@ void TZolForm::FileMargeExecute()
         editor_.RecodeHeldCaptions(before, model.documentEncoding());
     if (merged.kind != MergeOutcome::Merged)
         return;
-    RefreshListRows(merged.first, merged.count);
-    List->selectRow(merged.first);
+    list_.RowsRead(merged.first, merged.count);
+    list_.Select(merged.first);
     UpdateStatusBar();
     const std::optional<QString> figureError = TakeListFigure(merged.first);
     ShowBoardAndGuide(UndoStep::None);

@@ -9,7 +9,6 @@
 #include "model/Message.h"
 #include "ui/ActionGuard.h"
 #include "ui/DisplayText.h"
-#include "ui/FigureListBox.h"
 
 #include <QFileInfo>
 
@@ -40,7 +39,7 @@ void TZolForm::FileImportGtansExecute()
         dialogs_.Error(DisplayPath(*path) + QStringLiteral("\n") + ErrorText(e));
         return;
     }
-    ClearRows();
+    list_.RowsCleared();
     // The collection is no document file: it stays out of the history menu,
     // and its name is proposed when the document is first saved.
     editor_.proposedName = QFileInfo(*path).completeBaseName();

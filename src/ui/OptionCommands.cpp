@@ -24,17 +24,11 @@ void TZolForm::CaptionInputChange()
 
 void TZolForm::OptEyeExecute() { OptToolBar->setVisible(OptToolBar->isHidden()); }
 
+// The tool button and the menu item alike; both show the editor's state.
 void TZolForm::OptAAExecute()
 {
-    AA->setChecked(OptAA->isChecked());
-    RedrawGuide();
-    RedrawBoard();
-}
-
-void TZolForm::AAClick()
-{
-    OptAA->setChecked(!OptAA->isChecked());
-    OptAAExecute();
+    editor_.view.antialias = !editor_.view.antialias;
+    RedrawGuideAndBoard();
 }
 
 void TZolForm::flipsensComboBoxChange()
@@ -59,8 +53,7 @@ void TZolForm::Copy1PercentageComboBoxChange()
     if (percent == 0)
         return;
     model.setZoomPercent(percent);
-    RedrawGuide();
-    RedrawBoard();
+    RedrawGuideAndBoard();
 }
 
 } // namespace zol

@@ -5,7 +5,6 @@
 #include "io/AppPaths.h"
 #include "io/PieceSetFile.h"
 #include "ui/ActionGuard.h"
-#include "ui/FigureListBox.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -67,7 +66,7 @@ void TZolForm::EditChangeExecute()
 void TZolForm::SwitchPieceSet(const QString& name)
 {
     ChangePieceSet(model, name, currentFolder, prompter_);
-    ClearRows();
+    list_.RowsCleared();
     ShowBoardAndGuide(UndoStep::Reset);
     UpdateStatusBar();
 }

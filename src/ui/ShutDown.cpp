@@ -39,7 +39,7 @@ bool TZolForm::FormClose()
 
 void TZolForm::WriteSettingsFile()
 {
-    settings.aadown = OptAA->isChecked();
+    settings.aadown = editor_.view.antialias;
     settings.opttbv = !OptToolBar->isHidden();
     settings.palette.bgcolor = model.backgroundColor();
     const Qt::WindowStates state = windowState();

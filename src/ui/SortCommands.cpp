@@ -4,34 +4,28 @@
 #include "ui/ZolForm.h"
 
 #include "export/FigureSort.h"
-#include "ui/FigureListBox.h"
 
 namespace zol {
 
-namespace {
-
-void ShowSortedList(TZolForm& form, const SortResult& sorted)
+void TZolForm::ShowSortedList(const SortResult& sorted)
 {
-    form.RefreshListRows(0, form.editor().model.figureCount());
-    form.List->selectRow(sorted.selected);
-    form.RedrawGuide();
-    form.RedrawBoard();
+    list_.RowsRead(0, model.figureCount());
+    list_.Select(sorted.selected);
+    RedrawGuideAndBoard();
 }
-
-} // namespace
 
 void TZolForm::OptSSortExecute()
 {
     if (model.figureCount() < 2)
         return;
-    ShowSortedList(*this, SortByCaption(model, List->selectedRow(), progress()));
+    ShowSortedList(SortByCaption(model, editor_.view.selectedRow, progress()));
 }
 
 void TZolForm::OptNSortExecute(int level)
 {
     if (model.figureCount() < 2)
         return;
-    ShowSortedList(*this, SortByNuance(model, level, List->selectedRow(), progress()));
+    ShowSortedList(SortByNuance(model, level, editor_.view.selectedRow, progress()));
 }
 
 } // namespace zol

@@ -7,7 +7,6 @@
 #include "model/Random.h"
 #include "ui/ActionGuard.h"
 #include "ui/DisplayText.h"
-#include "ui/FigureListBox.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -37,8 +36,7 @@ void TZolForm::FormCreate()
     }
 
     flipsensComboBox->setEditText(QString::number(settings.flipsens));
-    OptAA->setChecked(settings.aadown);
-    AA->setChecked(settings.aadown);
+    editor_.view.antialias = settings.aadown;
     OptToolBar->setVisible(settings.opttbv);
 
     const QColor workspace = palette().color(QPalette::Window);
@@ -72,11 +70,11 @@ std::optional<QString> TZolForm::OpenCommandLineDocument()
     if (!loaded)
         return std::nullopt;
     const int n = model.figureCount();
-    RefreshListRows(0, n);
+    list_.RowsRead(0, n);
     AddToHistory();
     if (n == 0)
         return std::nullopt;
-    List->selectRow(0);
+    list_.Select(0);
     return TakeListFigure(0);
 }
 

@@ -9,7 +9,7 @@ void TZolForm::ShowReplacedBoardFigure()
 {
     RedrawBoardFollowingGuide();
     ShowCaption();
-    ReleaseShowTable();
+    list_.HideTable();
 }
 
 void TZolForm::ShowHistoryEntry(const Figure& entry)

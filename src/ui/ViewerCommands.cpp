@@ -4,7 +4,6 @@
 #include "ui/ZolForm.h"
 
 #include "io/AppPaths.h"
-#include "ui/FigureListBox.h"
 #include "ui/viewer/ActVForm.h"
 
 #include <QFileInfo>
@@ -15,8 +14,8 @@ void TZolForm::OptActiveViewerExecute()
 {
     if (model.figureCount() < 1)
         return;
-    TActVForm viewer(model, List->selectedRow(), QFileInfo(DataPath(QStringLiteral("photoA.jpg"))).absolutePath(),
-                     antialias(), dialogs_, this);
+    TActVForm viewer(model, editor_.view.selectedRow, QFileInfo(DataPath(QStringLiteral("photoA.jpg"))).absolutePath(),
+                     editor_.view.antialias, dialogs_, this);
     hide();
     viewer.exec();
     show();

@@ -8,6 +8,7 @@
 #include "ui/DisplayText.h"
 #include "ui/FigureListBox.h"
 #include "ui/GaugeProgress.h"
+#include "ui/ImageList.h"
 #include "ui/PaintBox.h"
 
 #include <QAction>
@@ -26,15 +27,27 @@ void TZolForm::Guarded(const std::function<void()>& handler)
     // stopped early or failed.
     ++handlerDepth_;
     RunGuarded(dialogs_, handler);
-    if (--handlerDepth_ == 0)
+    // Still counted as inside: the list taking the editor's row is no
+    // selection of the user's.
+    if (handlerDepth_ == 1)
         UpdateCommandState();
+    --handlerDepth_;
 }
 
-bool TZolForm::antialias() const { return OptAA->isChecked(); }
-
-bool TZolForm::tableShown() const { return ToolButtonShowTable->isChecked(); }
-
-void TZolForm::ReleaseShowTable() { ToolButtonShowTable->setChecked(false); }
+void TZolForm::ShowViewState()
+{
+    const ViewState& view = editor_.view;
+    OptAA->setChecked(view.antialias);
+    AA->setChecked(view.antialias);
+    ToolButtonShowTable->setChecked(view.tableShown);
+    GuideLock->setChecked(view.guideLocked);
+    if (List->selectedRow() != view.selectedRow)
+        List->selectRow(view.selectedRow);
+    // Setting a picture tells every button of the action, even the same one.
+    const QIcon addPicture = ImageListIcon(view.addMode == AddMode::Replace ? Image::AddReplace : Image::AddInsert);
+    if (EditAdd->icon().cacheKey() != addPicture.cacheKey())
+        EditAdd->setIcon(addPicture); // the tool button and the menu item alike
+}
 
 void TZolForm::RepaintBoxes(Boxes boxes)
 {
@@ -51,44 +64,30 @@ void TZolForm::UpdateStatusBar()
     StatusPanels[2]->setText(QString::number(model.figureCount()));
 }
 
-void TZolForm::RedrawGuide()
+void TZolForm::RedrawGuideAndBoard()
 {
-    editor_.RenderGuideFigure(antialias());
+    editor_.RenderGuideFigure();
     RepaintBoxes(Boxes::Guide);
+    list_.RedrawBoard();
 }
 
 void TZolForm::ShowBoardAndGuide(UndoStep step)
 {
-    editor_.RenderBoardAndGuide(antialias());
+    editor_.RenderNewBoardFigure(step);
     ShowCaption();
     RepaintBoxes(Boxes::Both);
-    editor_.TakeGuideSnapshot();
-    if (step == UndoStep::Push)
-        editor_.PushUndo();
-    else if (step == UndoStep::Reset)
-        editor_.ResetUndo();
 }
 
 void TZolForm::RedrawBoardFollowingGuide()
 {
-    if (GuideLock->isChecked()) {
+    if (editor_.view.guideLocked) {
         editor_.DrawBoard();
         RepaintBoxes(Boxes::Board);
         return;
     }
-    editor_.RenderBoardAndGuide(antialias());
+    editor_.RenderBoardAndGuide();
     RepaintBoxes(Boxes::Both);
     editor_.TakeGuideSnapshot();
-}
-
-void TZolForm::RedrawBoard()
-{
-    if (tableShown() && ToolButtonShowTable->isEnabled()) {
-        DrawTableView();
-        return;
-    }
-    editor_.DrawBoard();
-    RepaintBoxes(Boxes::Board);
 }
 
 QPoint TZolForm::BoardOrigin() const { return pb1->mapToGlobal(QPoint(0, 0)); }

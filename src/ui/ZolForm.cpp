@@ -173,20 +173,13 @@ void TZolForm::ConnectEvents()
     connect(List, &FigureListBox::dragMoved, this, [this](QPoint p) { Guarded([&] { ListDragOver(p); }); });
     connect(List, &FigureListBox::dropped, this, [this](QPoint p) { Guarded([&] { ListDragDrop(p); }); });
     connect(List, &FigureListBox::dragFinished, this, [this] { Guarded([&] { ListEndDrag(); }); });
-    // Handlers bring the commands up to date when they finish; a selection
-    // changed by anything else brings them up to date at once.
+    // The selection a handler gives the list is the editor's already; one the
+    // user gives it goes to the editor, and the commands follow at once.
     connect(List->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        if (handlerDepth_ > 0)
-            return;
-        Guarded([&] {
-            // Without a selected row the table view has no centre: the board
-            // shows its own figure again.
-            if (List->selectedRow() < 0 && tableShown()) {
-                ReleaseShowTable();
-                RedrawBoard();
-            }
-        });
+        if (handlerDepth_ == 0)
+            Guarded([&] { list_.SelectionChanged(List->selectedRow()); });
     });
+    connect(GuideLock, &QCheckBox::toggled, this, [this](bool locked) { editor_.view.guideLocked = locked; });
 
     connect(CaptionInput, &QLineEdit::textChanged, this, [this] { Guarded([&] { CaptionInputChange(); }); });
     const auto* validator = qobject_cast<const EncodableTextValidator*>(CaptionInput->validator());

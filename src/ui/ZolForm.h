@@ -8,6 +8,7 @@
 #include "ui/BoardController.h"
 #include "ui/DialogPrompter.h"
 #include "ui/Editor.h"
+#include "ui/ListController.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -39,8 +40,9 @@ class GaugeProgress;
 class Progress;
 class PaintBox;
 class ShapeWidget;
+struct SortResult;
 
-class TZolForm : public QMainWindow, private BoardView {
+class TZolForm : public QMainWindow, private BoardView, private ListView {
     Q_OBJECT
 public:
     // `dialogs` and `pointer` are lent by the caller and outlive the window.
@@ -61,11 +63,9 @@ public:
     // Every command's enabled state from its rule, and the window title;
     // runs after every handler.
     void UpdateCommandState();
-    // Shows the guide figure in the guide image; the board bitmap then holds
-    // the guide figure until the caller redraws it.
-    void RedrawGuide();
-    // What becomes of the undo history when the board shows a new figure.
-    enum class UndoStep { None, Push, Reset };
+    // After the drawing changed (antialiasing, magnification, palette, the
+    // list's order): the guide figure in the guide, then the board.
+    void RedrawGuideAndBoard();
     // The board's figure on the board, in the guide and in the caption field;
     // the guide keeps it, and the undo history takes `step`.
     void ShowBoardAndGuide(UndoStep step);
@@ -74,10 +74,8 @@ public:
     // Board and guide of the board's figure, or only the board while the
     // guide is locked; the guide snapshot follows.
     void RedrawBoardFollowingGuide() override;
-    // The table view when it is on, else the board's figure.
-    void RedrawBoard();
     // The caption field shows the board figure's caption.
-    void ShowCaption();
+    void ShowCaption() override;
 
     // --- documents and piece sets ----------------------------------------------
     // Asks about unsaved changes; false when the caller must stop: the user
@@ -93,8 +91,7 @@ public:
 
     // --- figure list -------------------------------------------------------------
     void RefreshListRows(int first, int count);
-    void DrawTableView();
-    int addModeImage() const { return addModeImage_; }
+    int addModeImage() const;
 
     // --- command handlers (run through the actions) -----------------------
     void FileNewExecute();
@@ -138,7 +135,6 @@ public:
     void CaptionInputChange();
     void flipsensComboBoxChange();
     void Copy1PercentageComboBoxChange();
-    void AAClick();
     void ToolButtonAddMouseDown(Qt::MouseButton button);
     void ToolButtonShowTableClick();
     void ToolButtonCSetClick();
@@ -147,7 +143,6 @@ public:
     void ListDragOver(QPoint point);
     void ListDragDrop(QPoint point);
     void ListEndDrag();
-    void TableViewClick(QPoint at);
 
     // --- what the window works on ----------------------------------------------
     Editor& editor() { return editor_; }
@@ -266,7 +261,6 @@ private:
 
     // Documents.
     Dialogs::FileRequest OpenDocumentRequest() const;
-    void ClearRows();
     // Loads a document, reporting failures; the model is left as the loader left it.
     void LoadDocumentReporting(const QString& path);
     // Shows the rows and puts the first figure on the board; returns the
@@ -293,25 +287,35 @@ private:
     // Writes the document to path; false, after telling the user, when that failed.
     bool SaveDocumentReporting(const QString& path);
 
+    // The sorted list with its selection on the same figure, guide and board redrawn.
+    void ShowSortedList(const SortResult& sorted);
+
     // Small steps shared by commands.
-    bool antialias() const;
-    bool tableShown() const;
-    void ReleaseShowTable();
     void SetCaptionText(const QString& text);
-    void SetAddModeImage(int image);
+    // The controls show the editing state: the check marks, the guide lock
+    // and the add command's picture.
+    void ShowViewState();
     // After the board got another figure: board, guide, caption, table view off.
     void ShowReplacedBoardFigure();
     void ShowHistoryEntry(const Figure& entry);
-    // The guide shows list figure i; the board figure stays.
-    void ShowListFigureInGuide(int i);
 
     // The board's side of the window, for the board controller.
-    bool TableShown() const override { return tableShown(); }
     QPoint BoardOrigin() const override;
-    void TableClicked(QPoint at) override { TableViewClick(at); }
+    void TableClicked(QPoint at) override { list_.TableClicked(at); }
     void RepaintBoard() override { RepaintBoxes(Boxes::Board); }
     void CarryStarted() override;
     void CarryEnded() override;
+
+    // The list's side of the window, for the list controller.
+    FigureListModel& Rows() override;
+    void ShowSelectedRow(int row) override;
+    int RowAt(QPoint point) const override;
+    int TopRow() const override;
+    void SetTopRow(int row) override;
+    void ToggleDropMark(int row) override;
+    void ClearDropMarks() override;
+    void RepaintGuide() override { RepaintBoxes(Boxes::Guide); }
+    void ShowFigureCount() override { UpdateStatusBar(); }
 
     Editor editor_;
     // The handlers' names for the parts of the editor they use most.
@@ -331,9 +335,8 @@ private:
     std::vector<QAction*> pieceSetItems_;
     bool closed_ = false;
     BoardController board_{editor_, pointer_, *this};
+    ListController list_{editor_, *this};
     std::unique_ptr<GaugeProgress> progress_;
-    int addModeImage_ = 0;
-    int dragSourceRow_ = -1;
     // The puzzle-sheet dialog offers what was chosen last.
     int sheetsPerPage_ = 4;
     bool sheetSolutions_ = false;

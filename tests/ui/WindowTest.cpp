@@ -289,10 +289,11 @@ TEST_F(Window, CommandsFollowTheStateAfterAHandlerThatFailed)
     ASSERT_FALSE(form->EditDelete->isEnabled());
 
     form->Guarded([&] {
-        form->List->selectRow(1);
+        form->editor().view.selectedRow = 1;
         throw std::runtime_error("stopped halfway");
     });
     EXPECT_EQ(Shown(Kind::Error), QStringList({"stopped halfway"}));
+    EXPECT_EQ(form->List->selectedRow(), 1);
     EXPECT_TRUE(form->EditDelete->isEnabled());
     EXPECT_TRUE(form->EditUp->isEnabled());
     EXPECT_FALSE(form->EditDown->isEnabled());
