@@ -181,7 +181,7 @@ void TZolForm::UpdateCommandState()
     for (const CommandEntry& entry : Commands)
         (this->*entry.member)->setEnabled(CommandEnabled(entry.name, state));
     ShowViewState();
-    setWindowTitle(model.modified() ? AppTitle() + QStringLiteral("（変更）") : AppTitle());
+    setWindowTitle(editor_.model.modified() ? AppTitle() + QStringLiteral("（変更）") : AppTitle());
 }
 
 void TZolForm::CreateMenus()

@@ -43,12 +43,12 @@ std::optional<QString> AskCatalogueBase(Dialogs& dialogs, const TangramModel& mo
 
 void TZolForm::OptmkHTMLExecute()
 {
-    const std::optional<QString> base = AskCatalogueBase(dialogs_, model, SaveProposal());
+    const std::optional<QString> base = AskCatalogueBase(dialogs_, editor_.model, SaveProposal());
     if (!base)
         return;
     const CatalogueRequest request{*base, editor_.view.antialias,
                                    QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat)};
-    const CatalogueResult result = WriteCatalogue(model, request, progress());
+    const CatalogueResult result = WriteCatalogue(editor_.model, request, progress());
     RedrawGuideAndBoard();
     UpdateCommandState();
     if (result.pageError) {

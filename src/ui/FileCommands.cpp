@@ -35,13 +35,13 @@ bool TZolForm::MayOverwrite(const QString& path)
 
 bool TZolForm::QuerySave(bool withCancel)
 {
-    if (!model.modified())
+    if (!editor_.model.modified())
         return true;
     switch (dialogs_.Confirmation(SaveQuestion, withCancel)) {
     case Dialogs::Answer::Yes:
         FileSaveExecute();
         // A cancelled save dialog or a failed write would lose the changes.
-        return !model.modified();
+        return !editor_.model.modified();
     case Dialogs::Answer::No:
         return true;
     default:
@@ -51,7 +51,7 @@ bool TZolForm::QuerySave(bool withCancel)
 
 Dialogs::FileRequest TZolForm::OpenDocumentRequest() const
 {
-    return {QString(), QStringLiteral("Zolファイル|*.zol"), QStringLiteral("zol"), settings.inidir};
+    return {QString(), QStringLiteral("Zolファイル|*.zol"), QStringLiteral("zol"), editor_.settings.inidir};
 }
 
 void TZolForm::FileNewExecute()
@@ -63,7 +63,7 @@ void TZolForm::FileNewExecute()
 void TZolForm::StartNewDocument()
 {
     editor_.proposedName.clear();
-    model.ClearFigureList();
+    editor_.model.ClearFigureList();
     list_.RowsCleared();
     ShowBoardAndGuide(UndoStep::Push);
     UpdateStatusBar();
@@ -75,13 +75,13 @@ void TZolForm::LoadDocumentReporting(const QString& path)
     // leaves the document as it was, and the window is brought up to date
     // all the same.
     editor_.proposedName.clear();
-    RunGuarded(dialogs_, [&] { LoadDocument(model, path, currentFolder, prompter_); });
+    RunGuarded(dialogs_, [&] { LoadDocument(editor_.model, path, editor_.currentFolder, prompter_); });
 }
 
 std::optional<QString> TZolForm::TakeListFigure(int i)
 {
     try {
-        model.LoadFigure(i);
+        editor_.model.LoadFigure(i);
         return std::nullopt;
     } catch (const ConversionError& e) {
         return QStringLiteral("%1番目の図形の配置を読み込めません。\n").arg(i + 1) + QString::fromUtf8(e.what());
@@ -90,7 +90,7 @@ std::optional<QString> TZolForm::TakeListFigure(int i)
 
 std::optional<QString> TZolForm::ShowLoadedDocument()
 {
-    const int n = model.figureCount();
+    const int n = editor_.model.figureCount();
     list_.RowsRead(0, n);
     std::optional<QString> figureError;
     if (n > 0) {
@@ -106,7 +106,7 @@ void TZolForm::FinishLoad(const std::vector<std::string>& setBefore, const std::
 {
     // The history holds figures of one set: after a load that installed
     // another one, even a load that then failed, there is nothing to go back to.
-    if (model.setLines() != setBefore)
+    if (editor_.model.setLines() != setBefore)
         editor_.ResetUndo();
     else
         editor_.PushUndo();
@@ -124,7 +124,7 @@ void TZolForm::FinishOpen(const std::vector<std::string>& setBefore, const std::
 
 void TZolForm::FileChosen(const QString& path)
 {
-    currentFolder = FolderOf(path);
+    editor_.currentFolder = FolderOf(path);
     editor_.folderChosen = true;
 }
 
@@ -132,11 +132,11 @@ void TZolForm::FileOpenExecute()
 {
     if (!QuerySave(true))
         return;
-    const std::vector<std::string> setBefore = model.setLines();
+    const std::vector<std::string> setBefore = editor_.model.setLines();
     std::optional<QString> figureError;
     if (const std::optional<QString> path = dialogs_.OpenFile(OpenDocumentRequest())) {
         list_.RowsCleared();
-        settings.inidir = FolderOf(*path);
+        editor_.settings.inidir = FolderOf(*path);
         FileChosen(*path);
         LoadDocumentReporting(*path);
         figureError = ShowLoadedDocument();
@@ -146,19 +146,19 @@ void TZolForm::FileOpenExecute()
 
 void TZolForm::HisFileOpenExecute(int tag)
 {
-    if (tag < 0 || tag >= HistorySize || settings.history[tag].isEmpty() || !QuerySave(true))
+    if (tag < 0 || tag >= HistorySize || editor_.settings.history[tag].isEmpty() || !QuerySave(true))
         return;
-    const QString path = settings.history[tag];
-    const std::vector<std::string> setBefore = model.setLines();
+    const QString path = editor_.settings.history[tag];
+    const std::vector<std::string> setBefore = editor_.model.setLines();
     list_.RowsCleared();
-    settings.inidir = FolderOf(path);
+    editor_.settings.inidir = FolderOf(path);
     LoadDocumentReporting(path);
     FinishOpen(setBefore, ShowLoadedDocument());
 }
 
 void TZolForm::FileMargeExecute()
 {
-    if (!model.modified() && model.figureCount() == 0) {
+    if (!editor_.model.modified() && editor_.model.figureCount() == 0) {
         FileOpenExecute();
         return;
     }
@@ -166,10 +166,10 @@ void TZolForm::FileMargeExecute()
     if (!path)
         return;
     FileChosen(*path);
-    const TextEncoding before = model.documentEncoding();
-    const MergeOutcome merged = MergeDocument(model, *path, prompter_);
-    if (model.documentEncoding() != before)
-        editor_.RecodeHeldCaptions(before, model.documentEncoding());
+    const TextEncoding before = editor_.model.documentEncoding();
+    const MergeOutcome merged = MergeDocument(editor_.model, *path, prompter_);
+    if (editor_.model.documentEncoding() != before)
+        editor_.RecodeHeldCaptions(before, editor_.model.documentEncoding());
     if (merged.kind != MergeOutcome::Merged)
         return;
     list_.RowsRead(merged.first, merged.count);
@@ -185,7 +185,7 @@ void TZolForm::FileMargeExecute()
 bool TZolForm::SaveDocumentReporting(const QString& path)
 {
     try {
-        SaveDocument(model, path);
+        SaveDocument(editor_.model, path);
         return true;
     } catch (const FileError& e) {
         dialogs_.Error(ErrorText(e));
@@ -195,23 +195,23 @@ bool TZolForm::SaveDocumentReporting(const QString& path)
 
 void TZolForm::FileSaveExecute()
 {
-    if (!model.hasDocumentFile()) {
+    if (!editor_.model.hasDocumentFile()) {
         FileSaveAsExecute();
         return;
     }
-    if (model.modified()) {
-        SaveDocumentReporting(DocumentPathText(model));
+    if (editor_.model.modified()) {
+        SaveDocumentReporting(DocumentPathText(editor_.model));
     }
 }
 
 QString TZolForm::SaveProposal() const
 {
-    if (model.hasDocumentFile())
-        return DocumentPathText(model);
-    const QString name = editor_.proposedName.isEmpty() ? DocumentPathText(model) : editor_.proposedName;
+    if (editor_.model.hasDocumentFile())
+        return DocumentPathText(editor_.model);
+    const QString name = editor_.proposedName.isEmpty() ? DocumentPathText(editor_.model) : editor_.proposedName;
     // A bare name would be taken relative to the folder the program was started in.
     const QString folder = editor_.folderChosen
-                               ? currentFolder
+                               ? editor_.currentFolder
                                : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QDir(folder).filePath(name);
 }
@@ -226,10 +226,10 @@ void TZolForm::FileSaveAsExecute()
     FileChosen(*path);
     if (!MayOverwrite(*path))
         return;
-    const bool wasModified = model.modified();
-    model.setModified(true); // written even when nothing changed
+    const bool wasModified = editor_.model.modified();
+    editor_.model.setModified(true); // written even when nothing changed
     if (!SaveDocumentReporting(*path)) {
-        model.setModified(wasModified);
+        editor_.model.setModified(wasModified);
         return;
     }
     AddToHistory();
@@ -240,15 +240,15 @@ void TZolForm::FileExitExecute()
 {
     if (!QuerySave(true))
         return;
-    model.setModified(false); // closing does not ask again
+    editor_.model.setModified(false); // closing does not ask again
     close();
 }
 
 void TZolForm::FileDirOpenExecute()
 {
     QStringList candidates = {DocumentFolder(), ProgramFolder()};
-    if (model.hasDocumentFile())
-        candidates.prepend(FolderOf(DocumentPathText(model)));
+    if (editor_.model.hasDocumentFile())
+        candidates.prepend(FolderOf(DocumentPathText(editor_.model)));
     for (const QString& folder : candidates) {
         if (!QFileInfo(folder).isDir())
             continue;

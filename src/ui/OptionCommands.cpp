@@ -18,8 +18,8 @@ void TZolForm::CaptionInputChange()
     if (assigningCaption_)
         return;
     // The validator lets in only text the document's encoding can hold.
-    if (const auto bytes = CaptionBytes(model, CaptionInput->text()))
-        model.SetFigureCaption(BoardFigure, *bytes);
+    if (const auto bytes = CaptionBytes(editor_.model, CaptionInput->text()))
+        editor_.model.SetFigureCaption(BoardFigure, *bytes);
 }
 
 void TZolForm::OptEyeExecute() { OptToolBar->setVisible(OptToolBar->isHidden()); }
@@ -42,7 +42,7 @@ void TZolForm::flipsensComboBoxChange()
     bool ok = false;
     const int value = text.toInt(&ok, 10);
     if (ok)
-        settings.flipsens = value;
+        editor_.settings.flipsens = value;
 }
 
 void TZolForm::Copy1PercentageComboBoxChange()
@@ -52,7 +52,7 @@ void TZolForm::Copy1PercentageComboBoxChange()
     const int percent = ParseInteger(Copy1PercentageComboBox->currentText().toStdString());
     if (percent == 0)
         return;
-    model.setZoomPercent(percent);
+    editor_.model.setZoomPercent(percent);
     RedrawGuideAndBoard();
 }
 

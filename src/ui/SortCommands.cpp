@@ -9,23 +9,23 @@ namespace zol {
 
 void TZolForm::ShowSortedList(const SortResult& sorted)
 {
-    list_.RowsRead(0, model.figureCount());
+    list_.RowsRead(0, editor_.model.figureCount());
     list_.Select(sorted.selected);
     RedrawGuideAndBoard();
 }
 
 void TZolForm::OptSSortExecute()
 {
-    if (model.figureCount() < 2)
+    if (editor_.model.figureCount() < 2)
         return;
-    ShowSortedList(SortByCaption(model, editor_.view.selectedRow, progress()));
+    ShowSortedList(SortByCaption(editor_.model, editor_.view.selectedRow, progress()));
 }
 
 void TZolForm::OptNSortExecute(int level)
 {
-    if (model.figureCount() < 2)
+    if (editor_.model.figureCount() < 2)
         return;
-    ShowSortedList(SortByNuance(model, level, editor_.view.selectedRow, progress()));
+    ShowSortedList(SortByNuance(editor_.model, level, editor_.view.selectedRow, progress()));
 }
 
 } // namespace zol

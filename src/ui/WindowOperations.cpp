@@ -59,9 +59,9 @@ void TZolForm::RepaintBoxes(Boxes boxes)
 
 void TZolForm::UpdateStatusBar()
 {
-    StatusPanels[0]->setText(DisplayPath(DocumentPathText(model)));
-    StatusPanels[1]->setText(SetDisplayName(model));
-    StatusPanels[2]->setText(QString::number(model.figureCount()));
+    StatusPanels[0]->setText(DisplayPath(DocumentPathText(editor_.model)));
+    StatusPanels[1]->setText(SetDisplayName(editor_.model));
+    StatusPanels[2]->setText(QString::number(editor_.model.figureCount()));
 }
 
 void TZolForm::RedrawGuideAndBoard()
@@ -100,7 +100,7 @@ void TZolForm::CarryStarted()
 
 void TZolForm::CarryEnded() { pb1->unsetCursor(); }
 
-void TZolForm::ShowCaption() { SetCaptionText(CaptionText(model, BoardFigure)); }
+void TZolForm::ShowCaption() { SetCaptionText(CaptionText(editor_.model, BoardFigure)); }
 
 void TZolForm::SetCaptionText(const QString& text)
 {

@@ -106,8 +106,8 @@ void TZolForm::CreateControls()
     Shape2->setBrushColor(palette().color(QPalette::Base));
     Shape2->setPenColor(palette().color(QPalette::Dark));
 
-    pb1 = new PaintBox(boardBitmap, QSize(BoardSize, BoardSize), ScrollContent);
-    pb2 = new PaintBox(guideBitmap, QSize(GuideSize + 1, GuideSize + 1), ScrollContent);
+    pb1 = new PaintBox(editor_.boardBitmap, QSize(BoardSize, BoardSize), ScrollContent);
+    pb2 = new PaintBox(editor_.guideBitmap, QSize(GuideSize + 1, GuideSize + 1), ScrollContent);
 
     GuideLock = new QCheckBox(QStringLiteral("Guide Lock"), ScrollContent);
 
@@ -119,7 +119,7 @@ void TZolForm::CreateControls()
         bar->setFloatable(false);
     }
 
-    List = new FigureListBox(model, ScrollContent);
+    List = new FigureListBox(editor_.model, ScrollContent);
     List->setFixedSize(137, 356);
     List->setFont(PixelFont(MinchoP, 12));
 
@@ -129,7 +129,7 @@ void TZolForm::CreateControls()
     CaptionInput->setFont(PixelFont(GothicP, 16));
     CaptionInput->setMaxLength(254);
     CaptionInput->setValidator(
-        new EncodableTextValidator([this] { return model.documentEncoding(); }, CaptionInput));
+        new EncodableTextValidator([this] { return editor_.model.documentEncoding(); }, CaptionInput));
 
     const std::pair<QWidget*, const char*> names[] = {
         {Bevel1, "Bevel1"},         {Shape1, "Shape1"},   {Shape2, "Shape2"},

@@ -318,14 +318,6 @@ private:
     void ShowFigureCount() override { UpdateStatusBar(); }
 
     Editor editor_;
-    // The handlers' names for the parts of the editor they use most.
-    TangramModel& model = editor_.model;
-    QImage& boardBitmap = editor_.boardBitmap;
-    QImage& guideBitmap = editor_.guideBitmap;
-    Figure& guideFigure = editor_.guideFigure;
-    Settings& settings = editor_.settings;
-    QString& currentFolder = editor_.currentFolder;
-    QString& pieceSetDialogFolder = editor_.pieceSetDialogFolder;
 
     Dialogs& dialogs_;
     DialogPrompter prompter_;
