@@ -24,100 +24,7 @@ namespace zol {
 
 namespace {
 
-// A command's handler, with the tag that tells apart the commands sharing one.
-class Handler {
-public:
-    constexpr Handler(void (TZolForm::*run)()) : run_(run) {}
-    constexpr Handler(void (TZolForm::*run)(int), int tag) : runTagged_(run), tag_(tag) {}
-    void operator()(TZolForm& form) const { run_ ? (form.*run_)() : (form.*runTagged_)(tag_); }
-
-private:
-    void (TZolForm::*run_)() = nullptr;
-    void (TZolForm::*runTagged_)(int) = nullptr;
-    int tag_ = 0;
-};
-
-enum class Check { No, Yes }; // whether the action is a switch with a check mark
-
-struct CommandEntry {
-    QAction* TZolForm::* member;
-    const char* name;
-    const char* caption;
-    const char* hint;
-    // Portable key texts separated by "; ". All of them work; menus show the first.
-    const char* shortcuts;
-    int image; // NoImage: no picture
-    Handler run;
-    Check checkable = Check::No;
-};
-
 constexpr int NoImage = -1;
-
-// The member that holds the command's action and the action's object name.
-#define COMMAND(member) &TZolForm::member, #member
-
-const CommandEntry Commands[] = {
-    {COMMAND(FileNew), "新規作成(&N)", "新規作成", "", Image::New, &TZolForm::FileNewExecute},
-    {COMMAND(FileOpen), "開く(&O)", "開く", "", Image::Open, &TZolForm::FileOpenExecute},
-    {COMMAND(FileMarge), "追加読み込み(&M)", "別ファイルのシルエットをリストに追加", "", NoImage,
-     &TZolForm::FileMargeExecute},
-    {COMMAND(FileSaveAs), "名前を付けて保存(&A)", "", "", NoImage, &TZolForm::FileSaveAsExecute},
-    {COMMAND(FileSave), "上書き保存(&S)", "上書き保存", "Ctrl+S", Image::Save, &TZolForm::FileSaveExecute},
-    {COMMAND(FilePuzzleSheets), "パズルシートを印刷用PDFに(&P)…", "図形をパズルシートにして印刷用のPDFに書き出す", "",
-     NoImage, &TZolForm::FilePuzzleSheetsExecute},
-    {COMMAND(FileExit), "終了(&X)", "アプリケーションの終了", "", NoImage, &TZolForm::FileExitExecute},
-    {COMMAND(FileDirOpen), "フォルダを開く", "", "F2", NoImage, &TZolForm::FileDirOpenExecute},
-    {COMMAND(FileImportGtans), "gTansの図形を読み込む(&G)…", "gTansの図形集を新しいファイルとして読み込む", "", NoImage,
-     &TZolForm::FileImportGtansExecute},
-    {COMMAND(FileExportGtans), "gTans形式で書き出す(&T)…", "リストの図形をgTansの図形集として書き出す", "", NoImage,
-     &TZolForm::FileExportGtansExecute},
-    {COMMAND(EditAdd), "リストに追加(&A)", "編集中の形をリストに追加", "Ctrl+A", Image::AddInsert,
-     &TZolForm::EditAddExecute},
-    {COMMAND(EditBreak), "破棄(&B)", "最初からやり直す", "Ctrl+B", Image::Break, &TZolForm::EditBreakExecute},
-    {COMMAND(EditUndo), "アンドゥ(&U)", "１ステップ戻す", "Ctrl+U; Ctrl+Z", Image::Undo, &TZolForm::EditUndoExecute},
-    {COMMAND(EditRedo), "リドゥ(&R)", "１ステップ進める", "Ctrl+R; Ctrl+Alt+Z", Image::Redo,
-     &TZolForm::EditRedoExecute},
-    {COMMAND(EditDelete), "削除(&D)", "削除", "Ctrl+D", Image::Delete, &TZolForm::EditDeleteExecute},
-    {COMMAND(EditGoEdit), "エディット(&E)", "形の編集", "Ctrl+E", Image::GoEdit, &TZolForm::EditGoEditExecute},
-    {COMMAND(EditDown), "下に移動", "１つ下に移動", "", Image::Down, &TZolForm::EditDownExecute},
-    {COMMAND(EditUp), "上に移動", "１つ上に移動", "", Image::Up, &TZolForm::EditUpExecute},
-    {COMMAND(OptSSort), "文字列でソート(&S)", "", "", NoImage, &TZolForm::OptSSortExecute},
-    {COMMAND(OptNSortLevel3), "大雑把(&R)", "", "", NoImage, {&TZolForm::OptNSortExecute, 4}},
-    {COMMAND(OptNSortLevel2), "ほどほど(&M)", "", "", NoImage, {&TZolForm::OptNSortExecute, 2}},
-    {COMMAND(OptNSortLevel1), "神経質(&D)", "", "", NoImage, {&TZolForm::OptNSortExecute, 0}},
-    {COMMAND(EditChange), "ピースセットの変更", "ピースセットの変更", "", Image::Change, &TZolForm::EditChangeExecute},
-    {COMMAND(PaletteCSetWB), "白‐黒", "", "", Image::PaletteWB, {&TZolForm::PaletteCSetExecute, 0}},
-    {COMMAND(PaletteCSetBW), "黒‐白", "", "", Image::PaletteBW, {&TZolForm::PaletteCSetExecute, 1}},
-    {COMMAND(PaletteCSetBrl2), "黒‐乱枯葉", "", "", Image::PaletteBrl2, {&TZolForm::PaletteCSetExecute, 2}},
-    {COMMAND(PaletteCSetBrl), "黒‐乱新緑", "", "", Image::PaletteBrl, {&TZolForm::PaletteCSetExecute, 3}},
-    {COMMAND(PaletteCSetBrg), "黒‐乱葡萄", "", "", Image::PaletteBrg, {&TZolForm::PaletteCSetExecute, 4}},
-    {COMMAND(PaletteCSetBrR), "黒‐乱朱", "", "", Image::PaletteBrR, {&TZolForm::PaletteCSetExecute, 5}},
-    {COMMAND(PaletteCSetTB), "透明‐黒", "", "", Image::PaletteTB, {&TZolForm::PaletteCSetExecute, 6}},
-    {COMMAND(PaletteColorCustamize), "カスタマイズ", "パレットのカスタマイズ", "", Image::PaletteCustomize,
-     &TZolForm::PaletteColorCustamizeExecute},
-    {COMMAND(OptAA), "ガイド画像アンチエイリアスの入切(&A)", "ガイド画像のアンチエイリアス切り換え", "", Image::OptAA,
-     &TZolForm::OptAAExecute, Check::Yes},
-    {COMMAND(ClipCopy2), "ガイド画像をクリップボードへ(&G)", "ガイド画像をクリップボードへ", "Ctrl+G", Image::ClipCopy2,
-     &TZolForm::ClipCopy2Execute},
-    {COMMAND(ClipCopy1), "画像をクリップボードへ(&M)", "画像をクリップボードへ", "Ctrl+M", Image::ClipCopy1,
-     &TZolForm::ClipCopy1Execute},
-    {COMMAND(OptEye), "オプションツールバーの入切(&O)", "オプションツールバーの表示切り換え", "Ctrl+O", Image::OptEye,
-     &TZolForm::OptEyeExecute},
-    {COMMAND(OptActiveViewer), "アクティブ・ビューワ(&V)", "", "", NoImage, &TZolForm::OptActiveViewerExecute},
-    {COMMAND(OptmkHTML), "HTMLカタログの作成(&H)", "", "", NoImage, &TZolForm::OptmkHTMLExecute},
-    {COMMAND(OptRpcal), "円弧上の座標計算機", "", "Ctrl+P", NoImage, &TZolForm::OptRpcalExecute},
-    {COMMAND(HelpAbout), "バージョン情報(&I)", "", "", NoImage, &TZolForm::HelpAboutExecute},
-    {COMMAND(HelpQRefference), "ヘルプの目次(&Q)", "", "F1", Image::Help, &TZolForm::HelpQRefferenceExecute},
-    // The menu item of OptAA, with its own check mark.
-    {COMMAND(AA), "ガイド画像アンチエイリアスの入切(&A)", "ガイド画像のアンチエイリアス切り換え", "", NoImage,
-     &TZolForm::OptAAExecute, Check::Yes},
-    {COMMAND(ToolButtonShowTable), "テーブル表示", "テーブル表示", "", Image::ShowTable,
-     &TZolForm::ToolButtonShowTableClick, Check::Yes},
-    // The built-in set in the piece-set menu.
-    {COMMAND(defaultPlt), "タングラム", "", "", NoImage, {&TZolForm::PltSLoadExecute, TZolForm::BuiltInSetTag}},
-};
-
-#undef COMMAND
 
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 
@@ -158,6 +65,112 @@ QToolButton* DropDownButton(QAction* action, QMenu* menu, const char* name)
 
 } // namespace
 
+// One row of the command table.
+struct TZolForm::CommandEntry {
+    enum class Check { No, Yes }; // whether the action is a switch with a check mark
+
+    // A command's handler: the window's (with the tag that tells apart the
+    // commands sharing one) or the list controller's.
+    class Handler {
+    public:
+        constexpr Handler(void (TZolForm::*run)()) : run_(run) {}
+        constexpr Handler(void (TZolForm::*run)(int), int tag) : runTagged_(run), tag_(tag) {}
+        constexpr Handler(void (ListController::*run)()) : runList_(run) {}
+        void operator()(TZolForm& form) const
+        {
+            if (run_)
+                (form.*run_)();
+            else if (runList_)
+                (form.list_.*runList_)();
+            else
+                (form.*runTagged_)(tag_);
+        }
+
+    private:
+        void (TZolForm::*run_)() = nullptr;
+        void (TZolForm::*runTagged_)(int) = nullptr;
+        void (ListController::*runList_)() = nullptr;
+        int tag_ = 0;
+    };
+
+    QAction* TZolForm::* member;
+    const char* name;
+    const char* caption;
+    const char* hint;
+    // Portable key texts separated by "; ". All of them work; menus show the first.
+    const char* shortcuts;
+    int image; // NoImage: no picture
+    Handler run;
+    Check checkable = Check::No;
+};
+
+// The member that holds the command's action and the action's object name,
+// by which tests and scripts run the command.
+#define COMMAND(member) &TZolForm::member, #member
+
+const TZolForm::CommandEntry TZolForm::Commands[] = {
+    {COMMAND(FileNew), "新規作成(&N)", "新規作成", "", Image::New, &TZolForm::FileNewExecute},
+    {COMMAND(FileOpen), "開く(&O)", "開く", "", Image::Open, &TZolForm::FileOpenExecute},
+    {COMMAND(FileMarge), "追加読み込み(&M)", "別ファイルのシルエットをリストに追加", "", NoImage,
+     &TZolForm::FileMargeExecute},
+    {COMMAND(FileSaveAs), "名前を付けて保存(&A)", "", "", NoImage, &TZolForm::FileSaveAsExecute},
+    {COMMAND(FileSave), "上書き保存(&S)", "上書き保存", "Ctrl+S", Image::Save, &TZolForm::FileSaveExecute},
+    {COMMAND(FilePuzzleSheets), "パズルシートを印刷用PDFに(&P)…", "図形をパズルシートにして印刷用のPDFに書き出す", "",
+     NoImage, &TZolForm::FilePuzzleSheetsExecute},
+    {COMMAND(FileExit), "終了(&X)", "アプリケーションの終了", "", NoImage, &TZolForm::FileExitExecute},
+    {COMMAND(FileDirOpen), "フォルダを開く", "", "F2", NoImage, &TZolForm::FileDirOpenExecute},
+    {COMMAND(FileImportGtans), "gTansの図形を読み込む(&G)…", "gTansの図形集を新しいファイルとして読み込む", "", NoImage,
+     &TZolForm::FileImportGtansExecute},
+    {COMMAND(FileExportGtans), "gTans形式で書き出す(&T)…", "リストの図形をgTansの図形集として書き出す", "", NoImage,
+     &TZolForm::FileExportGtansExecute},
+    {COMMAND(EditAdd), "リストに追加(&A)", "編集中の形をリストに追加", "Ctrl+A", Image::AddInsert,
+     &ListController::Add},
+    {COMMAND(EditBreak), "破棄(&B)", "最初からやり直す", "Ctrl+B", Image::Break, &TZolForm::EditBreakExecute},
+    {COMMAND(EditUndo), "アンドゥ(&U)", "１ステップ戻す", "Ctrl+U; Ctrl+Z", Image::Undo, &TZolForm::EditUndoExecute},
+    {COMMAND(EditRedo), "リドゥ(&R)", "１ステップ進める", "Ctrl+R; Ctrl+Alt+Z", Image::Redo,
+     &TZolForm::EditRedoExecute},
+    {COMMAND(EditDelete), "削除(&D)", "削除", "Ctrl+D", Image::Delete, &ListController::Delete},
+    {COMMAND(EditGoEdit), "エディット(&E)", "形の編集", "Ctrl+E", Image::GoEdit, &ListController::TakeOntoBoard},
+    {COMMAND(EditDown), "下に移動", "１つ下に移動", "", Image::Down, &ListController::MoveDown},
+    {COMMAND(EditUp), "上に移動", "１つ上に移動", "", Image::Up, &ListController::MoveUp},
+    {COMMAND(OptSSort), "文字列でソート(&S)", "", "", NoImage, &TZolForm::OptSSortExecute},
+    {COMMAND(OptNSortLevel3), "大雑把(&R)", "", "", NoImage, {&TZolForm::OptNSortExecute, 4}},
+    {COMMAND(OptNSortLevel2), "ほどほど(&M)", "", "", NoImage, {&TZolForm::OptNSortExecute, 2}},
+    {COMMAND(OptNSortLevel1), "神経質(&D)", "", "", NoImage, {&TZolForm::OptNSortExecute, 0}},
+    {COMMAND(EditChange), "ピースセットの変更", "ピースセットの変更", "", Image::Change, &TZolForm::EditChangeExecute},
+    {COMMAND(PaletteCSetWB), "白‐黒", "", "", Image::PaletteWB, {&TZolForm::PaletteCSetExecute, 0}},
+    {COMMAND(PaletteCSetBW), "黒‐白", "", "", Image::PaletteBW, {&TZolForm::PaletteCSetExecute, 1}},
+    {COMMAND(PaletteCSetBrl2), "黒‐乱枯葉", "", "", Image::PaletteBrl2, {&TZolForm::PaletteCSetExecute, 2}},
+    {COMMAND(PaletteCSetBrl), "黒‐乱新緑", "", "", Image::PaletteBrl, {&TZolForm::PaletteCSetExecute, 3}},
+    {COMMAND(PaletteCSetBrg), "黒‐乱葡萄", "", "", Image::PaletteBrg, {&TZolForm::PaletteCSetExecute, 4}},
+    {COMMAND(PaletteCSetBrR), "黒‐乱朱", "", "", Image::PaletteBrR, {&TZolForm::PaletteCSetExecute, 5}},
+    {COMMAND(PaletteCSetTB), "透明‐黒", "", "", Image::PaletteTB, {&TZolForm::PaletteCSetExecute, 6}},
+    {COMMAND(PaletteColorCustamize), "カスタマイズ", "パレットのカスタマイズ", "", Image::PaletteCustomize,
+     &TZolForm::PaletteColorCustamizeExecute},
+    {COMMAND(OptAA), "ガイド画像アンチエイリアスの入切(&A)", "ガイド画像のアンチエイリアス切り換え", "", Image::OptAA,
+     &TZolForm::OptAAExecute, CommandEntry::Check::Yes},
+    {COMMAND(ClipCopy2), "ガイド画像をクリップボードへ(&G)", "ガイド画像をクリップボードへ", "Ctrl+G", Image::ClipCopy2,
+     &TZolForm::ClipCopy2Execute},
+    {COMMAND(ClipCopy1), "画像をクリップボードへ(&M)", "画像をクリップボードへ", "Ctrl+M", Image::ClipCopy1,
+     &TZolForm::ClipCopy1Execute},
+    {COMMAND(OptEye), "オプションツールバーの入切(&O)", "オプションツールバーの表示切り換え", "Ctrl+O", Image::OptEye,
+     &TZolForm::OptEyeExecute},
+    {COMMAND(OptActiveViewer), "アクティブ・ビューワ(&V)", "", "", NoImage, &TZolForm::OptActiveViewerExecute},
+    {COMMAND(OptmkHTML), "HTMLカタログの作成(&H)", "", "", NoImage, &TZolForm::OptmkHTMLExecute},
+    {COMMAND(OptRpcal), "円弧上の座標計算機", "", "Ctrl+P", NoImage, &TZolForm::OptRpcalExecute},
+    {COMMAND(HelpAbout), "バージョン情報(&I)", "", "", NoImage, &TZolForm::HelpAboutExecute},
+    {COMMAND(HelpQRefference), "ヘルプの目次(&Q)", "", "F1", Image::Help, &TZolForm::HelpQRefferenceExecute},
+    // The menu item of OptAA, with its own check mark.
+    {COMMAND(AA), "ガイド画像アンチエイリアスの入切(&A)", "ガイド画像のアンチエイリアス切り換え", "", NoImage,
+     &TZolForm::OptAAExecute, CommandEntry::Check::Yes},
+    {COMMAND(ToolButtonShowTable), "テーブル表示", "テーブル表示", "", Image::ShowTable,
+     &ListController::ToggleTable, CommandEntry::Check::Yes},
+    // The built-in set in the piece-set menu.
+    {COMMAND(defaultPlt), "タングラム", "", "", NoImage, {&TZolForm::PltSLoadExecute, TZolForm::BuiltInSetTag}},
+};
+
+#undef COMMAND
+
 void TZolForm::CreateActions()
 {
     for (const CommandEntry& entry : Commands) {
@@ -166,8 +179,8 @@ void TZolForm::CreateActions()
         for (const QString& key : Text(entry.shortcuts).split(QStringLiteral("; "), Qt::SkipEmptyParts))
             keys << QKeySequence(key, QKeySequence::PortableText);
         action->setShortcuts(keys);
-        action->setCheckable(entry.checkable == Check::Yes);
-        const Handler run = entry.run;
+        action->setCheckable(entry.checkable == CommandEntry::Check::Yes);
+        const CommandEntry::Handler run = entry.run;
         connect(action, &QAction::triggered, this, [this, run] { Guarded([&] { run(*this); }); });
         this->*entry.member = action;
     }

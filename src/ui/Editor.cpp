@@ -56,6 +56,16 @@ void Editor::ShowListFigureInGuide(int i)
 
 void Editor::TakeGuideSnapshot() { guideFigure = model.GetCurrentFigure(); }
 
+void Editor::DrawBoardFollowingGuide()
+{
+    if (view.guideLocked) {
+        DrawBoard();
+        return;
+    }
+    RenderBoardAndGuide();
+    TakeGuideSnapshot();
+}
+
 void Editor::RenderNewBoardFigure(UndoStep step)
 {
     RenderBoardAndGuide();

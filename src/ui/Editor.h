@@ -59,6 +59,9 @@ public:
 
     // The guide keeps showing the board figure as it is now.
     void TakeGuideSnapshot();
+    // The board figure changed for good: it is drawn on the board, and in
+    // the guide, which keeps it, unless the guide is locked.
+    void DrawBoardFollowingGuide();
     // The board has a new figure: it is drawn on the board and in the guide,
     // the guide keeps it, and the undo history takes `step`.
     void RenderNewBoardFigure(UndoStep step);

@@ -27,7 +27,6 @@ void TZolForm::BuildPieceSetMenu()
         item->setData(tag);
         connect(item, &QAction::triggered, this, [this, tag] { Guarded([&] { PltSLoadExecute(tag); }); });
         PopupMenuPlt->addAction(item);
-        pieceSetItems_.push_back(item);
     }
 }
 

@@ -80,14 +80,18 @@ void TZolForm::ShowBoardAndGuide(UndoStep step)
 
 void TZolForm::RedrawBoardFollowingGuide()
 {
-    if (editor_.view.guideLocked) {
-        editor_.DrawBoard();
-        RepaintBoxes(Boxes::Board);
-        return;
-    }
-    editor_.RenderBoardAndGuide();
-    RepaintBoxes(Boxes::Both);
-    editor_.TakeGuideSnapshot();
+    editor_.DrawBoardFollowingGuide();
+    RepaintBoxes(editor_.view.guideLocked ? Boxes::Board : Boxes::Both);
+}
+
+void TZolForm::ShowEditor()
+{
+    Guarded([&] {
+        list_.RowsRead(0, editor_.model.figureCount());
+        ShowCaption();
+        UpdateStatusBar();
+        RepaintBoxes(Boxes::Both);
+    });
 }
 
 QPoint TZolForm::BoardOrigin() const { return pb1->mapToGlobal(QPoint(0, 0)); }

@@ -167,12 +167,12 @@ void TZolForm::ConnectEvents()
     connect(pb1, &PaintBox::mouseReleased, this,
             [this](Qt::MouseButton b, QPoint at) { Guarded([&] { board_.MouseUp(b, at); }); });
 
-    connect(List, &FigureListBox::rowClicked, this, [this] { Guarded([&] { ListClick(); }); });
-    connect(List, &FigureListBox::rowPressed, this, [this] { Guarded([&] { ListMouseDown(); }); });
+    connect(List, &FigureListBox::rowClicked, this, [this] { Guarded([&] { list_.RowClicked(); }); });
+    connect(List, &FigureListBox::rowPressed, this, [this] { Guarded([&] { list_.DragStarted(); }); });
     connect(List, &FigureListBox::rowDoubleClicked, EditGoEdit, &QAction::trigger);
-    connect(List, &FigureListBox::dragMoved, this, [this](QPoint p) { Guarded([&] { ListDragOver(p); }); });
-    connect(List, &FigureListBox::dropped, this, [this](QPoint p) { Guarded([&] { ListDragDrop(p); }); });
-    connect(List, &FigureListBox::dragFinished, this, [this] { Guarded([&] { ListEndDrag(); }); });
+    connect(List, &FigureListBox::dragMoved, this, [this](QPoint p) { Guarded([&] { list_.DragMoved(p); }); });
+    connect(List, &FigureListBox::dropped, this, [this] { Guarded([&] { list_.Dropped(); }); });
+    connect(List, &FigureListBox::dragFinished, this, [this] { Guarded([&] { list_.DragEnded(); }); });
     // The selection a handler gives the list is the editor's already; one the
     // user gives it goes to the editor, and the commands follow at once.
     connect(List->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
@@ -199,9 +199,9 @@ void TZolForm::ConnectEvents()
         connect(box, &QComboBox::editTextChanged, statusBar(), &QStatusBar::clearMessage);
     }
 
-    ToolButtonAdd->installEventFilter(new PressFilter(ToolButtonAdd, Qt::RightButton, [this] {
-        Guarded([&] { ToolButtonAddMouseDown(Qt::RightButton); });
-    }));
+    // A right click on the add button switches between inserting and replacing.
+    ToolButtonAdd->installEventFilter(
+        new PressFilter(ToolButtonAdd, Qt::RightButton, [this] { Guarded([&] { list_.ToggleAddMode(); }); }));
 }
 
 void TZolForm::FormResize()
