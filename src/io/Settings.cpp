@@ -3,6 +3,7 @@
 #include "io/AppPaths.h"
 #include "io/FileError.h"
 #include "io/LineFile.h"
+#include "io/PrompterText.h"
 #include "io/TextCodec.h"
 #include "model/TangramModel.h"
 
@@ -25,6 +26,8 @@ constexpr const char* HistorySection = "ヒストリー";
 constexpr const char* PaletteSection = "パレット";
 constexpr const char* PositionSection = "ポジション";
 constexpr const char* WindowSection = "ウィンドウ";
+constexpr const char* LanguageSection = "言語";
+constexpr const char* LanguageKey = "language";
 
 std::string_view Trimmed(std::string_view text)
 {
@@ -149,7 +152,7 @@ public:
     void String(const char* section, const char* key, const std::string& value)
     {
         if (ini_.SetValue(section, key, value.c_str()) < 0)
-            throw FileError("設定を書き込めませんでした。");
+            throw FileError(PrompterText(QT_TRANSLATE_NOOP("zol::Prompter", "設定を書き込めませんでした。")));
     }
     void Palette(const char* suffix, const PaletteParams& p)
     {
@@ -205,7 +208,15 @@ Settings ReadSettings(const QString& path, const QRect& desktop)
     s.sby = r.Integer(PositionSection, "sby", s.sby);
     s.sbz = r.Integer(PositionSection, "sbz", s.sbz);
     s.ws = r.Integer(WindowSection, "ws", s.ws);
+    s.language = r.String(LanguageSection, LanguageKey, {}).trimmed();
     return s;
+}
+
+QString ReadLanguageSetting(const QString& path)
+{
+    CSimpleIniA ini(true);
+    LoadIni(ini, path);
+    return IniReader(ini).String(LanguageSection, LanguageKey, {}).trimmed();
 }
 
 void WriteSettings(const QString& path, const Settings& s, bool windowStateIsNormal)
@@ -235,9 +246,14 @@ void WriteSettings(const QString& path, const Settings& s, bool windowStateIsNor
     w.Integer(PositionSection, "sby", s.sby);
     w.Integer(PositionSection, "sbz", s.sbz);
     w.Integer(WindowSection, "ws", s.ws);
+    if (s.language.isEmpty()) {
+        ini.Delete(LanguageSection, LanguageKey, true);
+    } else {
+        w.String(LanguageSection, LanguageKey, s.language.toStdString());
+    }
     std::string text;
     if (ini.Save(text) < 0)
-        throw FileError("設定を書き込めませんでした。");
+        throw FileError(PrompterText(QT_TRANSLATE_NOOP("zol::Prompter", "設定を書き込めませんでした。")));
     WriteFileAtomically(path, IniFileBytes(text));
 }
 

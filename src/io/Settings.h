@@ -36,6 +36,8 @@ struct Settings {
     int sbz = 20;
     // "ウィンドウ": 0 normal, 1 minimised, 2 maximised.
     int ws = 0;
+    // "言語": the window's language code; empty for the desktop's (automatic).
+    QString language;
 };
 
 // A missing file, section or key, or a value that is not a number where one is
@@ -46,8 +48,12 @@ struct Settings {
 // default window is centred on desktop.
 Settings ReadSettings(const QString& path, const QRect& desktop);
 
+// The language key alone, read before the window is made; empty when automatic.
+QString ReadLanguageSetting(const QString& path);
+
 // Writes every setting except maxundo, keeping the other keys of the file and
-// their order. The window bounds are written only when the window is in its
+// their order. An automatic language removes its key, so the file gains no
+// section for it until the user picks a language. The window bounds are written only when the window is in its
 // normal state; otherwise those in the file stay. Throws FileError when the
 // file cannot be written (the old file stays whole).
 void WriteSettings(const QString& path, const Settings& settings, bool windowStateIsNormal);

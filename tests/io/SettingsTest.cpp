@@ -188,6 +188,25 @@ TEST_F(SettingsFile, KeepsWhatItDoesNotWriteAndTheBoundsOfAWindowNotInNormalStat
     EXPECT_EQ(Read("Zol.ini"), Cp932(expected)) << "a second write changes nothing";
 }
 
+TEST_F(SettingsFile, TheLanguageHasASectionOnlyWhileOneIsChosen)
+{
+    WriteFixture("Zol.ini", "Zol.ini");
+    Settings s = ReadSettings(Path("Zol.ini"), Desktop);
+    EXPECT_EQ(s.language, QString());
+
+    s.language = "en";
+    WriteSettings(Path("Zol.ini"), s, true);
+    EXPECT_TRUE(Read("Zol.ini").ends_with(Cp932("[言語]\r\nlanguage=en\r\n")));
+    EXPECT_EQ(ReadSettings(Path("Zol.ini"), Desktop).language, "en");
+    EXPECT_EQ(ReadLanguageSetting(Path("Zol.ini")), "en");
+
+    s.language.clear(); // automatic again
+    WriteSettings(Path("Zol.ini"), s, true);
+    EXPECT_EQ(Read("Zol.ini").find(Cp932("言語")), std::string::npos);
+    EXPECT_EQ(ReadLanguageSetting(Path("Zol.ini")), QString());
+    EXPECT_EQ(ReadLanguageSetting(Path("missing.ini")), QString());
+}
+
 TEST_F(SettingsFile, APathCp932CannotHoldIsWrittenAsUtf8)
 {
     Settings s = ReadSettings(Path("Zol.ini"), Desktop);
