@@ -7,14 +7,13 @@
 #include "ui/BoardPointer.h"
 #include "ui/Fonts.h"
 #include "ui/MessageDialogs.h"
+#include "ui/Translations.h"
 #include "ui/ZolForm.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QTimer>
-#include <QTranslator>
 
 #include <cstdio>
 #include <cstring>
@@ -58,11 +57,9 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(zol::AppTitle());
-    // Qt's own dialogs and buttons speak Japanese, as the window does. Without
-    // the translation files they stay in English; nothing else changes.
-    QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    // The language is fixed before the first window: the choice kept in
+    // Zol.ini, else the desktop's. Qt's own dialogs speak it too.
+    zol::InstallTranslations(zol::StartUpLanguage());
     zol::RegisterFontSubstitutions();
     QApplication::setFont(zol::PixelFont(zol::GothicP, 12));
 

@@ -4,6 +4,7 @@
 #include "io/FileError.h"
 #include "io/LineFile.h"
 #include "io/TextCodec.h"
+#include "io/PrompterText.h"
 #include "model/CommaList.h"
 
 #include <optional>
@@ -35,12 +36,13 @@ std::optional<Rgb> ParseColourValue(std::string_view line)
 
 std::string BadLinesMessage(const QString& path, const std::vector<std::pair<int, QString>>& bad)
 {
-    QString text = QStringLiteral("%1 の次の行は赤,緑,青の10進の整数ではないため、その色を読み込みませんでした。\n")
+    QString text = QCoreApplication::translate(
+                       "zol::Prompter", "%1 の次の行は赤,緑,青の10進の整数ではないため、その色を読み込みませんでした。\n")
                        .arg(DisplayPath(path));
     for (size_t i = 0; i < bad.size() && i < MaxReportedLines; ++i)
-        text += QStringLiteral("\n%1 行目: %2").arg(bad[i].first).arg(bad[i].second);
+        text += QCoreApplication::translate("zol::Prompter", "\n%1 行目: %2").arg(bad[i].first).arg(bad[i].second);
     if (bad.size() > MaxReportedLines)
-        text += QStringLiteral("\nほか %1 行").arg(bad.size() - MaxReportedLines);
+        text += QCoreApplication::translate("zol::Prompter", "\nほか %1 行").arg(bad.size() - MaxReportedLines);
     return text.toStdString();
 }
 
@@ -55,7 +57,7 @@ TColors ReadColourTable(const QString& path, Prompter& prompter)
     }
     const size_t count = file.lines.size() / 2;
     if (count == 0) {
-        prompter.Warn("rgbdata.txtが見つからないか、またはファイルが空です。");
+        prompter.Warn(PrompterText(QT_TRANSLATE_NOOP("zol::Prompter", "rgbdata.txtが見つからないか、またはファイルが空です。")));
         return {};
     }
     TColors colours;

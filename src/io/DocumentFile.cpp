@@ -5,6 +5,7 @@
 #include "io/PieceSetFile.h"
 #include "io/TextCodec.h"
 #include "io/VersionLine.h"
+#include "io/PrompterText.h"
 #include "model/CommaList.h"
 #include "model/TangramModel.h"
 
@@ -14,12 +15,12 @@ namespace zol {
 
 namespace {
 
-constexpr const char* NotFoundMessage = "指定されたファイルが見つかりませんでした。";
+constexpr const char* NotFoundMessage = QT_TRANSLATE_NOOP("zol::Prompter", "指定されたファイルが見つかりませんでした。");
 constexpr const char* OldNoSetMessage =
-    "未対応のバージョンのzolファイルか、またはpltファイルが見つかりませんでした。";
+    QT_TRANSLATE_NOOP("zol::Prompter", "未対応のバージョンのzolファイルか、またはpltファイルが見つかりませんでした。");
 constexpr const char* OldFileQuestion =
-    "Zol2.13よりも前に作られたzolファイルのようです。\n\n"
-    "ファイルを新しいバージョンの形式に書き換えますか？";
+    QT_TRANSLATE_NOOP("zol::Prompter", "Zol2.13よりも前に作られたzolファイルのようです。\n\n"
+                                       "ファイルを新しいバージョンの形式に書き換えますか？");
 
 // Brings the file's lines to the in-memory form, whose line 0 is the set name.
 // A document of the old format needs its piece-set file beside it or among the
@@ -77,7 +78,7 @@ bool LoadDocument(TangramModel& model, const QString& path, const QString& curre
     model.setSetChanged(false);
     model.setLoadFailed(false);
     if (!QFileInfo::exists(path)) {
-        prompter.Inform(NotFoundMessage);
+        prompter.Inform(PrompterText(NotFoundMessage));
         model.setLoadFailed(true);
         return false;
     }
@@ -90,7 +91,7 @@ bool LoadDocumentText(TangramModel& model, const QString& path, FileText file, c
     model.setSetChanged(false);
     model.setLoadFailed(false);
     if (!DropVersionLine(path, file, prompter)) {
-        prompter.Inform(OldNoSetMessage);
+        prompter.Inform(PrompterText(OldNoSetMessage));
         model.setLoadFailed(true);
         model.LoadBuiltInSet();
         model.ClearFigureList();

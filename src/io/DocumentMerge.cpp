@@ -3,6 +3,7 @@
 #include "io/DocumentEncoding.h"
 #include "io/LineFile.h"
 #include "io/VersionLine.h"
+#include "io/PrompterText.h"
 #include "model/CommaList.h"
 #include "model/TangramModel.h"
 
@@ -10,7 +11,8 @@ namespace zol {
 
 namespace {
 
-constexpr const char* WrongSetMessage = "未対応のバージョンか、または異なるピースセットのファイルです。";
+constexpr const char* WrongSetMessage =
+    QT_TRANSLATE_NOOP("zol::Prompter", "未対応のバージョンか、または異なるピースセットのファイルです。");
 
 // The number of header lines (1 without version line, 2 with), or 0 when the
 // file is not a document of the current set.
@@ -49,7 +51,7 @@ MergeOutcome MergeDocument(TangramModel& model, const QString& path, Prompter& p
     TextLines file = ReadLineFile(path);
     const size_t header = HeaderLines(file, model);
     if (header == 0) {
-        prompter.Inform(WrongSetMessage);
+        prompter.Inform(PrompterText(WrongSetMessage));
         return {MergeOutcome::WrongSetOrVersion};
     }
     file.lines.erase(file.lines.begin(), file.lines.begin() + static_cast<std::ptrdiff_t>(header));

@@ -5,6 +5,7 @@
 #include "io/LineFile.h"
 #include "io/TextCodec.h"
 #include "io/VersionLine.h"
+#include "io/PrompterText.h"
 #include "model/TangramModel.h"
 
 #include <QCollator>
@@ -18,11 +19,12 @@ namespace zol {
 namespace {
 
 constexpr const char* NotFoundMessage =
-    "あう～\n\n.pltファイルが見つからへんかったのん、\n\n堪忍したってな。";
-constexpr const char* UnsupportedMessage = "pltファイルが未対応のバージョンのものでした。";
+    QT_TRANSLATE_NOOP("zol::Prompter", "あう～\n\n.pltファイルが見つからへんかったのん、\n\n堪忍したってな。");
+constexpr const char* UnsupportedMessage =
+    QT_TRANSLATE_NOOP("zol::Prompter", "pltファイルが未対応のバージョンのものでした。");
 constexpr const char* OldFileQuestion =
-    "pltファイルがZol2.13よりも前に使われていたもののようです。\n\n"
-    "ファイルを新しいバージョンの形式に書き換えますか？";
+    QT_TRANSLATE_NOOP("zol::Prompter", "pltファイルがZol2.13よりも前に使われていたもののようです。\n\n"
+                                       "ファイルを新しいバージョンの形式に書き換えますか？");
 
 std::optional<QString> FindInFolder(const QString& folder, const QString& fileName)
 {
@@ -40,7 +42,7 @@ std::optional<QString> FindInFolder(const QString& folder, const QString& fileNa
 
 bool GiveUp(TangramModel& model, Prompter& prompter, const char* message)
 {
-    prompter.Inform(message);
+    prompter.Inform(PrompterText(message));
     model.setLoadFailed(true);
     model.LoadBuiltInSet();
     model.ClearFigureList();

@@ -1,6 +1,7 @@
 #include "io/VersionLine.h"
 
 #include "io/FileError.h"
+#include "io/PrompterText.h"
 #include "io/TextCodec.h"
 
 namespace zol {
@@ -14,15 +15,14 @@ bool StartsWithVersion(const FileLines& lines) { return !lines.empty() && lines.
 
 void OfferVersionLine(const QString& path, const TextLines& file, const char* question, Prompter& prompter)
 {
-    if (!prompter.Confirm(question))
+    if (!prompter.Confirm(PrompterText(question)))
         return;
     TextLines rewritten = file;
     rewritten.lines.insert(rewritten.lines.begin(), FormatVersion);
     try {
         WriteLineFile(path, rewritten);
     } catch (const FileError& e) {
-        // The prompter speaks to the user of the editor, in Japanese.
-        prompter.Inform(ErrorText(e, Language::Japanese));
+        prompter.Inform(ErrorText(e, prompter.language()));
     }
 }
 

@@ -1,6 +1,9 @@
 #include "ui/ActionGuard.h"
 
 #include "model/Message.h"
+#include "ui/Translations.h"
+
+#include <QCoreApplication>
 
 #include <exception>
 
@@ -9,7 +12,7 @@ namespace zol {
 QString ErrorText(const std::exception& error)
 {
     // Conversion, index and file errors carry their text in both languages.
-    return QString::fromStdString(ErrorText(error, Language::Japanese));
+    return QString::fromStdString(ErrorText(error, WindowMessageLanguage()));
 }
 
 bool RunGuarded(Dialogs& dialogs, const std::function<void()>& handler)
@@ -19,11 +22,11 @@ bool RunGuarded(Dialogs& dialogs, const std::function<void()>& handler)
         handler();
         return true;
     } catch (const std::bad_alloc&) {
-        message = QStringLiteral("メモリが不足しています。");
+        message = QCoreApplication::translate("zol::ActionGuard", "メモリが不足しています。");
     } catch (const std::exception& e) {
         message = ErrorText(e);
     } catch (...) {
-        message = QStringLiteral("不明なエラーが発生しました。");
+        message = QCoreApplication::translate("zol::ActionGuard", "不明なエラーが発生しました。");
     }
     dialogs.Error(message);
     return false;

@@ -28,12 +28,16 @@ constexpr int NoImage = -1;
 
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 
+// The table's texts are marked for translation where they stand and
+// translated here, once the language is in force.
+QString Translated(const char* text) { return *text ? TZolForm::tr(text) : QString(); }
+
 QAction* MakeAction(QWidget* owner, const char* name, const char* caption, const char* hint, int image)
 {
-    auto* action = new QAction(Text(caption), owner);
+    auto* action = new QAction(Translated(caption), owner);
     action->setObjectName(QLatin1String(name));
-    action->setStatusTip(Text(hint));
-    action->setToolTip(*hint ? Text(hint) : QString(Text(caption)).remove(QLatin1Char('&')));
+    action->setStatusTip(Translated(hint));
+    action->setToolTip(*hint ? Translated(hint) : Translated(caption).remove(QLatin1Char('&')));
     if (image != NoImage)
         action->setIcon(ImageListIcon(image));
     // The window's actions are reached through its own menus and keys.
@@ -43,10 +47,10 @@ QAction* MakeAction(QWidget* owner, const char* name, const char* caption, const
 
 // A menu entry that stands for `action` but carries its own hint and shows
 // the key it is known by in the menu; it follows the action's enabled state.
-QAction* MenuItem(QAction* action, const char* hint, const char* shownKey)
+QAction* MenuItem(QAction* action, const QString& hint, const char* shownKey)
 {
     auto* item = new QAction(action->icon(), action->text() + QLatin1Char('\t') + Text(shownKey), action->parent());
-    item->setStatusTip(Text(hint));
+    item->setStatusTip(hint);
     item->setEnabled(action->isEnabled());
     QObject::connect(action, &QAction::changed, item, [item, action] { item->setEnabled(action->isEnabled()); });
     QObject::connect(item, &QAction::triggered, action, &QAction::trigger);
@@ -109,63 +113,63 @@ struct TZolForm::CommandEntry {
 #define COMMAND(member) &TZolForm::member, #member
 
 const TZolForm::CommandEntry TZolForm::Commands[] = {
-    {COMMAND(FileNew), "新規作成(&N)", "新規作成", "", Image::New, &TZolForm::FileNewExecute},
-    {COMMAND(FileOpen), "開く(&O)", "開く", "", Image::Open, &TZolForm::FileOpenExecute},
-    {COMMAND(FileMarge), "追加読み込み(&M)", "別ファイルのシルエットをリストに追加", "", NoImage,
+    {COMMAND(FileNew), QT_TR_NOOP("新規作成(&N)"), QT_TR_NOOP("新規作成"), "", Image::New, &TZolForm::FileNewExecute},
+    {COMMAND(FileOpen), QT_TR_NOOP("開く(&O)"), QT_TR_NOOP("開く"), "", Image::Open, &TZolForm::FileOpenExecute},
+    {COMMAND(FileMarge), QT_TR_NOOP("追加読み込み(&M)"), QT_TR_NOOP("別ファイルのシルエットをリストに追加"), "", NoImage,
      &TZolForm::FileMargeExecute},
-    {COMMAND(FileSaveAs), "名前を付けて保存(&A)", "", "", NoImage, &TZolForm::FileSaveAsExecute},
-    {COMMAND(FileSave), "上書き保存(&S)", "上書き保存", "Ctrl+S", Image::Save, &TZolForm::FileSaveExecute},
-    {COMMAND(FilePuzzleSheets), "パズルシートを印刷用PDFに(&P)…", "図形をパズルシートにして印刷用のPDFに書き出す", "",
+    {COMMAND(FileSaveAs), QT_TR_NOOP("名前を付けて保存(&A)"), "", "", NoImage, &TZolForm::FileSaveAsExecute},
+    {COMMAND(FileSave), QT_TR_NOOP("上書き保存(&S)"), QT_TR_NOOP("上書き保存"), "Ctrl+S", Image::Save, &TZolForm::FileSaveExecute},
+    {COMMAND(FilePuzzleSheets), QT_TR_NOOP("パズルシートを印刷用PDFに(&P)…"), QT_TR_NOOP("図形をパズルシートにして印刷用のPDFに書き出す"), "",
      NoImage, &TZolForm::FilePuzzleSheetsExecute},
-    {COMMAND(FileExit), "終了(&X)", "アプリケーションの終了", "", NoImage, &TZolForm::FileExitExecute},
-    {COMMAND(FileDirOpen), "フォルダを開く", "", "F2", NoImage, &TZolForm::FileDirOpenExecute},
-    {COMMAND(FileImportGtans), "gTansの図形を読み込む(&G)…", "gTansの図形集を新しいファイルとして読み込む", "", NoImage,
+    {COMMAND(FileExit), QT_TR_NOOP("終了(&X)"), QT_TR_NOOP("アプリケーションの終了"), "", NoImage, &TZolForm::FileExitExecute},
+    {COMMAND(FileDirOpen), QT_TR_NOOP("フォルダを開く"), "", "F2", NoImage, &TZolForm::FileDirOpenExecute},
+    {COMMAND(FileImportGtans), QT_TR_NOOP("gTansの図形を読み込む(&G)…"), QT_TR_NOOP("gTansの図形集を新しいファイルとして読み込む"), "", NoImage,
      &TZolForm::FileImportGtansExecute},
-    {COMMAND(FileExportGtans), "gTans形式で書き出す(&T)…", "リストの図形をgTansの図形集として書き出す", "", NoImage,
+    {COMMAND(FileExportGtans), QT_TR_NOOP("gTans形式で書き出す(&T)…"), QT_TR_NOOP("リストの図形をgTansの図形集として書き出す"), "", NoImage,
      &TZolForm::FileExportGtansExecute},
-    {COMMAND(EditAdd), "リストに追加(&A)", "編集中の形をリストに追加", "Ctrl+A", Image::AddInsert,
+    {COMMAND(EditAdd), QT_TR_NOOP("リストに追加(&A)"), QT_TR_NOOP("編集中の形をリストに追加"), "Ctrl+A", Image::AddInsert,
      &ListController::Add},
-    {COMMAND(EditBreak), "破棄(&B)", "最初からやり直す", "Ctrl+B", Image::Break, &TZolForm::EditBreakExecute},
-    {COMMAND(EditUndo), "アンドゥ(&U)", "１ステップ戻す", "Ctrl+U; Ctrl+Z", Image::Undo, &TZolForm::EditUndoExecute},
-    {COMMAND(EditRedo), "リドゥ(&R)", "１ステップ進める", "Ctrl+R; Ctrl+Alt+Z", Image::Redo,
+    {COMMAND(EditBreak), QT_TR_NOOP("破棄(&B)"), QT_TR_NOOP("最初からやり直す"), "Ctrl+B", Image::Break, &TZolForm::EditBreakExecute},
+    {COMMAND(EditUndo), QT_TR_NOOP("アンドゥ(&U)"), QT_TR_NOOP("１ステップ戻す"), "Ctrl+U; Ctrl+Z", Image::Undo, &TZolForm::EditUndoExecute},
+    {COMMAND(EditRedo), QT_TR_NOOP("リドゥ(&R)"), QT_TR_NOOP("１ステップ進める"), "Ctrl+R; Ctrl+Alt+Z", Image::Redo,
      &TZolForm::EditRedoExecute},
-    {COMMAND(EditDelete), "削除(&D)", "削除", "Ctrl+D", Image::Delete, &ListController::Delete},
-    {COMMAND(EditGoEdit), "エディット(&E)", "形の編集", "Ctrl+E", Image::GoEdit, &ListController::TakeOntoBoard},
-    {COMMAND(EditDown), "下に移動", "１つ下に移動", "", Image::Down, &ListController::MoveDown},
-    {COMMAND(EditUp), "上に移動", "１つ上に移動", "", Image::Up, &ListController::MoveUp},
-    {COMMAND(OptSSort), "文字列でソート(&S)", "", "", NoImage, &TZolForm::OptSSortExecute},
-    {COMMAND(OptNSortLevel3), "大雑把(&R)", "", "", NoImage, {&TZolForm::OptNSortExecute, 4}},
-    {COMMAND(OptNSortLevel2), "ほどほど(&M)", "", "", NoImage, {&TZolForm::OptNSortExecute, 2}},
-    {COMMAND(OptNSortLevel1), "神経質(&D)", "", "", NoImage, {&TZolForm::OptNSortExecute, 0}},
-    {COMMAND(EditChange), "ピースセットの変更", "ピースセットの変更", "", Image::Change, &TZolForm::EditChangeExecute},
-    {COMMAND(PaletteCSetWB), "白‐黒", "", "", Image::PaletteWB, {&TZolForm::PaletteCSetExecute, 0}},
-    {COMMAND(PaletteCSetBW), "黒‐白", "", "", Image::PaletteBW, {&TZolForm::PaletteCSetExecute, 1}},
-    {COMMAND(PaletteCSetBrl2), "黒‐乱枯葉", "", "", Image::PaletteBrl2, {&TZolForm::PaletteCSetExecute, 2}},
-    {COMMAND(PaletteCSetBrl), "黒‐乱新緑", "", "", Image::PaletteBrl, {&TZolForm::PaletteCSetExecute, 3}},
-    {COMMAND(PaletteCSetBrg), "黒‐乱葡萄", "", "", Image::PaletteBrg, {&TZolForm::PaletteCSetExecute, 4}},
-    {COMMAND(PaletteCSetBrR), "黒‐乱朱", "", "", Image::PaletteBrR, {&TZolForm::PaletteCSetExecute, 5}},
-    {COMMAND(PaletteCSetTB), "透明‐黒", "", "", Image::PaletteTB, {&TZolForm::PaletteCSetExecute, 6}},
-    {COMMAND(PaletteColorCustamize), "カスタマイズ", "パレットのカスタマイズ", "", Image::PaletteCustomize,
+    {COMMAND(EditDelete), QT_TR_NOOP("削除(&D)"), QT_TR_NOOP("削除"), "Ctrl+D", Image::Delete, &ListController::Delete},
+    {COMMAND(EditGoEdit), QT_TR_NOOP("エディット(&E)"), QT_TR_NOOP("形の編集"), "Ctrl+E", Image::GoEdit, &ListController::TakeOntoBoard},
+    {COMMAND(EditDown), QT_TR_NOOP("下に移動"), QT_TR_NOOP("１つ下に移動"), "", Image::Down, &ListController::MoveDown},
+    {COMMAND(EditUp), QT_TR_NOOP("上に移動"), QT_TR_NOOP("１つ上に移動"), "", Image::Up, &ListController::MoveUp},
+    {COMMAND(OptSSort), QT_TR_NOOP("文字列でソート(&S)"), "", "", NoImage, &TZolForm::OptSSortExecute},
+    {COMMAND(OptNSortLevel3), QT_TR_NOOP("大雑把(&R)"), "", "", NoImage, {&TZolForm::OptNSortExecute, 4}},
+    {COMMAND(OptNSortLevel2), QT_TR_NOOP("ほどほど(&M)"), "", "", NoImage, {&TZolForm::OptNSortExecute, 2}},
+    {COMMAND(OptNSortLevel1), QT_TR_NOOP("神経質(&D)"), "", "", NoImage, {&TZolForm::OptNSortExecute, 0}},
+    {COMMAND(EditChange), QT_TR_NOOP("ピースセットの変更"), QT_TR_NOOP("ピースセットの変更"), "", Image::Change, &TZolForm::EditChangeExecute},
+    {COMMAND(PaletteCSetWB), QT_TR_NOOP("白‐黒"), "", "", Image::PaletteWB, {&TZolForm::PaletteCSetExecute, 0}},
+    {COMMAND(PaletteCSetBW), QT_TR_NOOP("黒‐白"), "", "", Image::PaletteBW, {&TZolForm::PaletteCSetExecute, 1}},
+    {COMMAND(PaletteCSetBrl2), QT_TR_NOOP("黒‐乱枯葉"), "", "", Image::PaletteBrl2, {&TZolForm::PaletteCSetExecute, 2}},
+    {COMMAND(PaletteCSetBrl), QT_TR_NOOP("黒‐乱新緑"), "", "", Image::PaletteBrl, {&TZolForm::PaletteCSetExecute, 3}},
+    {COMMAND(PaletteCSetBrg), QT_TR_NOOP("黒‐乱葡萄"), "", "", Image::PaletteBrg, {&TZolForm::PaletteCSetExecute, 4}},
+    {COMMAND(PaletteCSetBrR), QT_TR_NOOP("黒‐乱朱"), "", "", Image::PaletteBrR, {&TZolForm::PaletteCSetExecute, 5}},
+    {COMMAND(PaletteCSetTB), QT_TR_NOOP("透明‐黒"), "", "", Image::PaletteTB, {&TZolForm::PaletteCSetExecute, 6}},
+    {COMMAND(PaletteColorCustamize), QT_TR_NOOP("カスタマイズ"), QT_TR_NOOP("パレットのカスタマイズ"), "", Image::PaletteCustomize,
      &TZolForm::PaletteColorCustamizeExecute},
-    {COMMAND(OptAA), "ガイド画像アンチエイリアスの入切(&A)", "ガイド画像のアンチエイリアス切り換え", "", Image::OptAA,
+    {COMMAND(OptAA), QT_TR_NOOP("ガイド画像アンチエイリアスの入切(&A)"), QT_TR_NOOP("ガイド画像のアンチエイリアス切り換え"), "", Image::OptAA,
      &TZolForm::OptAAExecute, CommandEntry::Check::Yes},
-    {COMMAND(ClipCopy2), "ガイド画像をクリップボードへ(&G)", "ガイド画像をクリップボードへ", "Ctrl+G", Image::ClipCopy2,
+    {COMMAND(ClipCopy2), QT_TR_NOOP("ガイド画像をクリップボードへ(&G)"), QT_TR_NOOP("ガイド画像をクリップボードへ"), "Ctrl+G", Image::ClipCopy2,
      &TZolForm::ClipCopy2Execute},
-    {COMMAND(ClipCopy1), "画像をクリップボードへ(&M)", "画像をクリップボードへ", "Ctrl+M", Image::ClipCopy1,
+    {COMMAND(ClipCopy1), QT_TR_NOOP("画像をクリップボードへ(&M)"), QT_TR_NOOP("画像をクリップボードへ"), "Ctrl+M", Image::ClipCopy1,
      &TZolForm::ClipCopy1Execute},
-    {COMMAND(OptEye), "オプションツールバーの入切(&O)", "オプションツールバーの表示切り換え", "Ctrl+O", Image::OptEye,
+    {COMMAND(OptEye), QT_TR_NOOP("オプションツールバーの入切(&O)"), QT_TR_NOOP("オプションツールバーの表示切り換え"), "Ctrl+O", Image::OptEye,
      &TZolForm::OptEyeExecute},
-    {COMMAND(OptActiveViewer), "アクティブ・ビューワ(&V)", "", "", NoImage, &TZolForm::OptActiveViewerExecute},
-    {COMMAND(OptmkHTML), "HTMLカタログの作成(&H)", "", "", NoImage, &TZolForm::OptmkHTMLExecute},
-    {COMMAND(OptRpcal), "円弧上の座標計算機", "", "Ctrl+P", NoImage, &TZolForm::OptRpcalExecute},
-    {COMMAND(HelpAbout), "バージョン情報(&I)", "", "", NoImage, &TZolForm::HelpAboutExecute},
-    {COMMAND(HelpQRefference), "ヘルプの目次(&Q)", "", "F1", Image::Help, &TZolForm::HelpQRefferenceExecute},
+    {COMMAND(OptActiveViewer), QT_TR_NOOP("アクティブ・ビューワ(&V)"), "", "", NoImage, &TZolForm::OptActiveViewerExecute},
+    {COMMAND(OptmkHTML), QT_TR_NOOP("HTMLカタログの作成(&H)"), "", "", NoImage, &TZolForm::OptmkHTMLExecute},
+    {COMMAND(OptRpcal), QT_TR_NOOP("円弧上の座標計算機"), "", "Ctrl+P", NoImage, &TZolForm::OptRpcalExecute},
+    {COMMAND(HelpAbout), QT_TR_NOOP("バージョン情報(&I)"), "", "", NoImage, &TZolForm::HelpAboutExecute},
+    {COMMAND(HelpQRefference), QT_TR_NOOP("ヘルプの目次(&Q)"), "", "F1", Image::Help, &TZolForm::HelpQRefferenceExecute},
     // The menu item of OptAA, with its own check mark.
-    {COMMAND(AA), "ガイド画像アンチエイリアスの入切(&A)", "ガイド画像のアンチエイリアス切り換え", "", NoImage,
+    {COMMAND(AA), QT_TR_NOOP("ガイド画像アンチエイリアスの入切(&A)"), QT_TR_NOOP("ガイド画像のアンチエイリアス切り換え"), "", NoImage,
      &TZolForm::OptAAExecute, CommandEntry::Check::Yes},
-    {COMMAND(ToolButtonShowTable), "テーブル表示", "テーブル表示", "", Image::ShowTable,
+    {COMMAND(ToolButtonShowTable), QT_TR_NOOP("テーブル表示"), QT_TR_NOOP("テーブル表示"), "", Image::ShowTable,
      &ListController::ToggleTable, CommandEntry::Check::Yes},
-    // The built-in set in the piece-set menu.
+    // The built-in set in the piece-set menu, by the name documents know it by.
     {COMMAND(defaultPlt), "タングラム", "", "", NoImage, {&TZolForm::PltSLoadExecute, TZolForm::BuiltInSetTag}},
 };
 
@@ -194,13 +198,13 @@ void TZolForm::UpdateCommandState()
     for (const CommandEntry& entry : Commands)
         (this->*entry.member)->setEnabled(CommandEnabled(entry.name, state));
     ShowViewState();
-    setWindowTitle(editor_.model.modified() ? AppTitle() + QStringLiteral("（変更）") : AppTitle());
+    setWindowTitle(editor_.model.modified() ? AppTitle() + tr("（変更）") : AppTitle());
 }
 
 void TZolForm::CreateMenus()
 {
     QMenuBar* bar = menuBar();
-    QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
+    QMenu* file = bar->addMenu(tr("ファイル(&F)"));
     file->addActions({FileNew, FileOpen, FileMarge, FileSaveAs, FileSave});
     file->addSeparator();
     file->addAction(FilePuzzleSheets);
@@ -210,14 +214,14 @@ void TZolForm::CreateMenus()
     file->addAction(FileExit);
     // FileDirOpen has no visible item: it is reached by its key only.
 
-    QMenu* edit = bar->addMenu(QStringLiteral("編集(&E)"));
+    QMenu* edit = bar->addMenu(tr("編集(&E)"));
     edit->addAction(EditAdd);
-    edit->addAction(MenuItem(EditBreak, "やり直し", "Ctrl+B"));
-    edit->addAction(MenuItem(EditUndo, "アンドゥ", "Ctrl+Z"));
-    edit->addAction(MenuItem(EditRedo, "リドゥ", "Ctrl+Alt+Z"));
+    edit->addAction(MenuItem(EditBreak, tr("やり直し"), "Ctrl+B"));
+    edit->addAction(MenuItem(EditUndo, tr("アンドゥ"), "Ctrl+Z"));
+    edit->addAction(MenuItem(EditRedo, tr("リドゥ"), "Ctrl+Alt+Z"));
     edit->addSeparator();
     edit->addActions({EditDelete, EditGoEdit, EditDown, EditUp, OptSSort});
-    QMenu* nuance = edit->addMenu(QStringLiteral("ニュアンスでソート(&N)"));
+    QMenu* nuance = edit->addMenu(tr("ニュアンスでソート(&N)"));
     nuance->setObjectName(QStringLiteral("NSortMenu"));
     nuance->addActions({OptNSortLevel3, OptNSortLevel2, OptNSortLevel1});
     edit->addSeparator();
@@ -225,12 +229,14 @@ void TZolForm::CreateMenus()
 
     const QList<QAction*> palettes = {PaletteCSetWB, PaletteCSetBW,  PaletteCSetBrl2, PaletteCSetBrl,
                                       PaletteCSetBrg, PaletteCSetBrR, PaletteCSetTB,  PaletteColorCustamize};
-    QMenu* options = bar->addMenu(QStringLiteral("オプション(&O)"));
-    options->addMenu(QStringLiteral("パレット変更(&P)"))->addActions(palettes);
+    QMenu* options = bar->addMenu(tr("オプション(&O)"));
+    options->addMenu(tr("パレット変更(&P)"))->addActions(palettes);
     options->addActions({AA, ClipCopy2, ClipCopy1, OptEye, OptActiveViewer, OptmkHTML});
+    options->addSeparator();
+    CreateLanguageMenu(options);
     // OptRpcal has no visible item either.
 
-    QMenu* help = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
+    QMenu* help = bar->addMenu(tr("ヘルプ(&H)"));
     help->addActions({HelpAbout, HelpQRefference});
 
     PopupMenuHis = new QMenu(this);
@@ -267,9 +273,9 @@ void TZolForm::CreateToolBars()
     ToolButtonCSet = new QToolButton;
     ToolButtonCSet->setObjectName(QStringLiteral("ToolButtonCSet"));
     ToolButtonCSet->setIcon(ImageListIcon(Image::CSet));
-    ToolButtonCSet->setText(QStringLiteral("パレットの設定と更新"));
-    ToolButtonCSet->setToolTip(QStringLiteral("パレットの変更"));
-    ToolButtonCSet->setStatusTip(QStringLiteral("パレットの変更"));
+    ToolButtonCSet->setText(tr("パレットの設定と更新"));
+    ToolButtonCSet->setToolTip(tr("パレットの変更"));
+    ToolButtonCSet->setStatusTip(tr("パレットの変更"));
     ToolButtonCSet->setMenu(PopupMenuCSet);
     ToolButtonCSet->setPopupMode(QToolButton::MenuButtonPopup);
     connect(ToolButtonCSet, &QToolButton::clicked, this, [this] { Guarded([&] { ToolButtonCSetClick(); }); });
@@ -285,15 +291,15 @@ void TZolForm::CreateToolBars()
     Copy1PercentageComboBox->addItems({"25", "33", "40", "50", "66", "70", "75", "81", "86", "100", "115", "125",
                                        "133", "141", "150", "166", "175", "200"});
     Copy1PercentageComboBox->setEditText(QStringLiteral("100"));
-    Copy1PercentageComboBox->setToolTip(QStringLiteral("画像のコピー倍率"));
-    Copy1PercentageComboBox->setStatusTip(QStringLiteral("画像のコピー倍率"));
+    Copy1PercentageComboBox->setToolTip(tr("画像のコピー倍率"));
+    Copy1PercentageComboBox->setStatusTip(tr("画像のコピー倍率"));
     Copy1PercentageComboBox->setFixedWidth(56);
     OptToolBar->addWidget(Copy1PercentageComboBox);
     OptToolBar->addWidget(new QLabel(QStringLiteral("% ")));
 
     auto* flipLabel = new QLabel(QStringLiteral(" flip sens."));
-    flipLabel->setToolTip(QStringLiteral("ピースの反転感度"));
-    flipLabel->setStatusTip(QStringLiteral("ピースの反転感度"));
+    flipLabel->setToolTip(tr("ピースの反転感度"));
+    flipLabel->setStatusTip(tr("ピースの反転感度"));
     OptToolBar->addWidget(flipLabel);
     flipsensComboBox = new QComboBox;
     flipsensComboBox->setObjectName(QStringLiteral("flipsensComboBox"));

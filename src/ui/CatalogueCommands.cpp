@@ -1,6 +1,7 @@
 // The HTML catalogue of the list, beside the document: the window asks where
 // and what next, the export layer writes it.
 #include "ui/ZolForm.h"
+#include "ui/Translations.h"
 
 #include "export/Catalogue.h"
 #include "ui/Dialogs.h"
@@ -15,11 +16,6 @@ namespace zol {
 
 namespace {
 
-const QString BesideDocument =
-    QStringLiteral("HTMLファイルと画像フォルダーは、zolファイルと同じフォルダに作成されます。");
-const QString StripFailed = QStringLiteral("png画像出力に失敗しました。");
-const QString Completed =
-    QStringLiteral("カタログが完成しました。\nHTMLファイルが作成されたフォルダーをエクスプローラで開きますか？");
 
 // Page path without ".htm": beside the document, or, for a document never
 // saved, where the user puts the page, starting where the document would be
@@ -27,11 +23,12 @@ const QString Completed =
 std::optional<QString> AskCatalogueBase(Dialogs& dialogs, const TangramModel& model, const QString& saveProposal)
 {
     if (model.hasDocumentFile()) {
-        if (dialogs.Information(BesideDocument, true) != Dialogs::Answer::Ok)
+        if (dialogs.Information(
+                TZolForm::tr("HTMLファイルと画像フォルダーは、zolファイルと同じフォルダに作成されます。"), true) != Dialogs::Answer::Ok)
             return std::nullopt;
         return CatalogueBase(DocumentPathText(model));
     }
-    const Dialogs::FileRequest request{QStringLiteral("HTMLカタログの保存先"), QStringLiteral("HTMLファイル|*.htm"),
+    const Dialogs::FileRequest request{TZolForm::tr("HTMLカタログの保存先"), TZolForm::tr("HTMLファイル|*.htm"),
                                        QStringLiteral("htm"), saveProposal + QStringLiteral(".htm")};
     const std::optional<QString> page = dialogs.SaveFile(request);
     if (!page)
@@ -52,19 +49,20 @@ void TZolForm::OptmkHTMLExecute()
     RedrawGuideAndBoard();
     UpdateCommandState();
     if (result.pageError) {
-        dialogs_.Error(QString::fromStdString(MessageText(*result.pageError, Language::Japanese)));
+        dialogs_.Error(QString::fromStdString(MessageText(*result.pageError, WindowMessageLanguage())));
         return;
     }
     if (result.stripFailed) {
         // The strip's file and the system's reason follow the usual words.
         const QString why = result.stripError
                                 ? QStringLiteral("\n") +
-                                      QString::fromStdString(MessageText(*result.stripError, Language::Japanese))
+                                      QString::fromStdString(MessageText(*result.stripError, WindowMessageLanguage()))
                                 : QString();
-        dialogs_.Information(StripFailed + why);
+        dialogs_.Information(tr("png画像出力に失敗しました。") + why);
         return;
     }
-    if (dialogs_.Confirmation(Completed) == Dialogs::Answer::Yes)
+    if (dialogs_.Confirmation(
+            tr("カタログが完成しました。\nHTMLファイルが作成されたフォルダーをエクスプローラで開きますか？")) == Dialogs::Answer::Yes)
         ShowFolder(dialogs_, QFileInfo(*base).absolutePath());
 }
 

@@ -1,5 +1,7 @@
 #include "ui/DialogPrompter.h"
 
+#include "ui/Translations.h"
+
 namespace zol {
 
 void DialogPrompter::Inform(const std::string& text) { dialogs_.Information(QString::fromStdString(text)); }
@@ -10,5 +12,7 @@ bool DialogPrompter::Confirm(const std::string& text)
 }
 
 void DialogPrompter::Warn(const std::string& text) { dialogs_.WarningWithOk(QString::fromStdString(text)); }
+
+Language DialogPrompter::language() const { return WindowMessageLanguage(); }
 
 } // namespace zol

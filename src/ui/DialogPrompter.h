@@ -14,6 +14,7 @@ public:
     void Inform(const std::string& text) override;
     bool Confirm(const std::string& text) override;
     void Warn(const std::string& text) override;
+    Language language() const override;
 
 private:
     Dialogs& dialogs_;

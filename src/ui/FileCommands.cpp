@@ -21,8 +21,6 @@ namespace zol {
 
 namespace {
 
-const QString SaveQuestion = QStringLiteral("ファイルの内容が変わっています。\n\n保存しますか？");
-const QString OverwriteQuestion = QStringLiteral("\nはすでに存在します。\n\n上書きしますか？");
 
 QString FolderOf(const QString& file) { return QFileInfo(file).absolutePath(); }
 
@@ -30,14 +28,14 @@ QString FolderOf(const QString& file) { return QFileInfo(file).absolutePath(); }
 
 bool TZolForm::MayOverwrite(const QString& path)
 {
-    return !QFileInfo::exists(path) || dialogs_.Warning(DisplayPath(path) + OverwriteQuestion) == Dialogs::Answer::Yes;
+    return !QFileInfo::exists(path) || dialogs_.Warning(DisplayPath(path) + tr("\nはすでに存在します。\n\n上書きしますか？")) == Dialogs::Answer::Yes;
 }
 
 bool TZolForm::QuerySave(bool withCancel)
 {
     if (!editor_.model.modified())
         return true;
-    switch (dialogs_.Confirmation(SaveQuestion, withCancel)) {
+    switch (dialogs_.Confirmation(tr("ファイルの内容が変わっています。\n\n保存しますか？"), withCancel)) {
     case Dialogs::Answer::Yes:
         FileSaveExecute();
         // A cancelled save dialog or a failed write would lose the changes.
@@ -51,7 +49,7 @@ bool TZolForm::QuerySave(bool withCancel)
 
 Dialogs::FileRequest TZolForm::OpenDocumentRequest() const
 {
-    return {QString(), QStringLiteral("Zolファイル|*.zol"), QStringLiteral("zol"), editor_.settings.inidir};
+    return {QString(), tr("Zolファイル|*.zol"), QStringLiteral("zol"), editor_.settings.inidir};
 }
 
 void TZolForm::FileNewExecute()
@@ -84,7 +82,7 @@ std::optional<QString> TZolForm::TakeListFigure(int i)
         editor_.model.LoadFigure(i);
         return std::nullopt;
     } catch (const ConversionError& e) {
-        return QStringLiteral("%1番目の図形の配置を読み込めません。\n").arg(i + 1) + QString::fromUtf8(e.what());
+        return tr("%1番目の図形の配置を読み込めません。\n").arg(i + 1) + QString::fromUtf8(e.what());
     }
 }
 
@@ -218,7 +216,7 @@ QString TZolForm::SaveProposal() const
 
 void TZolForm::FileSaveAsExecute()
 {
-    const Dialogs::FileRequest request{QString(), QStringLiteral("Zolファイル|*.zol|すべてのファイル|*.*"),
+    const Dialogs::FileRequest request{QString(), tr("Zolファイル|*.zol|すべてのファイル|*.*"),
                                        QStringLiteral("zol"), SaveProposal()};
     const std::optional<QString> path = dialogs_.SaveFile(request);
     if (!path)

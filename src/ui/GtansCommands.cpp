@@ -1,6 +1,7 @@
 // gTans collections: importing one as a new document of the built-in set,
 // and exporting the document's figures in that format.
 #include "ui/ZolForm.h"
+#include "ui/Translations.h"
 
 #include "export/GtansTransfer.h"
 #include "io/AppPaths.h"
@@ -16,10 +17,11 @@ namespace zol {
 
 namespace {
 
-const QString GtansFilter = QStringLiteral("gTansの図形|*.figures|すべてのファイル|*.*");
 const QString GtansSuffix = QStringLiteral("figures");
 // Where the gTans game keeps its collections, when it is installed.
 const QString GtansFolder = QStringLiteral("/usr/share/games/gtans/figures");
+
+QString GtansFilter() { return TZolForm::tr("gTansの図形|*.figures|すべてのファイル|*.*"); }
 
 } // namespace
 
@@ -28,7 +30,7 @@ void TZolForm::FileImportGtansExecute()
     if (!QuerySave(true))
         return;
     const QString folder = QFileInfo(GtansFolder).isDir() ? GtansFolder : editor_.settings.inidir;
-    const std::optional<QString> path = dialogs_.OpenFile({QString(), GtansFilter, GtansSuffix, folder});
+    const std::optional<QString> path = dialogs_.OpenFile({QString(), GtansFilter(), GtansSuffix, folder});
     if (!path)
         return;
     const std::vector<std::string> setBefore = editor_.model.setLines();
@@ -44,7 +46,7 @@ void TZolForm::FileImportGtansExecute()
     // and its name is proposed when the document is first saved.
     editor_.proposedName = QFileInfo(*path).completeBaseName();
     FinishLoad(setBefore, ShowLoadedDocument());
-    dialogs_.Information(QStringLiteral("%1 個の図形を読み込みました。\n頂点の位置のずれは最大 %2 ピクセルです。")
+    dialogs_.Information(tr("%1 個の図形を読み込みました。\n頂点の位置のずれは最大 %2 ピクセルです。")
                              .arg(result.figures)
                              .arg(result.worstError, 0, 'f', 2));
 }
@@ -54,13 +56,13 @@ void TZolForm::FileExportGtansExecute()
     // Said before a file is asked for, with the name the set menu shows.
     if (!HoldsBuiltInSet(editor_.model)) {
         const std::string set = DecodeText(editor_.model.pieceSet().displayName, editor_.model.setEncoding()).toStdString();
-        dialogs_.Error(QString::fromStdString(MessageText({MessageId::GtansOtherSet, {set}}, Language::Japanese)));
+        dialogs_.Error(QString::fromStdString(MessageText({MessageId::GtansOtherSet, {set}}, WindowMessageLanguage())));
         return;
     }
     const QString proposal = QFileInfo(SaveProposal()).completeBaseName() + QStringLiteral(".figures");
     const QString folder = QFileInfo(SaveProposal()).absolutePath();
     const std::optional<QString> path =
-        dialogs_.SaveFile({QString(), GtansFilter, GtansSuffix, folder + QStringLiteral("/") + proposal});
+        dialogs_.SaveFile({QString(), GtansFilter(), GtansSuffix, folder + QStringLiteral("/") + proposal});
     if (!path)
         return;
     if (!MayOverwrite(*path))
@@ -72,7 +74,7 @@ void TZolForm::FileExportGtansExecute()
         return;
     }
     dialogs_.Information(
-        QStringLiteral("%1 個の図形を書き出しました。\n%2").arg(editor_.model.figureCount()).arg(DisplayPath(*path)));
+        tr("%1 個の図形を書き出しました。\n%2").arg(editor_.model.figureCount()).arg(DisplayPath(*path)));
 }
 
 } // namespace zol

@@ -3,6 +3,7 @@
 #include "ui/AppTitle.h"
 #include "ui/PuzzleSheetDialog.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QUrl>
@@ -16,14 +17,14 @@ namespace {
 
 using Answer = Dialogs::Answer;
 
-// The buttons carry the texts of a Japanese desktop, whatever Qt's own
-// translation files say.
+// The buttons carry the editor's own texts (on a Japanese desktop those of
+// its system dialogs), whatever Qt's own translation files say.
 QString ButtonText(QMessageBox::StandardButton button)
 {
     switch (button) {
-    case QMessageBox::Yes: return QStringLiteral("はい(&Y)");
-    case QMessageBox::No: return QStringLiteral("いいえ(&N)");
-    case QMessageBox::Cancel: return QStringLiteral("キャンセル");
+    case QMessageBox::Yes: return QCoreApplication::translate("zol::MessageDialogs", "はい(&Y)");
+    case QMessageBox::No: return QCoreApplication::translate("zol::MessageDialogs", "いいえ(&N)");
+    case QMessageBox::Cancel: return QCoreApplication::translate("zol::MessageDialogs", "キャンセル");
     default: return QStringLiteral("OK");
     }
 }
@@ -129,7 +130,8 @@ std::optional<PuzzleSheetRequest> MessageDialogs::PuzzleSheetOptions(const Puzzl
 {
     const auto browse = [this](const QString& current) {
         return RunFileDialog(parent_,
-                             {QStringLiteral("パズルシートの保存先"), QStringLiteral("PDFファイル|*.pdf"),
+                             {QCoreApplication::translate("zol::MessageDialogs", "パズルシートの保存先"),
+                              QCoreApplication::translate("zol::MessageDialogs", "PDFファイル|*.pdf"),
                               QStringLiteral("pdf"), current},
                              QFileDialog::AcceptSave);
     };

@@ -5,6 +5,7 @@
 #include "io/AppPaths.h"
 #include "io/PieceSetFile.h"
 #include "ui/ActionGuard.h"
+#include "ui/Translations.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -18,7 +19,7 @@ void TZolForm::BuildPieceSetMenu()
     PieceSetMenu menu;
     RunGuarded(dialogs_, [&] { menu = ScanPieceSets(editor_.model, editor_.pieceSetDialogFolder, prompter_); });
     if (!menu.errors.empty())
-        dialogs_.Error(PieceSetErrorReport(menu.errors, Language::Japanese));
+        dialogs_.Error(PieceSetErrorReport(menu.errors, WindowMessageLanguage()));
     pieceSetNames_ = std::move(menu.setNames);
     for (size_t i = 0; i < menu.displayNames.size(); ++i) {
         // A name is a caption as it stands; "&" marks no accelerator.
@@ -53,7 +54,7 @@ void TZolForm::EditChangeExecute()
 {
     if (editor_.model.figureCount() > 0)
         return;
-    const Dialogs::FileRequest request{QString(), QStringLiteral("ピース形状ファイル|*.plt"), QStringLiteral("plt"),
+    const Dialogs::FileRequest request{QString(), tr("ピース形状ファイル|*.plt"), QStringLiteral("plt"),
                                        editor_.pieceSetDialogFolder};
     const std::optional<QString> path = dialogs_.OpenFile(request);
     if (!path)

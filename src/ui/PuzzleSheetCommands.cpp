@@ -23,7 +23,7 @@ void TZolForm::FilePuzzleSheetsExecute()
     if (!MayOverwrite(request->path))
         return;
     const int pages = WritePuzzleSheets(editor_.model, *request, progress());
-    dialogs_.Information(QStringLiteral("パズルシートのPDFを書き出しました（%1ページ）。\n%2")
+    dialogs_.Information(tr("パズルシートのPDFを書き出しました（%1ページ）。\n%2")
                              .arg(pages)
                              .arg(DisplayPath(request->path)));
 }

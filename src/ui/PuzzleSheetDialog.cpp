@@ -14,12 +14,12 @@ namespace zol {
 
 PuzzleSheetDialog::PuzzleSheetDialog(const PuzzleSheetRequest& proposal, Browse browse, QWidget* parent)
     : QDialog(parent), browse_(std::move(browse)), path_(new QLineEdit(proposal.path)), perPage_(new QComboBox),
-      solutions_(new QCheckBox(QStringLiteral("解答のページを付ける(&S)")))
+      solutions_(new QCheckBox(tr("解答のページを付ける(&S)")))
 {
-    setWindowTitle(QStringLiteral("パズルシートを印刷用PDFに"));
+    setWindowTitle(tr("パズルシートを印刷用PDFに"));
     path_->setObjectName(QStringLiteral("SheetPath"));
     path_->setMinimumWidth(360);
-    auto* browseButton = new QPushButton(QStringLiteral("参照(&B)…"));
+    auto* browseButton = new QPushButton(tr("参照(&B)…"));
     connect(browseButton, &QPushButton::clicked, this, &PuzzleSheetDialog::browseForFile);
     auto* pathRow = new QHBoxLayout;
     pathRow->addWidget(path_);
@@ -34,16 +34,16 @@ PuzzleSheetDialog::PuzzleSheetDialog(const PuzzleSheetRequest& proposal, Browse 
 
     auto* form = new QFormLayout;
     // The label of a row of several widgets needs its buddy named for its key.
-    auto* pathLabel = new QLabel(QStringLiteral("保存先(&F):"));
+    auto* pathLabel = new QLabel(tr("保存先(&F):"));
     pathLabel->setBuddy(path_);
     form->addRow(pathLabel, pathRow);
-    form->addRow(QStringLiteral("1ページの図形の数(&P):"), perPage_);
+    form->addRow(tr("1ページの図形の数(&P):"), perPage_);
     form->addRow(QString(), solutions_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     ok_ = buttons->button(QDialogButtonBox::Ok);
     ok_->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("キャンセル"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     // No file, nothing to write to.

@@ -3,12 +3,14 @@
 #include "io/AppPaths.h"
 #include "ui/Dialogs.h"
 
+#include <QCoreApplication>
+
 namespace zol {
 
 void ShowFolder(Dialogs& dialogs, const QString& folder)
 {
     if (!dialogs.OpenFolder(folder))
-        dialogs.Error(QStringLiteral("フォルダを表示するファイルブラウザが見つかりません。\n") + DisplayPath(folder));
+        dialogs.Error(QCoreApplication::translate("zol::ShowFolder", "フォルダを表示するファイルブラウザが見つかりません。\n") + DisplayPath(folder));
 }
 
 } // namespace zol

@@ -63,7 +63,7 @@ void TZolForm::WriteSettingsFile()
     try {
         WriteSettings(SettingsFilePath(), settings, normal);
     } catch (const FileError& e) {
-        dialogs_.Error(QStringLiteral("設定を保存できませんでした。\n") + ErrorText(e));
+        dialogs_.Error(tr("設定を保存できませんでした。\n") + ErrorText(e));
     }
 }
 

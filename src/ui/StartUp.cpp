@@ -31,7 +31,7 @@ void TZolForm::FormCreate()
     try {
         editor_.CreateUndoRing(settings.maxundo);
     } catch (const std::bad_alloc&) {
-        dialogs_.Error(QStringLiteral("メモリが確保できません。\nアプリケーションは終了します。"));
+        dialogs_.Error(tr("メモリが確保できません。\nアプリケーションは終了します。"));
         startupFailed_ = true;
         return;
     }

@@ -185,7 +185,7 @@ void TZolForm::ConnectEvents()
     const auto* validator = qobject_cast<const EncodableTextValidator*>(CaptionInput->validator());
     connect(validator, &EncodableTextValidator::refused, this, [this] {
         if (!assigningCaption_) // a caption shown as it is, not the user's input
-            statusBar()->showMessage(QStringLiteral("文書の文字コードで表せない文字は入力できません。"), 4000);
+            statusBar()->showMessage(tr("文書の文字コードで表せない文字は入力できません。"), 4000);
     });
     connect(flipsensComboBox, &QComboBox::editTextChanged, this,
             [this] { Guarded([&] { flipsensComboBoxChange(); }); });

@@ -141,6 +141,11 @@ private:
     bool FormClose();
     void WriteSettingsFile();
 
+    // --- LanguageMenu.cpp -----------------------------------------------------------
+    void CreateLanguageMenu(QMenu* options);
+    // Keeps the window's language for the next start (an empty code: the desktop's).
+    void KeepLanguageChoice(const QString& code);
+
     // --- FileCommands.cpp -----------------------------------------------------------
     void FileNewExecute();
     void FileOpenExecute();

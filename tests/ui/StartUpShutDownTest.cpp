@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScreen>
 #include <QToolBar>
 
@@ -251,6 +252,35 @@ TEST_F(ShutDown, AFirstRunWritesAllFiveSectionsWithoutMaxundo)
     EXPECT_EQ(s.inidir, ProgramFolder());
     for (const char* section : {"[システム]", "[ヒストリー]", "[パレット]", "[ポジション]", "[ウィンドウ]"})
         EXPECT_NE(bytes.find(Cp932(QString::fromUtf8(section))), std::string::npos) << section;
+}
+
+// The language menu keeps its choice for the next start; automatic takes the
+// key out again. The window's language stays until then.
+TEST_F(ShutDown, TheLanguageChosenInItsMenuIsKeptForTheNextStart)
+{
+    const struct {
+        const char* item;
+        const char* kept; // the key's value, "" for none
+    } cases[] = {{"Language_en", "en"}, {"Language_ja", "ja"}, {"Language_auto", ""}};
+    for (const auto& c : cases) {
+        StartWindow(); // reads the choice the case before kept
+        const QString menuBefore = Action("FileNew").text();
+        const qsizetype told = Shown(Kind::Information).size();
+        Run(c.item);
+        EXPECT_EQ(Shown(Kind::Information).size(), told + 1) << c.item;
+        EXPECT_EQ(Action("FileNew").text(), menuBefore) << "nothing changes before the next start";
+        Run(c.item); // the same choice again says nothing more
+        EXPECT_EQ(Shown(Kind::Information).size(), told + 1) << c.item;
+        auto& menu = Control<QMenu>(QStringLiteral("LanguageMenu"));
+        menu.popup(QPoint());
+        EXPECT_TRUE(Action(c.item).isChecked()) << c.item;
+        menu.hide();
+        ASSERT_TRUE(form->close());
+        EXPECT_EQ(Written().language, QString::fromLatin1(c.kept)) << c.item;
+        EXPECT_EQ(ReadBytes(ProgramPath("Zol.ini")).find(Cp932(QStringLiteral("[言語]"))) != std::string::npos,
+                  *c.kept != 0)
+            << c.item;
+    }
 }
 
 TEST_F(ShutDown, WhileMaximisedTheNormalBoundsInTheFileStay)

@@ -54,7 +54,7 @@ TColorCustamizeDialog::TColorCustamizeDialog(const PaletteParams& current, const
       preview_(PreviewWidth, PreviewHeight, QImage::Format_RGB32)
 {
     setObjectName("ColorCustamizeDialog");
-    setWindowTitle(QStringLiteral("カラーカスタマイズ"));
+    setWindowTitle(tr("カラーカスタマイズ"));
     setFont(PixelFont(GothicP, 12));
     setFixedSize(320, 409);
     BuildSheet();
@@ -89,12 +89,11 @@ void TColorCustamizeDialog::BuildSheet()
 
 void TColorCustamizeDialog::BuildBackgroundChoice()
 {
-    auto* group = new QGroupBox(QStringLiteral("背景色"), this);
+    auto* group = new QGroupBox(tr("背景色"), this);
     group->setObjectName("RadioGroup1");
     group->setGeometry(16, 48, 89, 89);
     RadioGroup1 = new QButtonGroup(this);
-    const QString items[] = {QStringLiteral("黒"), QStringLiteral("白"), QStringLiteral("地色"),
-                             QStringLiteral("色を選ぶ")};
+    const QString items[] = {tr("黒"), tr("白"), tr("地色"), tr("色を選ぶ")};
     for (int i = 0; i < 4; ++i) {
         auto* button = new QRadioButton(items[i], group);
         button->setGeometry(8, 15 + 17 * i, 78, 17);
@@ -118,7 +117,7 @@ void TColorCustamizeDialog::BuildArrows()
     Label2 = new ClickLabel(QStringLiteral("▼"), this);
     Label2->setObjectName("Label2");
     Label2->move(87, 147);
-    Label2->setToolTip(QStringLiteral("登録"));
+    Label2->setToolTip(tr("登録"));
     connect(Label2, &ClickLabel::clicked, this, &TColorCustamizeDialog::Button1Click);
     auto* line = new QFrame(this);
     line->setObjectName("Bevel2");
@@ -127,7 +126,7 @@ void TColorCustamizeDialog::BuildArrows()
     Label1 = new ClickLabel(QStringLiteral("▲"), this);
     Label1->setObjectName("Label1");
     Label1->move(87, 169);
-    Label1->setToolTip(QStringLiteral("呼び出し"));
+    Label1->setToolTip(tr("呼び出し"));
     connect(Label1, &ClickLabel::clicked, this, &TColorCustamizeDialog::Button2Click);
 }
 
@@ -139,12 +138,12 @@ void TColorCustamizeDialog::BuildBars()
         int left;
         PaletteBar first;
     } groups[] = {
-        {"GroupBox1", "色相(H)", 16, PaletteBar::H1},
-        {"GroupBox2", "彩度(S)", 112, PaletteBar::S1},
-        {"GroupBox3", "明度(V)", 208, PaletteBar::V1},
+        {"GroupBox1", QT_TR_NOOP("色相(H)"), 16, PaletteBar::H1},
+        {"GroupBox2", QT_TR_NOOP("彩度(S)"), 112, PaletteBar::S1},
+        {"GroupBox3", QT_TR_NOOP("明度(V)"), 208, PaletteBar::V1},
     };
     for (const auto& g : groups) {
-        auto* group = new QGroupBox(QString::fromUtf8(g.caption), this);
+        auto* group = new QGroupBox(tr(g.caption), this);
         group->setObjectName(g.name);
         group->setGeometry(g.left, 200, 89, 169);
         MakeBar(group, 10, true, g.first);

@@ -29,7 +29,7 @@ TColorSelecterForm::TColorSelecterForm(TColors colours, const PickerBars& bars, 
       screen_(picture_)
 {
     setObjectName("ColorSelecterForm");
-    setWindowTitle(QStringLiteral("色の選択"));
+    setWindowTitle(tr("色の選択"));
     setFont(PixelFont(GothicP, 12));
     setFixedSize(294, 345);
 

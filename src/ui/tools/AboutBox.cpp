@@ -37,7 +37,7 @@ QString VersionPicturePath()
 TAboutBox::TAboutBox(const QString& picturePath, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    MakeToolWindow(this, QStringLiteral("バージョン情報"), ClientSize);
+    MakeToolWindow(this, tr("バージョン情報"), ClientSize);
     new ToolSheet({QRect(0, 24, 249, 321), QRect(0, 16, 241, 321), QRect(8, 30, 225, 299)}, this);
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));

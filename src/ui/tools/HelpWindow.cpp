@@ -1,6 +1,7 @@
 #include "ui/tools/HelpWindow.h"
 
 #include "io/AppPaths.h"
+#include "io/LanguageChoice.h"
 #include "ui/AppTitle.h"
 #include "ui/Dialogs.h"
 
@@ -27,7 +28,7 @@ QToolButton* NavigationButton(const QString& text, QKeySequence key, QWidget* pa
 
 QString HelpCaption(const QString& pageTitle)
 {
-    const QString caption = AppTitle() + QStringLiteral(" ヘルプ");
+    const QString caption = AppTitle() + HelpWindow::tr(" ヘルプ");
     return pageTitle.isEmpty() ? caption : caption + QStringLiteral(" ‐ ") + pageTitle;
 }
 
@@ -35,9 +36,9 @@ QString HelpCaption(const QString& pageTitle)
 
 HelpWindow::HelpWindow(const QString& contents, QWidget* parent)
     : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)),
-      back_(NavigationButton(QStringLiteral("戻る"), QKeySequence::Back, this)),
-      forward_(NavigationButton(QStringLiteral("進む"), QKeySequence::Forward, this)),
-      home_(NavigationButton(QStringLiteral("目次"), QKeySequence(Qt::ALT | Qt::Key_Home), this))
+      back_(NavigationButton(tr("戻る"), QKeySequence::Back, this)),
+      forward_(NavigationButton(tr("進む"), QKeySequence::Forward, this)),
+      home_(NavigationButton(tr("目次"), QKeySequence(Qt::ALT | Qt::Key_Home), this))
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -66,15 +67,20 @@ HelpWindow::HelpWindow(const QString& contents, QWidget* parent)
     browser_->setFocus();
 }
 
-QString HelpContentsPath()
+QString HelpContentsPath(const QString& language)
 {
-    return DataPath(QStringLiteral("help/index.html"));
+    // The Japanese pages are the originals, at the top of the help folder;
+    // a language without pages of its own reads the English ones.
+    if (language == SourceLanguage)
+        return DataPath(QStringLiteral("help/index.html"));
+    const QString own = DataPath(QStringLiteral("help/%1/index.html").arg(language));
+    return QFileInfo::exists(own) ? own : DataPath(QStringLiteral("help/en/index.html"));
 }
 
 HelpWindow* ShowHelp(Dialogs& dialogs, QWidget* parent, const QString& contents)
 {
     if (!QFileInfo(contents).isFile()) {
-        dialogs.Error(QStringLiteral("ヘルプファイル %1 が見つかりません。").arg(DisplayPath(contents)));
+        dialogs.Error(HelpWindow::tr("ヘルプファイル %1 が見つかりません。").arg(DisplayPath(contents)));
         return nullptr;
     }
     static QPointer<HelpWindow> open;

@@ -2,6 +2,8 @@
 // The program's help: HTML pages with a table of contents, shown in a window
 // of their own with back, forward and contents buttons.
 
+#include "ui/Translations.h"
+
 #include <QWidget>
 
 class QTextBrowser;
@@ -29,8 +31,9 @@ private:
     QToolButton* home_;
 };
 
-// The table of contents of the help the program ships.
-QString HelpContentsPath();
+// The table of contents of the help the program ships, in `language`
+// (a code such as "ja" or "en"; the window's language by default).
+QString HelpContentsPath(const QString& language = WindowLanguage());
 
 // Shows the help at its contents: one window, raised when it is already
 // open. A missing help file is reported with one error message.

@@ -22,7 +22,7 @@ constexpr QSize FieldSize(24, 20);
 TRpcalForm::TRpcalForm(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("RpcalForm"));
-    MakeToolWindow(this, AppTitle() + QStringLiteral(" ‐ 円弧上の座標計算機"), ClientSize);
+    MakeToolWindow(this, AppTitle() + tr(" ‐ 円弧上の座標計算機"), ClientSize);
     new ToolSheet({QRect(0, 24, 657, 177), QRect(0, 0, 649, 193), QRect(8, 30, 633, 155)}, this);
     new TitleStrip(QStringLiteral("Round Point Calculator  "), 24, this);
 
@@ -34,12 +34,12 @@ TRpcalForm::TRpcalForm(QWidget* parent) : QDialog(parent)
     Edit7 = addField(QStringLiteral("Edit7"), QStringLiteral("80"), {307, 72});
     Edit8 = addField(QStringLiteral("Edit8"), QStringLiteral("0"), {342, 72});
     // The fields sit in the blanks of their labels: "開始角度 [  ] °".
-    addLabel({QStringLiteral("計算点数")}, {24, 48}, {});
-    addLabel({QStringLiteral("開始角度"), QStringLiteral("°")}, {24, 72}, {Edit2});
-    addLabel({QStringLiteral("終了角度"), QStringLiteral("°")}, {24, 96}, {Edit3});
-    addLabel({QStringLiteral("円の中心座標("), QStringLiteral(","), QStringLiteral(")")}, {232, 48}, {Edit5, Edit6});
-    addLabel({QStringLiteral("基準ベクトル("), QStringLiteral(","), QStringLiteral(")")}, {232, 72}, {Edit7, Edit8});
-    addLabel({QStringLiteral("▼▲結果▼▲")}, {284, 128}, {});
+    addLabel({tr("計算点数")}, {24, 48}, {});
+    addLabel({tr("開始角度"), QStringLiteral("°")}, {24, 72}, {Edit2});
+    addLabel({tr("終了角度"), QStringLiteral("°")}, {24, 96}, {Edit3});
+    addLabel({tr("円の中心座標("), QStringLiteral(","), QStringLiteral(")")}, {232, 48}, {Edit5, Edit6});
+    addLabel({tr("基準ベクトル("), QStringLiteral(","), QStringLiteral(")")}, {232, 72}, {Edit7, Edit8});
+    addLabel({tr("▼▲結果▼▲")}, {284, 128}, {});
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(24, 144, 593, 20);
@@ -72,10 +72,10 @@ void TRpcalForm::rpcalculationExecute()
     case ArcRefusal::None: Edit1->setText(QString::fromStdString(points.text)); break;
     case ArcRefusal::NotANumber: break;
     case ArcRefusal::TooManyPoints:
-        Edit1->setText(QStringLiteral("計算点数が多すぎます（%1 点まで）。").arg(MaxArcPoints));
+        Edit1->setText(tr("計算点数が多すぎます（%1 点まで）。").arg(MaxArcPoints));
         break;
     case ArcRefusal::BeyondRange:
-        Edit1->setText(QStringLiteral("座標が -2147483648～2147483647 の範囲を超えます。"));
+        Edit1->setText(tr("座標が -2147483648～2147483647 の範囲を超えます。"));
         break;
     }
 }

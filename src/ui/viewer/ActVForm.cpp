@@ -56,8 +56,8 @@ const QString Credit = QStringLiteral("Zol editor project");
 
 QString CreditHintFor(Photo photo)
 {
-    return (photo == Photo::A ? QStringLiteral("photoA.jpg: 和紙の地紋") : QStringLiteral("photoB.jpg: 水墨の空")) +
-           QStringLiteral("（画: Zol editor project）");
+    return (photo == Photo::A ? TActVForm::tr("photoA.jpg: 和紙の地紋") : TActVForm::tr("photoB.jpg: 水墨の空")) +
+           TActVForm::tr("（画: Zol editor project）");
 }
 
 } // namespace
@@ -100,7 +100,7 @@ void TActVForm::CreateControls()
     Panel1->setAlignment(Qt::AlignCenter);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setAutoFillBackground(true);
-    Panel1->setToolTip(QStringLiteral("クリックして移動"));
+    Panel1->setToolTip(tr("クリックして移動"));
 
     OKButton = new QPushButton(QStringLiteral("×"), Panel1);
     OKButton->setFont(Bold(font()));
@@ -121,7 +121,7 @@ void TActVForm::CreateControls()
 
     FilenameArea = MakeLabel(QString(), {176, 17}, PixelFont(GothicP, 21), this);
     SetTextColour(FilenameArea, Qt::black);
-    FilenameArea->setToolTip(QStringLiteral("只今再生中のzolファイル"));
+    FilenameArea->setToolTip(tr("只今再生中のzolファイル"));
 
     Number = MakeLabel(QStringLiteral("Number"), {224, 90}, Bold(PixelFont(GothicP, 11)), this);
     Number->setAutoFillBackground(true);
@@ -133,20 +133,20 @@ void TActVForm::CreateControls()
     CaptionArea = MakeLabel(QStringLiteral("title"), {224, 103}, PixelFont(GothicP, 16), this);
 
     PlayAndPause = MakeLabel(QStringLiteral("●"), {189, 99}, PixelFont(Gothic, 16), this);
-    PlayAndPause->setToolTip(QStringLiteral("ストップ／再生"));
+    PlayAndPause->setToolTip(tr("ストップ／再生"));
 
     const QColor buttonFace = palette().color(QPalette::Button);
     StepBack = MakeLabel(QStringLiteral("▲"), {179, 89}, PixelFont(GothicP, 11), this);
-    StepBack->setToolTip(QStringLiteral("一つ進む"));
+    StepBack->setToolTip(tr("一つ進む"));
     SetTextColour(StepBack, buttonFace);
     GoForward = MakeLabel(QStringLiteral("▼"), {204, 108}, PixelFont(GothicP, 11), this);
-    GoForward->setToolTip(QStringLiteral("一つ戻る"));
+    GoForward->setToolTip(tr("一つ戻る"));
     SetTextColour(GoForward, buttonFace);
 
     QFont italic = PixelFont(GothicP, 12);
     italic.setItalic(true);
     CreditArea = MakeLabel(QString(), {312, 139}, italic, this);
-    CreditArea->setToolTip(QStringLiteral("クレジット"));
+    CreditArea->setToolTip(tr("クレジット"));
 
     for (QWidget* w : std::initializer_list<QWidget*>{Panel1, PlayAndPause, StepBack, GoForward})
         w->installEventFilter(this);

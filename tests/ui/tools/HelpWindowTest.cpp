@@ -1,7 +1,10 @@
+#include "io/AppPaths.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/tools/HelpWindow.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -62,3 +65,28 @@ TEST(HelpWindow, AMissingHelpFileGivesOneMessageAndNoWindow)
 }
 
 } // namespace
+
+TEST(HelpWindow, F1OpensThePagesOfTheWindowsLanguage)
+{
+    QTemporaryDir program;
+    const QDir folder(program.path());
+    for (const char* page : {"help/index.html", "help/en/index.html", "help/fr/index.html"}) {
+        folder.mkpath(QFileInfo(folder.filePath(QLatin1String(page))).path());
+        QFile file(folder.filePath(QLatin1String(page)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    SetProgramFolder(program.path());
+    const struct {
+        const char* language;
+        const char* page;
+    } cases[] = {
+        {"ja", "help/index.html"},
+        {"en", "help/en/index.html"},
+        {"fr", "help/fr/index.html"},
+        {"de", "help/en/index.html"}, // no pages of its own: the English ones
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(HelpContentsPath(QLatin1String(c.language)), folder.filePath(QLatin1String(c.page))) << c.language;
+    EXPECT_EQ(HelpContentsPath(), folder.filePath(QStringLiteral("help/index.html"))) << "the window speaks Japanese";
+    SetProgramFolder({});
+}
