@@ -1,10 +1,10 @@
 // The HTML catalogue of the list, beside the document: the window asks where
 // and what next, the export layer writes it.
 #include "ui/ZolForm.h"
-#include "ui/Translations.h"
 
 #include "export/Catalogue.h"
 #include "ui/Dialogs.h"
+#include "ui/Translations.h"
 #include "ui/DisplayText.h"
 #include "ui/ShowFolder.h"
 
@@ -16,15 +16,15 @@ namespace zol {
 
 namespace {
 
-
 // Page path without ".htm": beside the document, or, for a document never
 // saved, where the user puts the page, starting where the document would be
 // saved (never the process's current folder nor the program's data).
 std::optional<QString> AskCatalogueBase(Dialogs& dialogs, const TangramModel& model, const QString& saveProposal)
 {
     if (model.hasDocumentFile()) {
-        if (dialogs.Information(
-                TZolForm::tr("HTMLファイルと画像フォルダーは、zolファイルと同じフォルダに作成されます。"), true) != Dialogs::Answer::Ok)
+        const QString besideDocument =
+            TZolForm::tr("HTMLファイルと画像フォルダーは、zolファイルと同じフォルダに作成されます。");
+        if (dialogs.Information(besideDocument, true) != Dialogs::Answer::Ok)
             return std::nullopt;
         return CatalogueBase(DocumentPathText(model));
     }
@@ -61,8 +61,9 @@ void TZolForm::OptmkHTMLExecute()
         dialogs_.Information(tr("png画像出力に失敗しました。") + why);
         return;
     }
-    if (dialogs_.Confirmation(
-            tr("カタログが完成しました。\nHTMLファイルが作成されたフォルダーをエクスプローラで開きますか？")) == Dialogs::Answer::Yes)
+    const QString completed =
+        tr("カタログが完成しました。\nHTMLファイルが作成されたフォルダーをエクスプローラで開きますか？");
+    if (dialogs_.Confirmation(completed) == Dialogs::Answer::Yes)
         ShowFolder(dialogs_, QFileInfo(*base).absolutePath());
 }
 

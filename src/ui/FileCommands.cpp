@@ -28,7 +28,8 @@ QString FolderOf(const QString& file) { return QFileInfo(file).absolutePath(); }
 
 bool TZolForm::MayOverwrite(const QString& path)
 {
-    return !QFileInfo::exists(path) || dialogs_.Warning(DisplayPath(path) + tr("\nはすでに存在します。\n\n上書きしますか？")) == Dialogs::Answer::Yes;
+    const QString question = DisplayPath(path) + tr("\nはすでに存在します。\n\n上書きしますか？");
+    return !QFileInfo::exists(path) || dialogs_.Warning(question) == Dialogs::Answer::Yes;
 }
 
 bool TZolForm::QuerySave(bool withCancel)

@@ -1,7 +1,6 @@
 // gTans collections: importing one as a new document of the built-in set,
 // and exporting the document's figures in that format.
 #include "ui/ZolForm.h"
-#include "ui/Translations.h"
 
 #include "export/GtansTransfer.h"
 #include "io/AppPaths.h"
@@ -10,6 +9,7 @@
 #include "model/Message.h"
 #include "ui/ActionGuard.h"
 #include "ui/DisplayText.h"
+#include "ui/Translations.h"
 
 #include <QFileInfo>
 

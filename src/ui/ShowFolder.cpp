@@ -10,7 +10,8 @@ namespace zol {
 void ShowFolder(Dialogs& dialogs, const QString& folder)
 {
     if (!dialogs.OpenFolder(folder))
-        dialogs.Error(QCoreApplication::translate("zol::ShowFolder", "フォルダを表示するファイルブラウザが見つかりません。\n") + DisplayPath(folder));
+        dialogs.Error(QCoreApplication::translate("zol::ShowFolder", "フォルダを表示するファイルブラウザが見つかりません。\n") +
+                      DisplayPath(folder));
 }
 
 } // namespace zol

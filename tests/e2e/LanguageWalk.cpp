@@ -43,7 +43,9 @@ using zol::TZolForm;
 
 bool IsJapanese(const QString& text)
 {
-    static const QRegularExpression japanese(QStringLiteral("[\\x{3000}-\\x{30FF}\\x{3400}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]"));
+    // kana and CJK punctuation, CJK ideographs, full-width forms
+    static const QRegularExpression japanese(
+        QStringLiteral("[\\x{3000}-\\x{30FF}\\x{3400}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]"));
     return text.contains(japanese);
 }
 
