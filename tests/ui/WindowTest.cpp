@@ -130,7 +130,8 @@ TEST_F(Window, MenusHoldTheCommandsInTheirOrder)
     EXPECT_EQ(MenuTexts(menus[2]),
               QStringList({"パレット変更(&P)", "ガイド画像アンチエイリアスの入切(&A)", "ガイド画像をクリップボードへ(&G)",
                            "画像をクリップボードへ(&M)", "オプションツールバーの入切(&O)", "アクティブ・ビューワ(&V)",
-                           "HTMLカタログの作成(&H)"}));
+                           "HTMLカタログの作成(&H)", "-", "言語 / Language"}));
+    EXPECT_EQ(MenuTexts(menus[2]->actions()[8]->menu()), QStringList({"自動", "-", "日本語", "English"}));
     EXPECT_EQ(MenuTexts(menus[2]->actions()[0]->menu()),
               QStringList({"白‐黒", "黒‐白", "黒‐乱枯葉", "黒‐乱新緑", "黒‐乱葡萄", "黒‐乱朱", "透明‐黒", "カスタマイズ"}));
     EXPECT_EQ(MenuTexts(menus[3]), QStringList({"バージョン情報(&I)", "ヘルプの目次(&Q)"}));
