@@ -13,16 +13,19 @@ namespace zol {
 
 // Outlines that keep within this many board pixels of each other are the
 // same. Two builds of one shape differ by the board's rounding: turning a
-// group of pieces truncates each pivot's new place to whole pixels, and each
-// piece's corners are rounded on their own, so neighbouring pieces shift
-// against each other by up to a pixel or two; where pieces meet only at a
-// corner, the closing of gaps bridges them a little differently each time.
-// Over the 308 gTans figures on the 45-degree grid, each turned as a group
-// by every multiple of 45 degrees about four centres, mirrored or not, the
-// distance stayed at 3.26 or below (mostly 1 to 2); a piece pulled 4 pixels
-// away from the others opens a gap the closing keeps, and the distance
-// grows with the gap's depth.
-inline constexpr double SameSilhouetteTolerance = 3.5;
+// group of pieces truncates each pivot's new place to whole pixels and
+// rounds each piece's corners on their own, so neighbouring pieces shift
+// against each other by a pixel or two, and the tip of a 45-degree corner
+// that two pieces make moves half as far again. Over the 308 gTans figures
+// on the 45-degree grid, turned as a group by every multiple of 45 degrees,
+// mirrored or turned again by 45 degrees, the distance stayed
+// at 4.1 or below (mostly 1 to 2). The two closest different figures of
+// those lie 12.8 apart, and a piece pulled 4 pixels away opens a gap that
+// the closing keeps, which puts the gap's depth between the outlines.
+// Pieces off that grid round farther when turned by an odd multiple of 45
+// degrees (up to 8.5 over the 73 such gTans figures), so such a copy may be
+// told apart from its original.
+inline constexpr double SameSilhouetteTolerance = 4.5;
 
 struct SilhouetteMatch {
     // The largest distance between the outlines at the best fit, in board

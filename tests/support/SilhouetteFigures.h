@@ -18,11 +18,15 @@ inline constexpr const char* MovedSquare =
 inline constexpr const char* NotchedSquare =
     "204,204,0,1,256,230,0,1,256,216,0,1,230,256,0,1,196,276,0,1,312,256,0,1,256,312,0,1";
 // gTans figures on the 45-degree grid: one with a hole, and the one whose
-// group turns on the board rounded farthest from it of them all.
+// group turns about a few centres rounded farthest from it.
 inline constexpr const char* WithHole =
     "233,174,90,1,243,328,630,1,233,231,540,1,279,328,270,1,205,318,450,1,172,266,360,1,294,266,540,1";
 inline constexpr const char* RoundsFarthest =
     "180,251,450,1,259,176,630,1,180,194,540,1,295,156,450,1,84,166,630,-1,107,251,630,1,253,250,270,1";
+// A hole whose 45-degree corners move farthest of all when the whole board
+// is selected and turned by 45 degrees.
+inline constexpr const char* HoleTurnsFarthest =
+    "234,456,90,1,309,399,90,1,319,445,630,1,273,435,630,1,234,332,630,-1,307,344,270,1,218,401,630,1";
 
 // Two 120 x 40 bars and two 40 x 40 squares, with their start placements,
 // angle step 180 (a right angle); they make a frame around a 40-pixel hole.
