@@ -43,6 +43,9 @@ struct Command {
     // solved or not), with its arguments checked against the row; used
     // instead of run when set.
     int (*answer)(const Arguments& arguments, std::ostream& out, std::ostream& err) = nullptr;
+    // A command of long work, which shows its progress on err; used instead
+    // of run when set.
+    void (*runWithProgress)(const Arguments& arguments, std::ostream& out, std::ostream& err) = nullptr;
 };
 
 // "render FIGURE OUT.png [--scale S] [--guide]"

@@ -81,6 +81,20 @@ const std::vector<Command>& Commands()
          "the first solution as a placement line, or with --all every distinct one (up to N), searching for "
          "up to S seconds (60); exit 0 solved, 1 proven unsolvable, 2 out of time",
          nullptr, nullptr, RunSolve},
+        {"svg",
+         {"DOC.zol|FIGURE", "OUT"},
+         {{"--silhouette", ""}, {"--palette", "TAG"}, {"--seed", "N"}, {"--scale", "S"}},
+         "write each figure of the document as an SVG file in the folder OUT (named by list number and caption), "
+         "or one FIGURE as the file OUT: each piece a polygon in its palette colour, or with --silhouette the "
+         "outline alone; S CSS pixels a board pixel; print the written paths",
+         nullptr, nullptr, nullptr, RunSvg},
+        {"tikz",
+         {"DOC.zol|FIGURE", "OUT.tex"},
+         {{"--silhouette", ""}, {"--standalone", ""}, {"--palette", "TAG"}, {"--seed", "N"}, {"--scale", "S"}},
+         "write the figures of the document, or one FIGURE, as TikZ pictures for LaTeX into OUT.tex, each piece a "
+         "\\filldraw path in centimetres with its colour defined, the caption a comment; with --standalone a "
+         "whole document for pdflatex",
+         nullptr, nullptr, nullptr, RunTikz},
     };
     return commands;
 }

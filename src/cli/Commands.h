@@ -25,5 +25,8 @@ void RunExportGtans(const Arguments& arguments, std::ostream& out);
 int RunSame(const Arguments& arguments, std::ostream& out, std::ostream& err);
 int RunDuplicates(const Arguments& arguments, std::ostream& out, std::ostream& err);
 int RunSolve(const Arguments& arguments, std::ostream& out, std::ostream& err);
+// Figures as vector drawings: SVG files and TikZ code.
+void RunSvg(const Arguments& arguments, std::ostream& out, std::ostream& err);
+void RunTikz(const Arguments& arguments, std::ostream& out, std::ostream& err);
 
 } // namespace zol::cli

@@ -1,5 +1,7 @@
 #include "cli/DocumentArgument.h"
 
+#include "cli/Arguments.h"
+#include "cli/PaletteOptions.h"
 #include "io/DocumentFile.h"
 #include "io/FileError.h"
 #include "io/Prompter.h"
@@ -45,6 +47,17 @@ void OpenDocumentArgument(const std::string& argument, TangramModel& model)
     } catch (const ConversionError& e) {
         throw CommandFailure(argument + ": " + e.what());
     }
+}
+
+void LoadDocumentArgument(const Arguments& arguments, TangramModel& model)
+{
+    const int zoom = arguments.integer("--zoom", 100, -1000, 1000);
+    if (zoom == 0)
+        throw UsageError("--zoom must not be 0");
+    OpenDocumentArgument(arguments.operand(0), model);
+    model.setZoomPercent(zoom);
+    const std::optional<std::string> tag = arguments.value("--palette");
+    ApplyPalette(arguments, tag ? FixedRecord(*tag) : StartupPalette, model);
 }
 
 } // namespace zol::cli

@@ -1,6 +1,6 @@
 #pragma once
 // DOC.zol operands of zoltool's commands: opened as the editor opens a
-// document, failures reported on one line.
+// document, drawn as the options say, failures reported on one line.
 
 #include "cli/Command.h"
 
@@ -14,6 +14,8 @@ class TangramModel;
 
 namespace zol::cli {
 
+class Arguments;
+
 // A file name argument as a path.
 QString PathOf(const std::string& argument);
 
@@ -23,5 +25,9 @@ CommandFailure FileFailure(std::string message);
 // Opens the document with its piece set into model, questions answered No;
 // a document that cannot be read throws CommandFailure.
 void OpenDocumentArgument(const std::string& argument, TangramModel& model);
+
+// Operand 0 opened so, with white pieces on black unless --palette names a
+// palette, drawn at the zoom of --zoom.
+void LoadDocumentArgument(const Arguments& arguments, TangramModel& model);
 
 } // namespace zol::cli

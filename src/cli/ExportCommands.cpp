@@ -12,7 +12,6 @@
 #include "export/GtansTransfer.h"
 #include "io/DocumentFile.h"
 #include "io/FileError.h"
-#include "io/Prompter.h"
 #include "model/CommaList.h"
 #include "model/TangramModel.h"
 
@@ -27,19 +26,6 @@
 namespace zol::cli {
 
 namespace {
-
-// The document as the editor opens it, with white pieces on black unless
-// a palette is named, drawn at the zoom of --zoom.
-void LoadDocumentArgument(const Arguments& arguments, TangramModel& model)
-{
-    const int zoom = arguments.integer("--zoom", 100, -1000, 1000);
-    if (zoom == 0)
-        throw UsageError("--zoom must not be 0");
-    OpenDocumentArgument(arguments.operand(0), model);
-    model.setZoomPercent(zoom);
-    const std::optional<std::string> tag = arguments.value("--palette");
-    ApplyPalette(arguments, tag ? FixedRecord(*tag) : StartupPalette, model);
-}
 
 int Level(const std::string& text)
 {

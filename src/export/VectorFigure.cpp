@@ -1,0 +1,99 @@
+#include "export/VectorFigure.h"
+
+#include "io/TextCodec.h"
+#include "model/TangramModel.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace zol {
+
+namespace {
+
+uint32_t RgbOf(ColorRef ref) { return (ref & 0xFF) << 16 | (ref & 0xFF00) | (ref >> 16 & 0xFF); }
+
+QPolygonF PiecePolygon(const TangramModel& model, const Figure& figure, int piece)
+{
+    Point points[PolygonCapacity];
+    model.FigurePolygon(figure, piece, points);
+    QPolygonF polygon;
+    for (int j = 0; j < model.polygonSize(piece); ++j)
+        polygon << QPointF(points[j].x, points[j].y);
+    return polygon;
+}
+
+double SignedArea(const QPolygonF& polygon)
+{
+    double twice = 0.0;
+    for (qsizetype j = 0; j < polygon.size(); ++j) {
+        const QPointF& a = polygon[j];
+        const QPointF& b = polygon[(j + 1) % polygon.size()];
+        twice += a.x() * b.y() - b.x() * a.y();
+    }
+    return twice / 2;
+}
+
+// The union of the pieces as one path: every piece turned the same way round
+// (mirrored pieces run the other way), so that the non-zero rule fills where
+// pieces overlap instead of cancelling them out.
+VectorShape SilhouetteShape(const TangramModel& model, const Figure& figure)
+{
+    VectorShape shape{{}, RgbOf(model.Resolve(model.LabelColor())), Qt::WindingFill, -1};
+    for (int piece = 0; piece < model.pieceCount(); ++piece) {
+        QPolygonF ring = PiecePolygon(model, figure, piece);
+        if (SignedArea(ring) < 0)
+            std::reverse(ring.begin(), ring.end());
+        shape.rings.push_back(ring);
+    }
+    return shape;
+}
+
+QRectF Frame(const std::vector<VectorShape>& shapes)
+{
+    QRectF bounds;
+    for (const VectorShape& shape : shapes)
+        for (const QPolygonF& ring : shape.rings)
+            bounds |= ring.boundingRect();
+    // Whole board pixels, each centred on its integer point as the board's
+    // pen is: a frame at half pixels shows the figure on the board's grid.
+    const double reach = VectorMargin + 0.5;
+    return QRectF(QPointF(std::floor(bounds.left()) - reach, std::floor(bounds.top()) - reach),
+                  QPointF(std::ceil(bounds.right()) + reach, std::ceil(bounds.bottom()) + reach));
+}
+
+} // namespace
+
+VectorFigure MakeVectorFigure(const TangramModel& model, const Figure& figure, VectorStyle style)
+{
+    VectorFigure vector;
+    vector.caption = DecodeText(figure.caption, model.documentEncoding());
+    if (model.backgroundColor() != WorkspaceColor)
+        vector.background = RgbOf(model.backgroundColor());
+    if (style == VectorStyle::Silhouette) {
+        vector.shapes.push_back(SilhouetteShape(model, figure));
+    } else {
+        for (int k = 0; k < model.pieceCount(); ++k) {
+            const int piece = model.drawOrder()[k];
+            vector.shapes.push_back(
+                {{PiecePolygon(model, figure, piece)}, RgbOf(model.Resolve(model.pieceColor(piece))), Qt::OddEvenFill, piece});
+        }
+    }
+    vector.frame = Frame(vector.shapes);
+    return vector;
+}
+
+QString DecimalText(double value, int decimals)
+{
+    QString text = QString::number(value, 'f', decimals);
+    if (text.contains(QLatin1Char('.'))) {
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(QLatin1Char('.')))
+            text.chop(1);
+    }
+    if (text == QLatin1String("-0"))
+        text = QStringLiteral("0");
+    return text;
+}
+
+} // namespace zol
