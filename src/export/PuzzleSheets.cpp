@@ -2,6 +2,7 @@
 
 #include "export/ProgressRun.h"
 #include "export/SheetLayout.h"
+#include "export/VectorFigure.h"
 #include "io/LineFile.h"
 #include "io/TextCodec.h"
 #include "model/ColourValue.h"
@@ -41,17 +42,6 @@ QPolygonF PiecePolygon(const TangramModel& model, const Figure& figure, int piec
     return mapped;
 }
 
-double SignedArea(const QPolygonF& polygon)
-{
-    double twice = 0.0;
-    for (qsizetype j = 0; j < polygon.size(); ++j) {
-        const QPointF& a = polygon[j];
-        const QPointF& b = polygon[(j + 1) % polygon.size()];
-        twice += a.x() * b.y() - b.x() * a.y();
-    }
-    return twice / 2;
-}
-
 // All pieces as one path. Mirrored pieces run the other way round; turning
 // every piece the same way makes the winding rule fill where pieces overlap
 // instead of cancelling them out.
@@ -60,10 +50,7 @@ QPainterPath Silhouette(const TangramModel& model, const Figure& figure, const S
     QPainterPath path;
     path.setFillRule(Qt::WindingFill);
     for (int i = 0; i < model.pieceCount(); ++i) {
-        QPolygonF polygon = PiecePolygon(model, figure, i, fit);
-        if (SignedArea(polygon) < 0)
-            std::reverse(polygon.begin(), polygon.end());
-        path.addPolygon(polygon);
+        path.addPolygon(ClockwiseRing(PiecePolygon(model, figure, i, fit)));
         path.closeSubpath();
     }
     return path;

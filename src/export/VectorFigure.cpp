@@ -22,29 +22,12 @@ QPolygonF PiecePolygon(const TangramModel& model, const Figure& figure, int piec
     return polygon;
 }
 
-double SignedArea(const QPolygonF& polygon)
-{
-    double twice = 0.0;
-    for (qsizetype j = 0; j < polygon.size(); ++j) {
-        const QPointF& a = polygon[j];
-        const QPointF& b = polygon[(j + 1) % polygon.size()];
-        twice += a.x() * b.y() - b.x() * a.y();
-    }
-    return twice / 2;
-}
-
-// The union of the pieces as one path: every piece turned the same way round
-// (mirrored pieces run the other way), so that the non-zero rule fills where
-// pieces overlap instead of cancelling them out.
+// The union of the pieces as one path, filled by the non-zero rule.
 VectorShape SilhouetteShape(const TangramModel& model, const Figure& figure)
 {
     VectorShape shape{{}, RgbOf(model.Resolve(model.LabelColor())), Qt::WindingFill, -1};
-    for (int piece = 0; piece < model.pieceCount(); ++piece) {
-        QPolygonF ring = PiecePolygon(model, figure, piece);
-        if (SignedArea(ring) < 0)
-            std::reverse(ring.begin(), ring.end());
-        shape.rings.push_back(ring);
-    }
+    for (int piece = 0; piece < model.pieceCount(); ++piece)
+        shape.rings.push_back(ClockwiseRing(PiecePolygon(model, figure, piece)));
     return shape;
 }
 
@@ -80,6 +63,19 @@ VectorFigure MakeVectorFigure(const TangramModel& model, const Figure& figure, V
     }
     vector.frame = Frame(vector.shapes);
     return vector;
+}
+
+QPolygonF ClockwiseRing(QPolygonF ring)
+{
+    double twice = 0.0;
+    for (qsizetype j = 0; j < ring.size(); ++j) {
+        const QPointF& a = ring[j];
+        const QPointF& b = ring[(j + 1) % ring.size()];
+        twice += a.x() * b.y() - b.x() * a.y();
+    }
+    if (twice < 0)
+        std::reverse(ring.begin(), ring.end());
+    return ring;
 }
 
 QString DecimalText(double value, int decimals)

@@ -47,6 +47,12 @@ inline constexpr double VectorMargin = 4.0;
 // background.
 VectorFigure MakeVectorFigure(const TangramModel& model, const Figure& figure, VectorStyle style);
 
+// The ring running the way round that gives it a positive shoelace area
+// (clockwise on the screen, y pointing down). Rings that all run one way fill
+// their union under the non-zero rule; a mirrored piece runs the other way
+// and would cancel out where it overlaps another.
+QPolygonF ClockwiseRing(QPolygonF ring);
+
 // A number with at most `decimals` places and no trailing zeros: "12", "12.5",
 // "-0.125". Never an exponent, which TikZ cannot read.
 QString DecimalText(double value, int decimals);
