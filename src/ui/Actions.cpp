@@ -117,6 +117,8 @@ const TZolForm::CommandEntry TZolForm::Commands[] = {
     {COMMAND(FileSave), "上書き保存(&S)", "上書き保存", "Ctrl+S", Image::Save, &TZolForm::FileSaveExecute},
     {COMMAND(FilePuzzleSheets), "パズルシートを印刷用PDFに(&P)…", "図形をパズルシートにして印刷用のPDFに書き出す", "",
      NoImage, &TZolForm::FilePuzzleSheetsExecute},
+    {COMMAND(FileExportSvg), "SVGで書き出す(&V)…", "リストの図形を1つずつSVGファイルに書き出す", "", NoImage,
+     &TZolForm::FileExportSvgExecute},
     {COMMAND(FileExit), "終了(&X)", "アプリケーションの終了", "", NoImage, &TZolForm::FileExitExecute},
     {COMMAND(FileDirOpen), "フォルダを開く", "", "F2", NoImage, &TZolForm::FileDirOpenExecute},
     {COMMAND(FileImportGtans), "gTansの図形を読み込む(&G)…", "gTansの図形集を新しいファイルとして読み込む", "", NoImage,
@@ -203,7 +205,7 @@ void TZolForm::CreateMenus()
     QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
     file->addActions({FileNew, FileOpen, FileMarge, FileSaveAs, FileSave});
     file->addSeparator();
-    file->addAction(FilePuzzleSheets);
+    file->addActions({FilePuzzleSheets, FileExportSvg});
     file->addSeparator();
     file->addActions({FileImportGtans, FileExportGtans});
     file->addSeparator();

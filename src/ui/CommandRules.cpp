@@ -26,6 +26,7 @@ struct CommandRule {
 
 constexpr CommandRule Rules[] = {
     {"FilePuzzleSheets", When::ListHasFigures},
+    {"FileExportSvg", When::ListHasFigures},
     {"FileExportGtans", When::ListHasFigures},
     {"EditUndo", When::CanUndo},
     {"EditRedo", When::CanRedo},

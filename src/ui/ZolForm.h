@@ -242,10 +242,12 @@ private:
     void PaletteColorCustamizeExecute();
     void ToolButtonCSetClick();
 
-    // --- ViewerCommands.cpp, CatalogueCommands.cpp, PuzzleSheetCommands.cpp ---------
+    // --- ViewerCommands.cpp, CatalogueCommands.cpp, PuzzleSheetCommands.cpp,
+    //     SvgCommands.cpp ----------------------------------------------------------
     void OptActiveViewerExecute();
     void OptmkHTMLExecute();
     void FilePuzzleSheetsExecute();
+    void FileExportSvgExecute();
 
     // --- AccessoryCommands.cpp: the arc calculator, the about box, the help --------
     void OptRpcalExecute();
@@ -288,6 +290,7 @@ private:
     QAction* FileSave = nullptr;
     QAction* FileExit = nullptr;
     QAction* FilePuzzleSheets = nullptr;
+    QAction* FileExportSvg = nullptr;
     QAction* FileDirOpen = nullptr;
     QAction* FileImportGtans = nullptr;
     QAction* FileExportGtans = nullptr;

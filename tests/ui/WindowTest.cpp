@@ -119,8 +119,8 @@ TEST_F(Window, MenusHoldTheCommandsInTheirOrder)
     }
     ASSERT_EQ(titles, QStringList({"ファイル(&F)", "編集(&E)", "オプション(&O)", "ヘルプ(&H)"}));
     EXPECT_EQ(MenuTexts(menus[0]), QStringList({"新規作成(&N)", "開く(&O)", "追加読み込み(&M)", "名前を付けて保存(&A)",
-                                                "上書き保存(&S)", "-", "パズルシートを印刷用PDFに(&P)…", "-",
-                                                "gTansの図形を読み込む(&G)…", "gTans形式で書き出す(&T)…", "-",
+                                                "上書き保存(&S)", "-", "パズルシートを印刷用PDFに(&P)…", "SVGで書き出す(&V)…",
+                                                "-", "gTansの図形を読み込む(&G)…", "gTans形式で書き出す(&T)…", "-",
                                                 "終了(&X)"}));
     EXPECT_EQ(MenuTexts(menus[1]),
               QStringList({"リストに追加(&A)", "破棄(&B)", "アンドゥ(&U)", "リドゥ(&R)", "-", "削除(&D)", "エディット(&E)",
