@@ -1,6 +1,7 @@
 #include "export/VectorFigure.h"
 
 #include "io/TextCodec.h"
+#include "model/Silhouette.h"
 #include "model/TangramModel.h"
 
 #include <algorithm>
@@ -22,12 +23,18 @@ QPolygonF PiecePolygon(const TangramModel& model, const Figure& figure, int piec
     return polygon;
 }
 
-// The union of the pieces as one path, filled by the non-zero rule.
+// The silhouette as one path: outer outlines and holes, filled even-odd.
 VectorShape SilhouetteShape(const TangramModel& model, const Figure& figure)
 {
-    VectorShape shape{{}, RgbOf(model.Resolve(model.LabelColor())), Qt::WindingFill, -1};
-    for (int piece = 0; piece < model.pieceCount(); ++piece)
-        shape.rings.push_back(ClockwiseRing(PiecePolygon(model, figure, piece)));
+    VectorShape shape{{}, RgbOf(model.Resolve(model.LabelColor())), Qt::OddEvenFill, -1};
+    constexpr double unit = Silhouette::Unit;
+    for (const Silhouette::Ring& ring : FigureSilhouette(model.pieceSet(), figure).rings) {
+        QPolygonF polygon;
+        polygon.reserve(static_cast<qsizetype>(ring.size()));
+        for (const Point& p : ring)
+            polygon << QPointF(p.x / unit, p.y / unit);
+        shape.rings.push_back(polygon);
+    }
     return shape;
 }
 

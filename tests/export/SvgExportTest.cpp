@@ -12,11 +12,15 @@
 #include "io/TextCodec.h"
 #include "model/CommaList.h"
 #include "model/Palette.h"
+#include "model/PlacementLine.h"
 #include "model/Random.h"
+#include "model/Silhouette.h"
+#include "support/SilhouetteFigures.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPolygonF>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
@@ -171,24 +175,48 @@ TEST(SvgFigure, TheWindowsColourLeavesTheBackgroundTransparent)
         EXPECT_EQ(shape.fill, "#000000");
 }
 
-TEST(SvgFigure, SilhouetteIsOnePathInTheLabelColourOverEveryPiece)
+// The rings of a path's data ("Mx,y x,y ...Z Mx,y ...Z"), each with its
+// signed area (positive clockwise on the screen).
+std::vector<double> RingAreas(const QString& pathData)
+{
+    std::vector<double> areas;
+    for (QString ring : pathData.split('Z', Qt::SkipEmptyParts)) {
+        ring = ring.trimmed();
+        if (!ring.startsWith('M'))
+            continue;
+        QPolygonF polygon;
+        for (const QString& pair : ring.mid(1).split(' ', Qt::SkipEmptyParts))
+            polygon << QPointF(pair.section(',', 0, 0).toDouble(), pair.section(',', 1, 1).toDouble());
+        double twice = 0.0;
+        for (qsizetype j = 0; j < polygon.size(); ++j) {
+            const QPointF& a = polygon[j];
+            const QPointF& b = polygon[(j + 1) % polygon.size()];
+            twice += a.x() * b.y() - b.x() * a.y();
+        }
+        areas.push_back(twice / 2);
+    }
+    return areas;
+}
+
+TEST(SvgFigure, SilhouetteIsOnePathWithItsHoleFilledEvenOdd)
 {
     TangramModel model;
     UsePalette(model, 3);
+    model.SetCurrentFigure(ParsePlacementLine(WithHole, model.pieceCount(), 0));
     const ParsedSvg svg = Parse(BoardSvg(model, VectorStyle::Silhouette));
     ASSERT_EQ(svg.shapes.size(), 1u);
     const SvgShape& path = svg.shapes.front();
     EXPECT_EQ(path.name, "path");
     EXPECT_EQ(path.fill, Hex(model.LabelColor())) << "white on black for the random sets";
-    EXPECT_EQ(path.geometry.count('M'), model.pieceCount());
-    for (int piece = 0; piece < model.pieceCount(); ++piece) {
-        const QString points = Points(model, model.currentFigure(), piece);
-        // Each piece runs the same way round, so some appear reversed.
-        QStringList reversed = points.split(' ');
-        std::reverse(reversed.begin(), reversed.end());
-        EXPECT_TRUE(path.geometry.contains("M" + points + "Z") || path.geometry.contains("M" + reversed.join(' ') + "Z"))
-            << "piece " << piece;
-    }
+    EXPECT_EQ(path.rule, "evenodd");
+    // The outer outline and the hole, not the seven pieces.
+    std::vector<double> areas = RingAreas(path.geometry);
+    ASSERT_EQ(areas.size(), 2u) << path.geometry.toStdString();
+    std::sort(areas.begin(), areas.end());
+    EXPECT_LT(areas[0], 0) << "the hole runs the other way round";
+    EXPECT_GT(areas[1], 0);
+    const Silhouette silhouette = FigureSilhouette(model.pieceSet(), model.currentFigure());
+    EXPECT_NEAR(areas[0] + areas[1], SilhouetteArea(silhouette), 0.01);
 }
 
 struct CaptionCase {

@@ -11,6 +11,8 @@
 #include "io/TextCodec.h"
 #include "model/FigureRenderer.h"
 #include "model/Palette.h"
+#include "model/PlacementLine.h"
+#include "support/SilhouetteFigures.h"
 
 #include <QDir>
 #include <QFile>
@@ -68,13 +70,15 @@ TEST(TikzPicture, PlacesTheBoardInCentimetresWithYUp)
         << "the board's pen is one board pixel";
 }
 
-TEST(TikzPicture, SilhouetteIsOnePathAndATransparentBackgroundOnlyAFrame)
+TEST(TikzPicture, SilhouetteIsOnePathWithItsHoleAndATransparentBackgroundOnlyAFrame)
 {
     TangramModel model;
     model.SetPalette(WorkspaceColor, 0, 0, 0, 0, 0, 0); // black on the window's colour
-    const QString text = QString::fromStdString(Picture(model, model.currentFigure(), VectorStyle::Silhouette));
+    const Figure holed = ParsePlacementLine(WithHole, model.pieceCount(), 0);
+    const QString text = QString::fromStdString(Picture(model, holed, VectorStyle::Silhouette));
     EXPECT_EQ(text.count(QStringLiteral("\\filldraw")), 1);
-    EXPECT_EQ(text.count(QStringLiteral("-- cycle")), model.pieceCount());
+    EXPECT_EQ(text.count(QStringLiteral("-- cycle")), 2) << "the outline and its hole";
+    EXPECT_TRUE(text.contains(QStringLiteral("even odd rule")));
     EXPECT_TRUE(text.contains(QStringLiteral("\\definecolor{zolsilhouette}{RGB}{0,0,0}")));
     EXPECT_FALSE(text.contains(QStringLiteral("zolbackground")));
     EXPECT_TRUE(text.contains(QStringLiteral("\\path (")));
