@@ -44,6 +44,9 @@ CommandFailure FileFailure(std::string message)
 
 QString PathOf(const std::string& argument) { return QFile::decodeName(QByteArray::fromStdString(argument)); }
 
+// Written paths as the system holds them, for scripts to use.
+std::string Printed(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
 // The document as the editor opens it, with white pieces on black unless
 // a palette is named, drawn at the zoom of --zoom.
 void LoadDocumentArgument(const Arguments& arguments, TangramModel& model)
@@ -137,12 +140,13 @@ void RunCatalogue(const Arguments& arguments, std::ostream& out)
         Drawing(arguments.operand(0), [&] { return WriteCatalogue(model, request, none); });
     if (result.pageError)
         throw FileFailure(MessageText(*result.pageError, Language::English));
-    out << QFile::encodeName(result.page).toStdString() << '\n';
+    out << Printed(result.page) << '\n';
     for (const QString& strip : result.strips)
-        out << QFile::encodeName(strip).toStdString() << '\n';
+        out << Printed(strip) << '\n';
     out.flush();
-    if (result.stripFailed)
-        throw CommandFailure("a strip image could not be written; the page lists the strips before it");
+    if (result.stripError)
+        throw FileFailure(MessageText(*result.stripError, Language::English) +
+                          "; the page lists the strips before it");
 }
 
 void RunSheets(const Arguments& arguments, std::ostream& out)
@@ -161,7 +165,7 @@ void RunSheets(const Arguments& arguments, std::ostream& out)
     } catch (const NoFiguresError& e) {
         throw CommandFailure(arguments.operand(0) + ": " + e.what() + " to print");
     }
-    out << QFile::encodeName(request.path).toStdString() << '\n';
+    out << Printed(request.path) << '\n';
 }
 
 void RunImportGtans(const Arguments& arguments, std::ostream& out)

@@ -30,6 +30,7 @@ enum class MessageId {
     ListIndex,            // %1 the index
     ReadFailed,           // %1 the file, %2 the system's reason
     WriteFailed,          // %1 the file, %2 the system's reason
+    FolderFailed,         // %1 the folder, %2 the system's reason
     PieceSetErrors,       // heading of the start-up list of piece-set files that failed
     NoFigures,            // an export of the list found it empty
     // gTans collections (they name the format, so their Japanese holds its name too)
