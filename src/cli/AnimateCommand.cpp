@@ -166,9 +166,10 @@ QImage Background(const Arguments& arguments)
     const std::optional<std::string> file = arguments.value("--background");
     if (!file)
         return {};
-    QImage picture = ReadViewerPicture(PathOf(*file));
+    std::string why;
+    QImage picture = ReadViewerPicture(PathOf(*file), &why);
     if (picture.isNull())
-        throw UsageError("cannot read the picture " + *file);
+        throw UsageError("cannot use the picture " + *file + ": " + why);
     return picture;
 }
 

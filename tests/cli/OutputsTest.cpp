@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <jpeglib.h>
+
 #include <algorithm>
 #include <cstdio>
 
@@ -24,6 +26,18 @@ std::string Read(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string("<missing>");
+}
+
+std::string RawRead(const std::string& path)
+{
+    std::string bytes;
+    if (FILE* file = std::fopen(path.c_str(), "rb")) {
+        char buffer[4096];
+        for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+            bytes.append(buffer, got);
+        std::fclose(file);
+    }
+    return bytes;
 }
 
 // Every entry, hidden ones too, as the system names them.
@@ -154,6 +168,86 @@ TEST(StandardOutput, ThatCannotBeWrittenFailsTheCommand)
         EXPECT_EQ(run.err, "zoltool: could not write the standard output: " + NoSpace + "\n") << words[0];
         EXPECT_EQ(ZoltoolRaw(words, "/dev/null").status, 0) << words[0] << " succeeds where it can write";
     }
+}
+
+// A JPEG of side x side pixels written a row at a time: its left half red,
+// its right half blue.
+void WriteJpeg(const std::string& path, int side)
+{
+    FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    jpeg_stdio_dest(&info, file);
+    info.image_width = JDIMENSION(side);
+    info.image_height = JDIMENSION(side);
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<JSAMPLE> row(size_t(side) * 3);
+    for (int x = 0; x < side; ++x) {
+        row[size_t(x) * 3] = x < side / 2 ? 255 : 0;
+        row[size_t(x) * 3 + 2] = x < side / 2 ? 0 : 255;
+    }
+    JSAMPROW rows[] = {row.data()};
+    while (info.next_scanline < info.image_height)
+        jpeg_write_scanlines(&info, rows, 1);
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    std::fclose(file);
+}
+
+// The same bytes with the frame header claiming another size: a few bytes
+// that a decoder without limits takes for a picture of gigabytes.
+std::string ClaimingSize(std::string jpeg, int side)
+{
+    const size_t at = jpeg.find("\xFF\xC0");
+    for (const size_t field : {at + 5, at + 7}) {
+        jpeg[field] = static_cast<char>(side >> 8);
+        jpeg[field + 1] = static_cast<char>(side & 0xFF);
+    }
+    return jpeg;
+}
+
+// A background is shown at 512 pixels: a large picture is decoded at a
+// reduced scale, and one too large even so is refused by its header with a
+// reason. Memory is measured against the same show without a background.
+TEST(AnimateBackground, StaysWithinItsBudgetAndRefusesWhatExceedsIt)
+{
+    QTemporaryDir dir;
+    const std::string folder = QFile::encodeName(dir.path()).toStdString();
+    const std::string large = folder + "/large.jpg";
+    WriteJpeg(large, 8192);
+    const std::string huge = folder + "/huge.jpg";
+    {
+        FILE* file = std::fopen(huge.c_str(), "wb");
+        const std::string bytes = ClaimingSize(RawRead(DATA_DIR "/photoA.jpg"), 16384);
+        std::fwrite(bytes.data(), 1, bytes.size(), file);
+        std::fclose(file);
+    }
+    const std::vector<std::string> show = {"animate", Sample, folder + "/show.webp", "--figures", "1"};
+    const RawOutcome plain = ZoltoolRaw(show);
+    ASSERT_EQ(plain.status, 0) << plain.err;
+
+    std::vector<std::string> withLarge = show;
+    withLarge.insert(withLarge.end(), {"--background", large});
+    const RawOutcome shown = ZoltoolRaw(withLarge);
+    EXPECT_EQ(shown.status, 0) << shown.err;
+    // In full the picture alone would take 256 MB.
+    EXPECT_LT(shown.peakKilobytes - plain.peakKilobytes, 16 * 1024)
+        << "peak " << shown.peakKilobytes << " kB against " << plain.peakKilobytes << " kB without";
+
+    std::vector<std::string> withHuge = show;
+    withHuge.insert(withHuge.end(), {"--background", huge});
+    const RawOutcome refused = ZoltoolRaw(withHuge);
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err, "zoltool: cannot use the picture " + huge +
+                               ": a picture of 16384 x 16384 pixels is larger than a background may be (at most "
+                               "67108864 pixels, 8192 x 8192, are read)\n");
+    EXPECT_LT(refused.peakKilobytes - plain.peakKilobytes, 16 * 1024);
 }
 
 } // namespace
