@@ -15,7 +15,6 @@
 #include "model/ViewerAnimation.h"
 #include "model/ViewerPicture.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <webp/encode.h>
@@ -34,8 +33,6 @@ constexpr int TickMs = 50;
 constexpr int CycleTicks = 140; // one figure change
 constexpr int MaxScale = 8;
 constexpr int MaxFigureChanges = 10000;
-
-QString PathOf(const std::string& argument) { return QFile::decodeName(QByteArray::fromStdString(argument)); }
 
 // Frames go to a WebP encoder or into a folder; a frame is added only when
 // the picture changed, and lasts until the next one.
@@ -167,7 +164,7 @@ QImage Background(const Arguments& arguments)
     if (!file)
         return {};
     std::string why;
-    QImage picture = ReadViewerPicture(PathOf(*file), &why);
+    QImage picture = ReadViewerPicture(PathFromNative(*file), &why);
     if (picture.isNull())
         throw UsageError("cannot use the picture " + *file + ": " + why);
     return picture;
@@ -175,7 +172,7 @@ QImage Background(const Arguments& arguments)
 
 std::unique_ptr<FrameSink> SinkFor(const std::string& out, int side)
 {
-    const QString path = PathOf(out);
+    const QString path = PathFromNative(out);
     if (QFileInfo(path).suffix().compare(QStringLiteral("webp"), Qt::CaseInsensitive) == 0)
         return std::make_unique<WebpAnimation>(path, side);
     return std::make_unique<PngFolder>(path);

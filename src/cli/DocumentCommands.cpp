@@ -3,13 +3,13 @@
 #include "io/DocumentFile.h"
 #include "io/FileError.h"
 #include "io/LineFile.h"
+#include "io/NativePath.h"
 #include "io/Prompter.h"
 #include "io/TextCodec.h"
 #include "io/VersionLine.h"
 #include "model/CommaList.h"
 #include "model/TangramModel.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -40,10 +40,8 @@ private:
     std::ostream& err_;
 };
 
-QString PathArgument(const std::string& arg)
-{
-    return QFile::decodeName(QByteArray::fromStdString(arg));
-}
+// The name as the bytes given, whatever they are (see NativePath).
+QString PathArgument(const std::string& arg) { return PathFromNative(arg); }
 
 // Opens the document as the editor does after the user chose it in the open
 // dialog, whose folder then is the one searched first for piece sets. Given
@@ -54,7 +52,7 @@ bool OpenDocument(TangramModel& model, const QString& path, std::ostream& err, i
     StreamPrompter prompter(err);
     const QString folder = QFileInfo(path).absolutePath();
     try {
-        if (!header || !QFileInfo::exists(path))
+        if (!header || !PathExists(path))
             return LoadDocument(model, path, folder, prompter);
         FileText file = ReadTextFile(path);
         *header = StartsWithVersion(file.lines) ? 2 : 1;

@@ -11,12 +11,12 @@
 #include "export/GtansTransfer.h"
 #include "io/DocumentFile.h"
 #include "io/FileError.h"
+#include "io/NativePath.h"
 #include "io/Prompter.h"
 #include "model/CommaList.h"
 #include "model/TangramModel.h"
 
 #include <QDate>
-#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -42,10 +42,11 @@ CommandFailure FileFailure(std::string message)
     return CommandFailure(message);
 }
 
-QString PathOf(const std::string& argument) { return QFile::decodeName(QByteArray::fromStdString(argument)); }
+// The name as the bytes given, whatever they are (see NativePath).
+QString PathOf(const std::string& argument) { return PathFromNative(argument); }
 
 // Written paths as the system holds them, for scripts to use.
-std::string Printed(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string Printed(const QString& path) { return NativePath(path).toStdString(); }
 
 // The document as the editor opens it, with white pieces on black unless
 // a palette is named, drawn at the zoom of --zoom.

@@ -5,9 +5,9 @@
 #include "cli/FigureArgument.h"
 #include "cli/PaletteOptions.h"
 #include "cli/PngOutput.h"
+#include "io/NativePath.h"
 #include "model/FigureRenderer.h"
 
-#include <QFile>
 #include <QImage>
 
 #include <cmath>
@@ -61,7 +61,7 @@ void RunRender(const Arguments& arguments, std::ostream&)
     ApplyPalette(arguments, tag ? FixedRecord(*tag) : StartupPalette, model);
 
     const QImage image = arguments.has("--guide") ? DrawGuide(arguments, model) : DrawBoard(arguments, model);
-    WritePng(image, QFile::decodeName(QByteArray::fromStdString(arguments.operand(1))));
+    WritePng(image, PathFromNative(arguments.operand(1)));
 }
 
 } // namespace zol::cli

@@ -170,6 +170,27 @@ TEST(StandardOutput, ThatCannotBeWrittenFailsTheCommand)
     }
 }
 
+// Names are the bytes given: a Shift-JIS name is written, read and drawn
+// under itself, and two such names never become one.
+TEST(ForeignNames, AreTheBytesGiven)
+{
+    QTemporaryDir dir;
+    const std::string folder = QFile::encodeName(dir.path()).toStdString();
+    const std::string a = folder + "/\x82\xa0.zol";   // あ in Shift-JIS
+    const std::string rho = folder + "/\x83\xa1.zol"; // ρ in Shift-JIS
+    ASSERT_EQ(ZoltoolRaw({"save-as", Sample, a}).status, 0);
+    const RawOutcome second = ZoltoolRaw({"save-as", a, rho});
+    ASSERT_EQ(second.status, 0) << second.err;
+    EXPECT_EQ(Entries(folder), (std::vector<std::string>{"\x82\xa0.zol", "\x83\xa1.zol"}));
+    EXPECT_EQ(RawRead(rho), RawRead(Sample));
+    EXPECT_EQ(ZoltoolRaw({"render", rho + ":0", folder + "/\x82\xa0.png"}).status, 0);
+    EXPECT_EQ(ZoltoolRaw({"info", rho}).status, 0);
+    EXPECT_EQ(Entries(folder), (std::vector<std::string>{"\x82\xa0.png", "\x82\xa0.zol", "\x83\xa1.zol"}));
+    // Qt's own removal of the folder cannot find these names.
+    for (const std::string& name : Entries(folder))
+        ::unlink((folder + "/" + name).c_str());
+}
+
 // A JPEG of side x side pixels written a row at a time: its left half red,
 // its right half blue.
 void WriteJpeg(const std::string& path, int side)
