@@ -246,6 +246,23 @@ FileBytes ReadWholeFile(const QString& path)
 
 std::string ReadFileBytes(const QString& path) { return std::string(ReadWholeFile(path).view()); }
 
+std::string ReadFileStart(const QString& path, size_t count)
+{
+    const std::unique_ptr<QFile> file = OpenToRead(path);
+    std::string bytes(count, '\0');
+    size_t size = 0;
+    while (size < count) {
+        const qint64 got = file->read(bytes.data() + size, static_cast<qint64>(count - size));
+        if (got < 0)
+            Fail(MessageId::ReadFailed, path, file->errorString());
+        if (got == 0)
+            break;
+        size += static_cast<size_t>(got);
+    }
+    bytes.resize(size);
+    return bytes;
+}
+
 void WriteFileAtomically(const QString& path, std::string_view bytes)
 {
     AtomicFile file(path);

@@ -55,6 +55,8 @@ TextLines WritableForm(TextLines text);
 
 // Both throw FileError with a message for the user.
 std::string ReadFileBytes(const QString& path);
+// At most the first count bytes, fewer only where the file ends.
+std::string ReadFileStart(const QString& path, size_t count);
 // Through an AtomicFile: a failed write leaves the old file whole.
 void WriteFileAtomically(const QString& path, std::string_view bytes);
 

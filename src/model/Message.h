@@ -24,7 +24,7 @@ enum class MessageId {
     PlacementCount,       // %1 numbers found, %2 numbers needed
     FlipValue,
     PieceCount,           // %1 the count
-    AngleStep,
+    AngleStep,            // %1 the step read, %2 the largest allowed
     NoSetName,
     MergeUnconvertible,
     ListIndex,            // %1 the index
@@ -42,6 +42,9 @@ enum class MessageId {
     GtansEndsEarly,       // %1 the line number, %2 figures found, %3 figures announced
     GtansTooMany,         // %1 the line number, %2 figures announced
     GtansOtherSet,        // %1 the document's piece-set name
+    GtansByteOrderMark,   // %1 the line number
+    GtansCountLimit,      // %1 the line number, %2 figures announced, %3 the limit
+    GtansTooLarge,        // %1 the document's figures, %2 the limit
 };
 
 enum class Language { English, Japanese };

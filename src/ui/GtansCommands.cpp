@@ -4,6 +4,7 @@
 
 #include "export/GtansTransfer.h"
 #include "io/AppPaths.h"
+#include "io/GtansFile.h"
 #include "io/TextCodec.h"
 #include "model/GtansFit.h"
 #include "model/Message.h"
@@ -58,15 +59,17 @@ void TZolForm::FileExportGtansExecute()
         dialogs_.Error(QString::fromStdString(MessageText({MessageId::GtansOtherSet, {set}}, Language::Japanese)));
         return;
     }
+    if (const std::optional<Message> refusal = GtansCountRefusal(model.figureCount())) {
+        dialogs_.Error(QString::fromStdString(MessageText(*refusal, Language::Japanese)));
+        return;
+    }
     const QString proposal = QFileInfo(SaveProposal()).completeBaseName() + QStringLiteral(".figures");
     const QString folder = QFileInfo(SaveProposal()).absolutePath();
     const std::optional<QString> path =
         dialogs_.SaveFile({QString(), GtansFilter, GtansSuffix, folder + QStringLiteral("/") + proposal});
     if (!path)
         return;
-    if (QFileInfo::exists(*path) &&
-        dialogs_.Warning(DisplayPath(*path) + QStringLiteral("\nはすでに存在します。\n\n上書きしますか？")) !=
-            Dialogs::Answer::Yes)
+    if (!MayOverwrite(*path))
         return;
     try {
         ExportGtans(model, *path);
