@@ -149,7 +149,7 @@ private:
 void LoadDocument(const Arguments& arguments, TangramModel& model, int& start)
 {
     std::ostringstream messages;
-    if (!LoadDocumentFigure({arguments.operand(0), 0}, model, messages)) {
+    if (LoadDocumentFigure({arguments.operand(0), 0}, model, messages) != FigureLoad::Loaded) {
         std::string text = messages.str();
         while (!text.empty() && text.back() == '\n')
             text.pop_back();

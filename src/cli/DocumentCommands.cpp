@@ -165,22 +165,22 @@ std::optional<DocumentFigure> ParseDocumentFigure(const std::string& argument)
     return figure;
 }
 
-bool LoadDocumentFigure(const DocumentFigure& figure, TangramModel& model, std::ostream& err)
+FigureLoad LoadDocumentFigure(const DocumentFigure& figure, TangramModel& model, std::ostream& err)
 {
     if (!OpenDocument(model, PathArgument(figure.path), err))
-        return false;
+        return FigureLoad::DocumentFailed;
     if (figure.index >= model.figureCount()) {
         err << figure.path << " has no figure " << figure.index << " (it holds " << model.figureCount()
             << ", counted from 0)\n";
-        return false;
+        return FigureLoad::FigureFailed;
     }
     try {
         model.LoadFigure(figure.index);
     } catch (const ConversionError& e) {
         err << figure.path << ':' << figure.index << ": " << e.what() << '\n';
-        return false;
+        return FigureLoad::FigureFailed;
     }
-    return true;
+    return FigureLoad::Loaded;
 }
 
 } // namespace zol
