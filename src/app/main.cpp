@@ -10,6 +10,7 @@
 #include "ui/MessageDialogs.h"
 #include "ui/ZolForm.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QMessageBox>
@@ -35,7 +36,7 @@ void PrintReadyMarks(zol::TZolForm& form)
     for (int c = std::getchar(); c != '\n' && c != EOF;)
         c = std::getchar();
     form.editor().model.setModified(true);
-    form.FileSaveExecute();
+    form.findChild<QAction*>(QStringLiteral("FileSave"))->trigger();
     std::puts("saved");
     std::fflush(stdout);
 }

@@ -4,6 +4,7 @@
 
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
+#include "cli/DocumentArgument.h"
 #include "cli/PaletteOptions.h"
 #include "export/Catalogue.h"
 #include "export/FigureSort.h"
@@ -27,24 +28,6 @@ namespace zol::cli {
 
 namespace {
 
-// Without a user: messages are kept for the failure report, questions answered No.
-class CollectingPrompter : public Prompter {
-public:
-    void Inform(const std::string& text) override { messages += (messages.empty() ? "" : " ") + text; }
-    bool Confirm(const std::string&) override { return false; }
-    std::string messages;
-};
-
-// File messages come as lines (what, which file, why); zoltool reports on one.
-CommandFailure FileFailure(std::string message)
-{
-    std::replace(message.begin(), message.end(), '\n', ' ');
-    return CommandFailure(message);
-}
-
-// The name as the bytes given, whatever they are (see NativePath).
-QString PathOf(const std::string& argument) { return PathFromNative(argument); }
-
 // Written paths as the system holds them, for scripts to use.
 std::string Printed(const QString& path) { return NativePath(path).toStdString(); }
 
@@ -55,16 +38,7 @@ void LoadDocumentArgument(const Arguments& arguments, TangramModel& model)
     const int zoom = arguments.integer("--zoom", 100, -1000, 1000);
     if (zoom == 0)
         throw UsageError("--zoom must not be 0");
-    const QString path = PathOf(arguments.operand(0));
-    CollectingPrompter prompter;
-    try {
-        if (!LoadDocument(model, path, QFileInfo(path).absolutePath(), prompter))
-            throw CommandFailure("cannot read " + arguments.operand(0) + ": " + prompter.messages);
-    } catch (const FileError& e) {
-        throw FileFailure(e.what());
-    } catch (const ConversionError& e) {
-        throw CommandFailure(arguments.operand(0) + ": " + e.what());
-    }
+    OpenDocumentArgument(arguments.operand(0), model);
     model.setZoomPercent(zoom);
     const std::optional<std::string> tag = arguments.value("--palette");
     ApplyPalette(arguments, tag ? FixedRecord(*tag) : StartupPalette, model);

@@ -119,6 +119,12 @@ void FileLines::Erase(size_t first, size_t last)
     lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(first), lines_.begin() + static_cast<std::ptrdiff_t>(last));
 }
 
+void FileLines::Rotate(size_t first, size_t middle, size_t last)
+{
+    const auto at = [this](size_t i) { return lines_.begin() + static_cast<std::ptrdiff_t>(i); };
+    std::rotate(at(first), at(middle), at(last));
+}
+
 void FileLines::Rearrange(const std::vector<size_t>& from)
 {
     // A line taken twice would be freed twice.

@@ -49,6 +49,8 @@ public:
     void PushBack(std::string_view text) { Insert(size(), {text}); }
     void Erase(size_t first, size_t last);
     void Swap(size_t i, size_t j) { std::swap(lines_[i], lines_[j]); }
+    // Lines first..last - 1 turned so that line `middle` comes first.
+    void Rotate(size_t first, size_t middle, size_t last);
     // Line i becomes the line that stood at from[i]; from is a permutation.
     void Rearrange(const std::vector<size_t>& from);
     // Keeps the first `count` lines (never more than there are).

@@ -45,6 +45,9 @@ enum class MessageId {
     GtansByteOrderMark,   // %1 the line number
     GtansCountLimit,      // %1 the line number, %2 figures announced, %3 the limit
     GtansTooLarge,        // %1 the document's figures, %2 the limit
+    // silhouettes searched for their pieces
+    SilhouetteEmpty,
+    SilhouetteOffBoard,   // %1..%2 its columns, %3..%4 its rows
 };
 
 enum class Language { English, Japanese };

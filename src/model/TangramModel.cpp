@@ -147,6 +147,22 @@ void TangramModel::RemoveFigure(int i)
     modified_ = true;
 }
 
+void TangramModel::MoveFigure(int from, int to)
+{
+    checkIndex(from);
+    checkIndex(to);
+    if (from == to)
+        return;
+    // A figure is its caption line and its placement line.
+    const size_t a = 2 * static_cast<size_t>(from) + 1;
+    const size_t b = 2 * static_cast<size_t>(to) + 1;
+    if (from < to)
+        lines_.Rotate(a, a + 2, b + 2);
+    else
+        lines_.Rotate(b, a, a + 2);
+    modified_ = true;
+}
+
 void TangramModel::SwapFigures(int i, int j)
 {
     checkIndex(i);

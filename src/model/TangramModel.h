@@ -43,6 +43,9 @@ public:
     void StoreFigure(int i);
     void RemoveFigure(int i);
     void SwapFigures(int i, int j);
+    // Figure `from` comes to stand at `to`; those between move one place
+    // towards `from`. Its lines move as they are, read or not.
+    void MoveFigure(int from, int to);
     void ClearFigureList();
     // Placements of figure i (or the board figure for -1) as a checked parse.
     Figure ParseFigure(int i) const;
@@ -138,7 +141,6 @@ public:
 
 private:
     void InstallSet(const PieceSet& set, const Figure& start);
-    void straightenEdges(Point* p, int n) const;
     void beginGroupTurn();
     void placeGroupFromSnapshot();
     void moveToTop(int piece);

@@ -4,6 +4,7 @@
 #include "ui/ZolForm.h"
 
 #include "ui/AppTitle.h"
+#include "ui/CommandRules.h"
 #include "ui/GaugeProgress.h"
 #include "ui/ImageList.h"
 #include "ui/UndoRing.h"
@@ -23,136 +24,7 @@ namespace zol {
 
 namespace {
 
-// What the "enabled when" rules read: the state of the editor after a handler.
-struct CommandState {
-    int figures;     // figures in the list
-    int selectedRow; // -1: none
-    int undoCount;
-    int redoCount;
-};
-
-using EnabledRule = bool (*)(const CommandState&);
-
-namespace When {
-bool Always(const CommandState&) { return true; }
-// The piece set can change only while the list is empty.
-bool ListEmpty(const CommandState& s) { return s.figures < 1; }
-bool ListHasFigures(const CommandState& s) { return s.figures >= 1; }
-bool RowSelected(const CommandState& s) { return s.figures > 0 && s.selectedRow >= 0; }
-bool RowHasNext(const CommandState& s) { return RowSelected(s) && s.selectedRow + 1 < s.figures; }
-bool RowHasPrevious(const CommandState& s) { return RowSelected(s) && s.selectedRow > 0; }
-bool CanUndo(const CommandState& s) { return s.undoCount >= 1; }
-bool CanRedo(const CommandState& s) { return s.redoCount >= 1; }
-} // namespace When
-
-// A command's handler, with the tag that tells apart the commands sharing one.
-class Handler {
-public:
-    constexpr Handler(void (TZolForm::*run)()) : run_(run) {}
-    constexpr Handler(void (TZolForm::*run)(int), int tag) : runTagged_(run), tag_(tag) {}
-    void operator()(TZolForm& form) const { run_ ? (form.*run_)() : (form.*runTagged_)(tag_); }
-
-private:
-    void (TZolForm::*run_)() = nullptr;
-    void (TZolForm::*runTagged_)(int) = nullptr;
-    int tag_ = 0;
-};
-
-enum class Check { No, Yes }; // whether the action is a switch with a check mark
-
-struct CommandEntry {
-    QAction* TZolForm::* member;
-    const char* name;
-    const char* caption;
-    const char* hint;
-    // Portable key texts separated by "; ". All of them work; menus show the first.
-    const char* shortcuts;
-    int image; // NoImage: no picture
-    Handler run;
-    EnabledRule enabled;
-    Check checkable = Check::No;
-};
-
 constexpr int NoImage = -1;
-
-// The member that holds the command's action and the action's object name.
-#define COMMAND(member) &TZolForm::member, #member
-
-const CommandEntry Commands[] = {
-    {COMMAND(FileNew), "新規作成(&N)", "新規作成", "", Image::New, &TZolForm::FileNewExecute, When::Always},
-    {COMMAND(FileOpen), "開く(&O)", "開く", "", Image::Open, &TZolForm::FileOpenExecute, When::Always},
-    {COMMAND(FileMarge), "追加読み込み(&M)", "別ファイルのシルエットをリストに追加", "", NoImage,
-     &TZolForm::FileMargeExecute, When::Always},
-    {COMMAND(FileSaveAs), "名前を付けて保存(&A)", "", "", NoImage, &TZolForm::FileSaveAsExecute, When::Always},
-    {COMMAND(FileSave), "上書き保存(&S)", "上書き保存", "Ctrl+S", Image::Save, &TZolForm::FileSaveExecute,
-     When::Always},
-    {COMMAND(FilePuzzleSheets), "パズルシートを印刷用PDFに(&P)…", "図形をパズルシートにして印刷用のPDFに書き出す", "",
-     NoImage, &TZolForm::FilePuzzleSheetsExecute, When::ListHasFigures},
-    {COMMAND(FileExit), "終了(&X)", "アプリケーションの終了", "", NoImage, &TZolForm::FileExitExecute, When::Always},
-    {COMMAND(FileDirOpen), "フォルダを開く", "", "F2", NoImage, &TZolForm::FileDirOpenExecute, When::Always},
-    {COMMAND(FileImportGtans), "gTansの図形を読み込む(&G)…", "gTansの図形集を新しいファイルとして読み込む", "", NoImage,
-     &TZolForm::FileImportGtansExecute, When::Always},
-    {COMMAND(FileExportGtans), "gTans形式で書き出す(&T)…", "リストの図形をgTansの図形集として書き出す", "", NoImage,
-     &TZolForm::FileExportGtansExecute, When::ListHasFigures},
-    {COMMAND(EditAdd), "リストに追加(&A)", "編集中の形をリストに追加", "Ctrl+A", Image::AddInsert,
-     &TZolForm::EditAddExecute, When::Always},
-    {COMMAND(EditBreak), "破棄(&B)", "最初からやり直す", "Ctrl+B", Image::Break, &TZolForm::EditBreakExecute,
-     When::Always},
-    {COMMAND(EditUndo), "アンドゥ(&U)", "１ステップ戻す", "Ctrl+U; Ctrl+Z", Image::Undo, &TZolForm::EditUndoExecute,
-     When::CanUndo},
-    {COMMAND(EditRedo), "リドゥ(&R)", "１ステップ進める", "Ctrl+R; Ctrl+Alt+Z", Image::Redo,
-     &TZolForm::EditRedoExecute, When::CanRedo},
-    {COMMAND(EditDelete), "削除(&D)", "削除", "Ctrl+D", Image::Delete, &TZolForm::EditDeleteExecute,
-     When::RowSelected},
-    {COMMAND(EditGoEdit), "エディット(&E)", "形の編集", "Ctrl+E", Image::GoEdit, &TZolForm::EditGoEditExecute,
-     When::RowSelected},
-    {COMMAND(EditDown), "下に移動", "１つ下に移動", "", Image::Down, &TZolForm::EditDownExecute, When::RowHasNext},
-    {COMMAND(EditUp), "上に移動", "１つ上に移動", "", Image::Up, &TZolForm::EditUpExecute, When::RowHasPrevious},
-    {COMMAND(OptSSort), "文字列でソート(&S)", "", "", NoImage, &TZolForm::OptSSortExecute, When::ListHasFigures},
-    {COMMAND(OptNSortLevel3), "大雑把(&R)", "", "", NoImage, {&TZolForm::OptNSortExecute, 4}, When::ListHasFigures},
-    {COMMAND(OptNSortLevel2), "ほどほど(&M)", "", "", NoImage, {&TZolForm::OptNSortExecute, 2}, When::ListHasFigures},
-    {COMMAND(OptNSortLevel1), "神経質(&D)", "", "", NoImage, {&TZolForm::OptNSortExecute, 0}, When::ListHasFigures},
-    {COMMAND(EditChange), "ピースセットの変更", "ピースセットの変更", "", Image::Change, &TZolForm::EditChangeExecute,
-     When::ListEmpty},
-    {COMMAND(PaletteCSetWB), "白‐黒", "", "", Image::PaletteWB, {&TZolForm::PaletteCSetExecute, 0}, When::Always},
-    {COMMAND(PaletteCSetBW), "黒‐白", "", "", Image::PaletteBW, {&TZolForm::PaletteCSetExecute, 1}, When::Always},
-    {COMMAND(PaletteCSetBrl2), "黒‐乱枯葉", "", "", Image::PaletteBrl2, {&TZolForm::PaletteCSetExecute, 2},
-     When::Always},
-    {COMMAND(PaletteCSetBrl), "黒‐乱新緑", "", "", Image::PaletteBrl, {&TZolForm::PaletteCSetExecute, 3},
-     When::Always},
-    {COMMAND(PaletteCSetBrg), "黒‐乱葡萄", "", "", Image::PaletteBrg, {&TZolForm::PaletteCSetExecute, 4},
-     When::Always},
-    {COMMAND(PaletteCSetBrR), "黒‐乱朱", "", "", Image::PaletteBrR, {&TZolForm::PaletteCSetExecute, 5}, When::Always},
-    {COMMAND(PaletteCSetTB), "透明‐黒", "", "", Image::PaletteTB, {&TZolForm::PaletteCSetExecute, 6}, When::Always},
-    {COMMAND(PaletteColorCustamize), "カスタマイズ", "パレットのカスタマイズ", "", Image::PaletteCustomize,
-     &TZolForm::PaletteColorCustamizeExecute, When::Always},
-    {COMMAND(OptAA), "ガイド画像アンチエイリアスの入切(&A)", "ガイド画像のアンチエイリアス切り換え", "", Image::OptAA,
-     &TZolForm::OptAAExecute, When::Always, Check::Yes},
-    {COMMAND(ClipCopy2), "ガイド画像をクリップボードへ(&G)", "ガイド画像をクリップボードへ", "Ctrl+G", Image::ClipCopy2,
-     &TZolForm::ClipCopy2Execute, When::Always},
-    {COMMAND(ClipCopy1), "画像をクリップボードへ(&M)", "画像をクリップボードへ", "Ctrl+M", Image::ClipCopy1,
-     &TZolForm::ClipCopy1Execute, When::Always},
-    {COMMAND(OptEye), "オプションツールバーの入切(&O)", "オプションツールバーの表示切り換え", "Ctrl+O", Image::OptEye,
-     &TZolForm::OptEyeExecute, When::Always},
-    {COMMAND(OptActiveViewer), "アクティブ・ビューワ(&V)", "", "", NoImage, &TZolForm::OptActiveViewerExecute,
-     When::ListHasFigures},
-    {COMMAND(OptmkHTML), "HTMLカタログの作成(&H)", "", "", NoImage, &TZolForm::OptmkHTMLExecute,
-     When::ListHasFigures},
-    {COMMAND(OptRpcal), "円弧上の座標計算機", "", "Ctrl+P", NoImage, &TZolForm::OptRpcalExecute, When::Always},
-    {COMMAND(HelpAbout), "バージョン情報(&I)", "", "", NoImage, &TZolForm::HelpAboutExecute, When::Always},
-    {COMMAND(HelpQRefference), "ヘルプの目次(&Q)", "", "F1", Image::Help, &TZolForm::HelpQRefferenceExecute,
-     When::Always},
-    // The menu item of OptAA, with its own check mark.
-    {COMMAND(AA), "ガイド画像アンチエイリアスの入切(&A)", "ガイド画像のアンチエイリアス切り換え", "", NoImage,
-     &TZolForm::AAClick, When::Always, Check::Yes},
-    {COMMAND(ToolButtonShowTable), "テーブル表示", "テーブル表示", "", Image::ShowTable,
-     &TZolForm::ToolButtonShowTableClick, When::RowSelected, Check::Yes},
-    // The built-in set in the piece-set menu.
-    {COMMAND(defaultPlt), "タングラム", "", "", NoImage, {&TZolForm::PltSLoadExecute, TZolForm::BuiltInSetTag},
-     When::Always},
-};
-
-#undef COMMAND
 
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 
@@ -193,6 +65,112 @@ QToolButton* DropDownButton(QAction* action, QMenu* menu, const char* name)
 
 } // namespace
 
+// One row of the command table.
+struct TZolForm::CommandEntry {
+    enum class Check { No, Yes }; // whether the action is a switch with a check mark
+
+    // A command's handler: the window's (with the tag that tells apart the
+    // commands sharing one) or the list controller's.
+    class Handler {
+    public:
+        constexpr Handler(void (TZolForm::*run)()) : run_(run) {}
+        constexpr Handler(void (TZolForm::*run)(int), int tag) : runTagged_(run), tag_(tag) {}
+        constexpr Handler(void (ListController::*run)()) : runList_(run) {}
+        void operator()(TZolForm& form) const
+        {
+            if (run_)
+                (form.*run_)();
+            else if (runList_)
+                (form.list_.*runList_)();
+            else
+                (form.*runTagged_)(tag_);
+        }
+
+    private:
+        void (TZolForm::*run_)() = nullptr;
+        void (TZolForm::*runTagged_)(int) = nullptr;
+        void (ListController::*runList_)() = nullptr;
+        int tag_ = 0;
+    };
+
+    QAction* TZolForm::* member;
+    const char* name;
+    const char* caption;
+    const char* hint;
+    // Portable key texts separated by "; ". All of them work; menus show the first.
+    const char* shortcuts;
+    int image; // NoImage: no picture
+    Handler run;
+    Check checkable = Check::No;
+};
+
+// The member that holds the command's action and the action's object name,
+// by which tests and scripts run the command.
+#define COMMAND(member) &TZolForm::member, #member
+
+const TZolForm::CommandEntry TZolForm::Commands[] = {
+    {COMMAND(FileNew), "新規作成(&N)", "新規作成", "", Image::New, &TZolForm::FileNewExecute},
+    {COMMAND(FileOpen), "開く(&O)", "開く", "", Image::Open, &TZolForm::FileOpenExecute},
+    {COMMAND(FileMarge), "追加読み込み(&M)", "別ファイルのシルエットをリストに追加", "", NoImage,
+     &TZolForm::FileMargeExecute},
+    {COMMAND(FileSaveAs), "名前を付けて保存(&A)", "", "", NoImage, &TZolForm::FileSaveAsExecute},
+    {COMMAND(FileSave), "上書き保存(&S)", "上書き保存", "Ctrl+S", Image::Save, &TZolForm::FileSaveExecute},
+    {COMMAND(FilePuzzleSheets), "パズルシートを印刷用PDFに(&P)…", "図形をパズルシートにして印刷用のPDFに書き出す", "",
+     NoImage, &TZolForm::FilePuzzleSheetsExecute},
+    {COMMAND(FileExit), "終了(&X)", "アプリケーションの終了", "", NoImage, &TZolForm::FileExitExecute},
+    {COMMAND(FileDirOpen), "フォルダを開く", "", "F2", NoImage, &TZolForm::FileDirOpenExecute},
+    {COMMAND(FileImportGtans), "gTansの図形を読み込む(&G)…", "gTansの図形集を新しいファイルとして読み込む", "", NoImage,
+     &TZolForm::FileImportGtansExecute},
+    {COMMAND(FileExportGtans), "gTans形式で書き出す(&T)…", "リストの図形をgTansの図形集として書き出す", "", NoImage,
+     &TZolForm::FileExportGtansExecute},
+    {COMMAND(EditAdd), "リストに追加(&A)", "編集中の形をリストに追加", "Ctrl+A", Image::AddInsert,
+     &ListController::Add},
+    {COMMAND(EditBreak), "破棄(&B)", "最初からやり直す", "Ctrl+B", Image::Break, &TZolForm::EditBreakExecute},
+    {COMMAND(EditUndo), "アンドゥ(&U)", "１ステップ戻す", "Ctrl+U; Ctrl+Z", Image::Undo, &TZolForm::EditUndoExecute},
+    {COMMAND(EditRedo), "リドゥ(&R)", "１ステップ進める", "Ctrl+R; Ctrl+Alt+Z", Image::Redo,
+     &TZolForm::EditRedoExecute},
+    {COMMAND(EditDelete), "削除(&D)", "削除", "Ctrl+D", Image::Delete, &ListController::Delete},
+    {COMMAND(EditGoEdit), "エディット(&E)", "形の編集", "Ctrl+E", Image::GoEdit, &ListController::TakeOntoBoard},
+    {COMMAND(EditDown), "下に移動", "１つ下に移動", "", Image::Down, &ListController::MoveDown},
+    {COMMAND(EditUp), "上に移動", "１つ上に移動", "", Image::Up, &ListController::MoveUp},
+    {COMMAND(OptSSort), "文字列でソート(&S)", "", "", NoImage, &TZolForm::OptSSortExecute},
+    {COMMAND(OptNSortLevel3), "大雑把(&R)", "", "", NoImage, {&TZolForm::OptNSortExecute, 4}},
+    {COMMAND(OptNSortLevel2), "ほどほど(&M)", "", "", NoImage, {&TZolForm::OptNSortExecute, 2}},
+    {COMMAND(OptNSortLevel1), "神経質(&D)", "", "", NoImage, {&TZolForm::OptNSortExecute, 0}},
+    {COMMAND(EditChange), "ピースセットの変更", "ピースセットの変更", "", Image::Change, &TZolForm::EditChangeExecute},
+    {COMMAND(PaletteCSetWB), "白‐黒", "", "", Image::PaletteWB, {&TZolForm::PaletteCSetExecute, 0}},
+    {COMMAND(PaletteCSetBW), "黒‐白", "", "", Image::PaletteBW, {&TZolForm::PaletteCSetExecute, 1}},
+    {COMMAND(PaletteCSetBrl2), "黒‐乱枯葉", "", "", Image::PaletteBrl2, {&TZolForm::PaletteCSetExecute, 2}},
+    {COMMAND(PaletteCSetBrl), "黒‐乱新緑", "", "", Image::PaletteBrl, {&TZolForm::PaletteCSetExecute, 3}},
+    {COMMAND(PaletteCSetBrg), "黒‐乱葡萄", "", "", Image::PaletteBrg, {&TZolForm::PaletteCSetExecute, 4}},
+    {COMMAND(PaletteCSetBrR), "黒‐乱朱", "", "", Image::PaletteBrR, {&TZolForm::PaletteCSetExecute, 5}},
+    {COMMAND(PaletteCSetTB), "透明‐黒", "", "", Image::PaletteTB, {&TZolForm::PaletteCSetExecute, 6}},
+    {COMMAND(PaletteColorCustamize), "カスタマイズ", "パレットのカスタマイズ", "", Image::PaletteCustomize,
+     &TZolForm::PaletteColorCustamizeExecute},
+    {COMMAND(OptAA), "ガイド画像アンチエイリアスの入切(&A)", "ガイド画像のアンチエイリアス切り換え", "", Image::OptAA,
+     &TZolForm::OptAAExecute, CommandEntry::Check::Yes},
+    {COMMAND(ClipCopy2), "ガイド画像をクリップボードへ(&G)", "ガイド画像をクリップボードへ", "Ctrl+G", Image::ClipCopy2,
+     &TZolForm::ClipCopy2Execute},
+    {COMMAND(ClipCopy1), "画像をクリップボードへ(&M)", "画像をクリップボードへ", "Ctrl+M", Image::ClipCopy1,
+     &TZolForm::ClipCopy1Execute},
+    {COMMAND(OptEye), "オプションツールバーの入切(&O)", "オプションツールバーの表示切り換え", "Ctrl+O", Image::OptEye,
+     &TZolForm::OptEyeExecute},
+    {COMMAND(OptActiveViewer), "アクティブ・ビューワ(&V)", "", "", NoImage, &TZolForm::OptActiveViewerExecute},
+    {COMMAND(OptmkHTML), "HTMLカタログの作成(&H)", "", "", NoImage, &TZolForm::OptmkHTMLExecute},
+    {COMMAND(OptRpcal), "円弧上の座標計算機", "", "Ctrl+P", NoImage, &TZolForm::OptRpcalExecute},
+    {COMMAND(HelpAbout), "バージョン情報(&I)", "", "", NoImage, &TZolForm::HelpAboutExecute},
+    {COMMAND(HelpQRefference), "ヘルプの目次(&Q)", "", "F1", Image::Help, &TZolForm::HelpQRefferenceExecute},
+    // The menu item of OptAA, with its own check mark.
+    {COMMAND(AA), "ガイド画像アンチエイリアスの入切(&A)", "ガイド画像のアンチエイリアス切り換え", "", NoImage,
+     &TZolForm::OptAAExecute, CommandEntry::Check::Yes},
+    {COMMAND(ToolButtonShowTable), "テーブル表示", "テーブル表示", "", Image::ShowTable,
+     &ListController::ToggleTable, CommandEntry::Check::Yes},
+    // The built-in set in the piece-set menu.
+    {COMMAND(defaultPlt), "タングラム", "", "", NoImage, {&TZolForm::PltSLoadExecute, TZolForm::BuiltInSetTag}},
+};
+
+#undef COMMAND
+
 void TZolForm::CreateActions()
 {
     for (const CommandEntry& entry : Commands) {
@@ -201,8 +179,8 @@ void TZolForm::CreateActions()
         for (const QString& key : Text(entry.shortcuts).split(QStringLiteral("; "), Qt::SkipEmptyParts))
             keys << QKeySequence(key, QKeySequence::PortableText);
         action->setShortcuts(keys);
-        action->setCheckable(entry.checkable == Check::Yes);
-        const Handler run = entry.run;
+        action->setCheckable(entry.checkable == CommandEntry::Check::Yes);
+        const CommandEntry::Handler run = entry.run;
         connect(action, &QAction::triggered, this, [this, run] { Guarded([&] { run(*this); }); });
         this->*entry.member = action;
     }
@@ -212,13 +190,11 @@ void TZolForm::UpdateCommandState()
 {
     if (!editor_.hasUndoRing())
         return; // start-up failed: no command can run
-    const CommandState state{model.figureCount(), List->selectedRow(), editor_.undo().undoCount(), editor_.undo().redoCount()};
+    const CommandState state = CommandStateOf(editor_);
     for (const CommandEntry& entry : Commands)
-        (this->*entry.member)->setEnabled(entry.enabled(state));
-    // The table view shows the selected row's neighbourhood: without a row it goes.
-    if (!When::RowSelected(state))
-        ReleaseShowTable();
-    setWindowTitle(model.modified() ? AppTitle() + QStringLiteral("（変更）") : AppTitle());
+        (this->*entry.member)->setEnabled(CommandEnabled(entry.name, state));
+    ShowViewState();
+    setWindowTitle(editor_.model.modified() ? AppTitle() + QStringLiteral("（変更）") : AppTitle());
 }
 
 void TZolForm::CreateMenus()
@@ -351,7 +327,6 @@ void TZolForm::CreateToolBars()
     }
     ToolButtonAdd = qobject_cast<QToolButton*>(ToolBarEdit->widgetForAction(EditAdd));
     ToolButtonAdd->setObjectName(QStringLiteral("ToolButtonAdd"));
-    addModeImage_ = Image::AddInsert;
 
     for (QToolBar* bar : {ToolBar, OptToolBar}) {
         bar->setIconSize(QSize(16, 16));

@@ -23,11 +23,10 @@ void TZolForm::ApplyPalette(const PaletteParams& p)
 {
     // On the workspace colour the frame would only draw a line around nothing.
     Shape1->setPenColor(p.bgcolor == WorkspaceColor ? palette().color(QPalette::Window) : QColor(Qt::black));
-    model.SetGamma(UsesConfiguredGamma(p) ? settings.gamma : 1.0);
-    model.SetPalette(p.bgcolor, p.ho, p.so, p.vo, p.hr, p.sr, p.vr);
-    RedrawGuide();
-    RedrawBoard();
-    settings.palette = p;
+    editor_.model.SetGamma(UsesConfiguredGamma(p) ? editor_.settings.gamma : 1.0);
+    editor_.model.SetPalette(p.bgcolor, p.ho, p.so, p.vo, p.hr, p.sr, p.vr);
+    RedrawGuideAndBoard();
+    editor_.settings.palette = p;
 }
 
 } // namespace zol

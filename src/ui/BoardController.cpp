@@ -31,7 +31,7 @@ void BoardController::MouseDown(Qt::MouseButton button, QPoint at)
 {
     switch (state_.mode) {
     case BoardMode::Idle:
-        if (button == Qt::LeftButton && view_.TableShown()) {
+        if (button == Qt::LeftButton && editor_.view.tableShown) {
             view_.TableClicked(at);
         } else if (button == Qt::LeftButton) {
             state_.press = at;

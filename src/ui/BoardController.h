@@ -37,7 +37,6 @@ class BoardView {
 public:
     virtual ~BoardView() = default;
     // While the board shows the table view, a left click picks a cell.
-    virtual bool TableShown() const = 0;
     virtual void TableClicked(QPoint at) = 0;
     // The screen position of board pixel (0, 0), in the pointer's coordinates.
     virtual QPoint BoardOrigin() const = 0;

@@ -5,7 +5,6 @@
 #include "export/Catalogue.h"
 #include "ui/Dialogs.h"
 #include "ui/DisplayText.h"
-#include "ui/GaugeProgress.h"
 #include "ui/ShowFolder.h"
 
 #include <QDate>
@@ -44,18 +43,13 @@ std::optional<QString> AskCatalogueBase(Dialogs& dialogs, const TangramModel& mo
 
 void TZolForm::OptmkHTMLExecute()
 {
-    const std::optional<QString> base = AskCatalogueBase(dialogs_, model, SaveProposal());
+    const std::optional<QString> base = AskCatalogueBase(dialogs_, editor_.model, SaveProposal());
     if (!base)
         return;
-    const CatalogueRequest request{*base, antialias(),
+    const CatalogueRequest request{*base, editor_.view.antialias,
                                    QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat)};
-    CatalogueResult result;
-    {
-        GaugeProgress gauge(*ProgressBar, *ProgressBarItem);
-        result = WriteCatalogue(model, request, gauge);
-    }
-    RedrawGuide();
-    RedrawBoard();
+    const CatalogueResult result = WriteCatalogue(editor_.model, request, progress());
+    RedrawGuideAndBoard();
     UpdateCommandState();
     if (result.pageError) {
         dialogs_.Error(QString::fromStdString(MessageText(*result.pageError, Language::Japanese)));

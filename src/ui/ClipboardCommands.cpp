@@ -8,8 +8,8 @@
 
 namespace zol {
 
-void TZolForm::ClipCopy1Execute() { QGuiApplication::clipboard()->setImage(BoardPicture(model)); }
+void TZolForm::ClipCopy1Execute() { QGuiApplication::clipboard()->setImage(BoardPicture(editor_.model)); }
 
-void TZolForm::ClipCopy2Execute() { QGuiApplication::clipboard()->setImage(guideBitmap); }
+void TZolForm::ClipCopy2Execute() { QGuiApplication::clipboard()->setImage(editor_.guideBitmap); }
 
 } // namespace zol

@@ -22,17 +22,59 @@ void Editor::ResetUndo() { undo_->Reset(model.GetCurrentFigure()); }
 
 void Editor::DrawBoard() { boardRedraw_.DrawBoardFigure(FigureRenderer(model), 1.0, boardBitmap); }
 
+namespace {
+
+GuideReduction Reduction(const ViewState& view)
+{
+    return view.antialias ? GuideReduction::Antialias : GuideReduction::Stretch;
+}
+
+} // namespace
+
 // Outside the drawn area the bitmap is plain background, which the reduction
 // need not read.
-void Editor::RenderBoardAndGuide(bool antialias)
+void Editor::RenderBoardAndGuide()
 {
     const FigureRenderer renderer(model);
     const QRect drawn = boardRedraw_.DrawBoardFigure(renderer, 1.0, boardBitmap);
-    renderer.ReduceBoard(boardBitmap, guideBitmap, antialias ? GuideReduction::Antialias : GuideReduction::Stretch,
-                         drawn);
+    renderer.ReduceBoard(boardBitmap, guideBitmap, Reduction(view), drawn);
+}
+
+void Editor::RenderGuideFigure()
+{
+    const FigureRenderer renderer(model);
+    const QRect drawn = boardRedraw_.DrawFigure(renderer, guideFigure, 1.0, boardBitmap);
+    renderer.ReduceBoard(boardBitmap, guideBitmap, Reduction(view), drawn);
+}
+
+// Drawn first: a figure that cannot be read leaves the guide figure as it was.
+void Editor::ShowListFigureInGuide(int i)
+{
+    model.RenderBoard(i, boardBitmap, guideBitmap, view.antialias);
+    guideFigure = model.ParseFigure(i);
 }
 
 void Editor::TakeGuideSnapshot() { guideFigure = model.GetCurrentFigure(); }
+
+void Editor::DrawBoardFollowingGuide()
+{
+    if (view.guideLocked) {
+        DrawBoard();
+        return;
+    }
+    RenderBoardAndGuide();
+    TakeGuideSnapshot();
+}
+
+void Editor::RenderNewBoardFigure(UndoStep step)
+{
+    RenderBoardAndGuide();
+    TakeGuideSnapshot();
+    if (step == UndoStep::Push)
+        PushUndo();
+    else if (step == UndoStep::Reset)
+        ResetUndo();
+}
 
 void Editor::RecodeHeldCaptions(TextEncoding from, TextEncoding to)
 {

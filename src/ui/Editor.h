@@ -1,10 +1,12 @@
 #pragma once
 // What the editor works on, apart from any window: the model with its piece
 // set, board figure and figure list, the board and guide bitmaps, the figure
-// the guide shows, the undo history, the settings of Zol.ini (the palette
-// record among them) and the folders file dialogs start in. The main window
-// and the windows that come later (palette, colour picker, viewer, arc
-// calculator, about, help) share one Editor.
+// the guide shows, the undo history, how the user is editing (the selected
+// row, the guide's antialiasing, the table view, the guide lock, the add
+// mode), the settings of Zol.ini (the palette record among them) and the
+// folders file dialogs start in. The main window and the windows that come
+// later (palette, colour picker, viewer, arc calculator, about, help) share
+// one Editor.
 
 #include "io/Settings.h"
 #include "model/BoardRedraw.h"
@@ -12,6 +14,7 @@
 #include "model/TangramModel.h"
 #include "model/TextEncoding.h"
 #include "ui/UndoRing.h"
+#include "ui/ViewState.h"
 
 #include <QImage>
 #include <QString>
@@ -24,6 +27,9 @@ namespace zol {
 inline constexpr int BoardFigure = -1;
 // The selection of the model when a band picked a group of pieces.
 inline constexpr int GroupSelection = -2;
+
+// What becomes of the undo history when the board shows a new figure.
+enum class UndoStep { None, Push, Reset };
 
 class Editor {
 public:
@@ -44,10 +50,21 @@ public:
     // The board's figure into the board bitmap, at full size.
     void DrawBoard();
     // The board's figure into the board bitmap and, reduced, the guide bitmap.
-    void RenderBoardAndGuide(bool antialias);
+    void RenderBoardAndGuide();
+    // The guide figure into the guide bitmap, by way of the board bitmap,
+    // which holds it until the board is drawn again.
+    void RenderGuideFigure();
+    // List figure i becomes the guide figure, drawn into both bitmaps.
+    void ShowListFigureInGuide(int i);
 
     // The guide keeps showing the board figure as it is now.
     void TakeGuideSnapshot();
+    // The board figure changed for good: it is drawn on the board, and in
+    // the guide, which keeps it, unless the guide is locked.
+    void DrawBoardFollowingGuide();
+    // The board has a new figure: it is drawn on the board and in the guide,
+    // the guide keeps it, and the undo history takes `step`.
+    void RenderNewBoardFigure(UndoStep step);
 
     // Captions typed earlier were checked against the old encoding; those
     // that still do not convert keep their bytes rather than lose text.
@@ -57,9 +74,7 @@ public:
     QImage boardBitmap;
     QImage guideBitmap;
     Figure guideFigure;
-    // Swap space for drawing a figure other than the board's into the bitmaps.
-    Figure scratchA;
-    Figure scratchB;
+    ViewState view;
     // The settings of Zol.ini: read at start-up, kept up to date by the
     // commands, written back at shut-down. `palette` is the current record
     // (its background is taken from the model when written), `inidir` the

@@ -11,7 +11,6 @@
 #include "model/CommaList.h"
 #include "ui/ActionGuard.h"
 #include "ui/DisplayText.h"
-#include "ui/FigureListBox.h"
 #include "ui/ShowFolder.h"
 
 #include <QAction>
@@ -37,13 +36,13 @@ bool TZolForm::MayOverwrite(const QString& path)
 
 bool TZolForm::QuerySave(bool withCancel)
 {
-    if (!model.modified())
+    if (!editor_.model.modified())
         return true;
     switch (dialogs_.Confirmation(SaveQuestion, withCancel)) {
     case Dialogs::Answer::Yes:
         FileSaveExecute();
         // A cancelled save dialog or a failed write would lose the changes.
-        return !model.modified();
+        return !editor_.model.modified();
     case Dialogs::Answer::No:
         return true;
     default:
@@ -51,26 +50,22 @@ bool TZolForm::QuerySave(bool withCancel)
     }
 }
 
-void TZolForm::ClearRows() { List->rows().Clear(); }
-
 Dialogs::FileRequest TZolForm::OpenDocumentRequest() const
 {
-    return {QString(), QStringLiteral("Zolファイル|*.zol"), QStringLiteral("zol"), settings.inidir};
+    return {QString(), QStringLiteral("Zolファイル|*.zol"), QStringLiteral("zol"), editor_.settings.inidir};
 }
 
-void TZolForm::NewDocument()
+void TZolForm::FileNewExecute()
 {
     if (QuerySave(true))
         StartNewDocument();
 }
 
-void TZolForm::FileNewExecute() { NewDocument(); }
-
 void TZolForm::StartNewDocument()
 {
     editor_.proposedName.clear();
-    model.ClearFigureList();
-    ClearRows();
+    editor_.model.ClearFigureList();
+    list_.RowsCleared();
     ShowBoardAndGuide(UndoStep::Push);
     UpdateStatusBar();
 }
@@ -81,13 +76,13 @@ void TZolForm::LoadDocumentReporting(const QString& path)
     // leaves the document as it was, and the window is brought up to date
     // all the same.
     editor_.proposedName.clear();
-    RunGuarded(dialogs_, [&] { LoadDocument(model, path, currentFolder, prompter_); });
+    RunGuarded(dialogs_, [&] { LoadDocument(editor_.model, path, editor_.currentFolder, prompter_); });
 }
 
 std::optional<QString> TZolForm::TakeListFigure(int i)
 {
     try {
-        model.LoadFigure(i);
+        editor_.model.LoadFigure(i);
         return std::nullopt;
     } catch (const ConversionError& e) {
         return QStringLiteral("%1番目の図形の配置を読み込めません。\n").arg(i + 1) + QString::fromUtf8(e.what());
@@ -96,15 +91,15 @@ std::optional<QString> TZolForm::TakeListFigure(int i)
 
 std::optional<QString> TZolForm::ShowLoadedDocument()
 {
-    const int n = model.figureCount();
-    RefreshListRows(0, n);
+    const int n = editor_.model.figureCount();
+    list_.RowsRead(0, n);
     std::optional<QString> figureError;
     if (n > 0) {
-        List->selectRow(0);
+        list_.Select(0);
         figureError = TakeListFigure(0);
     }
     ShowBoardAndGuide(UndoStep::None);
-    ReleaseShowTable();
+    list_.HideTable();
     return figureError;
 }
 
@@ -112,7 +107,7 @@ void TZolForm::FinishLoad(const std::vector<std::string>& setBefore, const std::
 {
     // The history holds figures of one set: after a load that installed
     // another one, even a load that then failed, there is nothing to go back to.
-    if (model.setLines() != setBefore)
+    if (editor_.model.setLines() != setBefore)
         editor_.ResetUndo();
     else
         editor_.PushUndo();
@@ -130,7 +125,7 @@ void TZolForm::FinishOpen(const std::vector<std::string>& setBefore, const std::
 
 void TZolForm::FileChosen(const QString& path)
 {
-    currentFolder = FolderOf(path);
+    editor_.currentFolder = FolderOf(path);
     editor_.folderChosen = true;
 }
 
@@ -138,11 +133,11 @@ void TZolForm::FileOpenExecute()
 {
     if (!QuerySave(true))
         return;
-    const std::vector<std::string> setBefore = model.setLines();
+    const std::vector<std::string> setBefore = editor_.model.setLines();
     std::optional<QString> figureError;
     if (const std::optional<QString> path = dialogs_.OpenFile(OpenDocumentRequest())) {
-        ClearRows();
-        settings.inidir = FolderOf(*path);
+        list_.RowsCleared();
+        editor_.settings.inidir = FolderOf(*path);
         FileChosen(*path);
         LoadDocumentReporting(*path);
         figureError = ShowLoadedDocument();
@@ -152,19 +147,19 @@ void TZolForm::FileOpenExecute()
 
 void TZolForm::HisFileOpenExecute(int tag)
 {
-    if (tag < 0 || tag >= HistorySize || settings.history[tag].isEmpty() || !QuerySave(true))
+    if (tag < 0 || tag >= HistorySize || editor_.settings.history[tag].isEmpty() || !QuerySave(true))
         return;
-    const QString path = settings.history[tag];
-    const std::vector<std::string> setBefore = model.setLines();
-    ClearRows();
-    settings.inidir = FolderOf(path);
+    const QString path = editor_.settings.history[tag];
+    const std::vector<std::string> setBefore = editor_.model.setLines();
+    list_.RowsCleared();
+    editor_.settings.inidir = FolderOf(path);
     LoadDocumentReporting(path);
     FinishOpen(setBefore, ShowLoadedDocument());
 }
 
 void TZolForm::FileMargeExecute()
 {
-    if (!model.modified() && model.figureCount() == 0) {
+    if (!editor_.model.modified() && editor_.model.figureCount() == 0) {
         FileOpenExecute();
         return;
     }
@@ -172,14 +167,14 @@ void TZolForm::FileMargeExecute()
     if (!path)
         return;
     FileChosen(*path);
-    const TextEncoding before = model.documentEncoding();
-    const MergeOutcome merged = MergeDocument(model, *path, prompter_);
-    if (model.documentEncoding() != before)
-        editor_.RecodeHeldCaptions(before, model.documentEncoding());
+    const TextEncoding before = editor_.model.documentEncoding();
+    const MergeOutcome merged = MergeDocument(editor_.model, *path, prompter_);
+    if (editor_.model.documentEncoding() != before)
+        editor_.RecodeHeldCaptions(before, editor_.model.documentEncoding());
     if (merged.kind != MergeOutcome::Merged)
         return;
-    RefreshListRows(merged.first, merged.count);
-    List->selectRow(merged.first);
+    list_.RowsRead(merged.first, merged.count);
+    list_.Select(merged.first);
     UpdateStatusBar();
     const std::optional<QString> figureError = TakeListFigure(merged.first);
     ShowBoardAndGuide(UndoStep::None);
@@ -191,7 +186,7 @@ void TZolForm::FileMargeExecute()
 bool TZolForm::SaveDocumentReporting(const QString& path)
 {
     try {
-        SaveDocument(model, path);
+        SaveDocument(editor_.model, path);
         return true;
     } catch (const FileError& e) {
         dialogs_.Error(ErrorText(e));
@@ -201,23 +196,23 @@ bool TZolForm::SaveDocumentReporting(const QString& path)
 
 void TZolForm::FileSaveExecute()
 {
-    if (!model.hasDocumentFile()) {
+    if (!editor_.model.hasDocumentFile()) {
         FileSaveAsExecute();
         return;
     }
-    if (model.modified()) {
-        SaveDocumentReporting(DocumentPathText(model));
+    if (editor_.model.modified()) {
+        SaveDocumentReporting(DocumentPathText(editor_.model));
     }
 }
 
 QString TZolForm::SaveProposal() const
 {
-    if (model.hasDocumentFile())
-        return DocumentPathText(model);
-    const QString name = editor_.proposedName.isEmpty() ? DocumentPathText(model) : editor_.proposedName;
+    if (editor_.model.hasDocumentFile())
+        return DocumentPathText(editor_.model);
+    const QString name = editor_.proposedName.isEmpty() ? DocumentPathText(editor_.model) : editor_.proposedName;
     // A bare name would be taken relative to the folder the program was started in.
     const QString folder = editor_.folderChosen
-                               ? currentFolder
+                               ? editor_.currentFolder
                                : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QDir(folder).filePath(name);
 }
@@ -232,10 +227,10 @@ void TZolForm::FileSaveAsExecute()
     FileChosen(*path);
     if (!MayOverwrite(*path))
         return;
-    const bool wasModified = model.modified();
-    model.setModified(true); // written even when nothing changed
+    const bool wasModified = editor_.model.modified();
+    editor_.model.setModified(true); // written even when nothing changed
     if (!SaveDocumentReporting(*path)) {
-        model.setModified(wasModified);
+        editor_.model.setModified(wasModified);
         return;
     }
     AddToHistory();
@@ -246,15 +241,15 @@ void TZolForm::FileExitExecute()
 {
     if (!QuerySave(true))
         return;
-    model.setModified(false); // closing does not ask again
+    editor_.model.setModified(false); // closing does not ask again
     close();
 }
 
 void TZolForm::FileDirOpenExecute()
 {
     QStringList candidates = {DocumentFolder(), ProgramFolder()};
-    if (model.hasDocumentFile())
-        candidates.prepend(FolderOf(DocumentPathText(model)));
+    if (editor_.model.hasDocumentFile())
+        candidates.prepend(FolderOf(DocumentPathText(editor_.model)));
     for (const QString& folder : candidates) {
         if (!QFileInfo(folder).isDir())
             continue;

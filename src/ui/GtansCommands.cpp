@@ -10,7 +10,6 @@
 #include "model/Message.h"
 #include "ui/ActionGuard.h"
 #include "ui/DisplayText.h"
-#include "ui/FigureListBox.h"
 
 #include <QFileInfo>
 
@@ -29,19 +28,19 @@ void TZolForm::FileImportGtansExecute()
 {
     if (!QuerySave(true))
         return;
-    const QString folder = QFileInfo(GtansFolder).isDir() ? GtansFolder : settings.inidir;
+    const QString folder = QFileInfo(GtansFolder).isDir() ? GtansFolder : editor_.settings.inidir;
     const std::optional<QString> path = dialogs_.OpenFile({QString(), GtansFilter, GtansSuffix, folder});
     if (!path)
         return;
-    const std::vector<std::string> setBefore = model.setLines();
+    const std::vector<std::string> setBefore = editor_.model.setLines();
     GtansImportResult result;
     try {
-        result = ImportGtans(model, *path);
+        result = ImportGtans(editor_.model, *path);
     } catch (const std::exception& e) { // FileError, ConversionError: the document stays as it was
         dialogs_.Error(DisplayPath(*path) + QStringLiteral("\n") + ErrorText(e));
         return;
     }
-    ClearRows();
+    list_.RowsCleared();
     // The collection is no document file: it stays out of the history menu,
     // and its name is proposed when the document is first saved.
     editor_.proposedName = QFileInfo(*path).completeBaseName();
@@ -54,8 +53,8 @@ void TZolForm::FileImportGtansExecute()
 void TZolForm::FileExportGtansExecute()
 {
     // Said before a file is asked for, with the name the set menu shows.
-    if (!HoldsBuiltInSet(model)) {
-        const std::string set = DecodeText(model.pieceSet().displayName, model.setEncoding()).toStdString();
+    if (!HoldsBuiltInSet(editor_.model)) {
+        const std::string set = DecodeText(editor_.model.pieceSet().displayName, editor_.model.setEncoding()).toStdString();
         dialogs_.Error(QString::fromStdString(MessageText({MessageId::GtansOtherSet, {set}}, Language::Japanese)));
         return;
     }
@@ -72,13 +71,13 @@ void TZolForm::FileExportGtansExecute()
     if (!MayOverwrite(*path))
         return;
     try {
-        ExportGtans(model, *path);
+        ExportGtans(editor_.model, *path);
     } catch (const std::exception& e) { // a broken figure, an unwritable file
         dialogs_.Error(ErrorText(e));
         return;
     }
     dialogs_.Information(
-        QStringLiteral("%1 個の図形を書き出しました。\n%2").arg(model.figureCount()).arg(DisplayPath(*path)));
+        QStringLiteral("%1 個の図形を書き出しました。\n%2").arg(editor_.model.figureCount()).arg(DisplayPath(*path)));
 }
 
 } // namespace zol

@@ -23,13 +23,13 @@ void TZolForm::CreateHistoryMenu()
 
 void TZolForm::AddToHistory()
 {
-    zol::AddToHistory(settings.history, DocumentPathText(model));
+    zol::AddToHistory(editor_.settings.history, DocumentPathText(editor_.model));
     UpdateHistoryMenu();
 }
 
 void TZolForm::UpdateHistoryMenu()
 {
-    const auto items = HistoryMenuItems(settings.history, DocumentFolder());
+    const auto items = HistoryMenuItems(editor_.settings.history, DocumentFolder());
     for (int i = 0; i < HistorySize; ++i) {
         historyItems_[i]->setText(items[i].caption);
         historyItems_[i]->setVisible(items[i].visible);

@@ -18,23 +18,17 @@ void TZolForm::CaptionInputChange()
     if (assigningCaption_)
         return;
     // The validator lets in only text the document's encoding can hold.
-    if (const auto bytes = CaptionBytes(model, CaptionInput->text()))
-        model.SetFigureCaption(BoardFigure, *bytes);
+    if (const auto bytes = CaptionBytes(editor_.model, CaptionInput->text()))
+        editor_.model.SetFigureCaption(BoardFigure, *bytes);
 }
 
 void TZolForm::OptEyeExecute() { OptToolBar->setVisible(OptToolBar->isHidden()); }
 
+// The tool button and the menu item alike; both show the editor's state.
 void TZolForm::OptAAExecute()
 {
-    AA->setChecked(OptAA->isChecked());
-    RedrawGuide();
-    RedrawBoard();
-}
-
-void TZolForm::AAClick()
-{
-    OptAA->setChecked(!OptAA->isChecked());
-    OptAAExecute();
+    editor_.view.antialias = !editor_.view.antialias;
+    RedrawGuideAndBoard();
 }
 
 void TZolForm::flipsensComboBoxChange()
@@ -48,7 +42,7 @@ void TZolForm::flipsensComboBoxChange()
     bool ok = false;
     const int value = text.toInt(&ok, 10);
     if (ok)
-        settings.flipsens = value;
+        editor_.settings.flipsens = value;
 }
 
 void TZolForm::Copy1PercentageComboBoxChange()
@@ -58,9 +52,8 @@ void TZolForm::Copy1PercentageComboBoxChange()
     const int percent = ParseInteger(Copy1PercentageComboBox->currentText().toStdString());
     if (percent == 0)
         return;
-    model.setZoomPercent(percent);
-    RedrawGuide();
-    RedrawBoard();
+    editor_.model.setZoomPercent(percent);
+    RedrawGuideAndBoard();
 }
 
 } // namespace zol

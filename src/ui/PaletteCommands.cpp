@@ -18,8 +18,9 @@ void TZolForm::PaletteCSetExecute(int tag)
 
 void TZolForm::PaletteColorCustamizeExecute()
 {
+    Settings& settings = editor_.settings;
     PaletteParams current = settings.palette;
-    current.bgcolor = model.backgroundColor();
+    current.bgcolor = editor_.model.backgroundColor();
     const PickerBars bars{settings.sbx, settings.sby, settings.sbz};
     const PaletteCustomisation result = RunColorCustamizeDialog(current, settings.registeredPalette, bars,
                                                                 DataPath(QStringLiteral("rgbdata.txt")), dialogs_, this);
@@ -35,14 +36,14 @@ void TZolForm::PaletteColorCustamizeExecute()
 
 void TZolForm::ToolButtonCSetClick()
 {
-    const PaletteParams& p = settings.palette;
+    const PaletteParams& p = editor_.settings.palette;
     if (p.hr == 0 && p.sr == 0 && p.vr == 0) {
         // Nothing random to draw again: the user wants to choose colours.
         PaletteColorCustamizeExecute();
         return;
     }
     PaletteParams again = p;
-    again.bgcolor = model.backgroundColor();
+    again.bgcolor = editor_.model.backgroundColor();
     ApplyPalette(again);
 }
 

@@ -5,7 +5,6 @@
 #include "io/AppPaths.h"
 #include "io/PieceSetFile.h"
 #include "ui/ActionGuard.h"
-#include "ui/FigureListBox.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -15,9 +14,9 @@ namespace zol {
 
 void TZolForm::BuildPieceSetMenu()
 {
-    pieceSetDialogFolder = PieceSetScanFolder();
+    editor_.pieceSetDialogFolder = PieceSetScanFolder();
     PieceSetMenu menu;
-    RunGuarded(dialogs_, [&] { menu = ScanPieceSets(model, pieceSetDialogFolder, prompter_); });
+    RunGuarded(dialogs_, [&] { menu = ScanPieceSets(editor_.model, editor_.pieceSetDialogFolder, prompter_); });
     if (!menu.errors.empty())
         dialogs_.Error(PieceSetErrorReport(menu.errors, Language::Japanese));
     pieceSetNames_ = std::move(menu.setNames);
@@ -28,7 +27,6 @@ void TZolForm::BuildPieceSetMenu()
         item->setData(tag);
         connect(item, &QAction::triggered, this, [this, tag] { Guarded([&] { PltSLoadExecute(tag); }); });
         PopupMenuPlt->addAction(item);
-        pieceSetItems_.push_back(item);
     }
 }
 
@@ -43,20 +41,20 @@ void TZolForm::PltSLoadExecute(int tag)
     // that a cancelled question leaves the document with the set it names.
     if (!QuerySave(true))
         return;
-    const std::vector<std::string> setBefore = model.setLines();
-    model.LoadBuiltInSet();
+    const std::vector<std::string> setBefore = editor_.model.setLines();
+    editor_.model.LoadBuiltInSet();
     StartNewDocument();
     // Undo entries of another set would put its placements on these pieces.
-    if (model.setLines() != setBefore)
+    if (editor_.model.setLines() != setBefore)
         editor_.ResetUndo();
 }
 
 void TZolForm::EditChangeExecute()
 {
-    if (model.figureCount() > 0)
+    if (editor_.model.figureCount() > 0)
         return;
     const Dialogs::FileRequest request{QString(), QStringLiteral("ピース形状ファイル|*.plt"), QStringLiteral("plt"),
-                                       pieceSetDialogFolder};
+                                       editor_.pieceSetDialogFolder};
     const std::optional<QString> path = dialogs_.OpenFile(request);
     if (!path)
         return;
@@ -66,8 +64,8 @@ void TZolForm::EditChangeExecute()
 
 void TZolForm::SwitchPieceSet(const QString& name)
 {
-    ChangePieceSet(model, name, currentFolder, prompter_);
-    ClearRows();
+    ChangePieceSet(editor_.model, name, editor_.currentFolder, prompter_);
+    list_.RowsCleared();
     ShowBoardAndGuide(UndoStep::Reset);
     UpdateStatusBar();
 }

@@ -7,14 +7,13 @@
 #include "io/AppPaths.h"
 #include "ui/Dialogs.h"
 #include "ui/DisplayText.h"
-#include "ui/GaugeProgress.h"
 
 namespace zol {
 
 void TZolForm::FilePuzzleSheetsExecute()
 {
     // Beside the document, or where a document never saved would be saved.
-    const QString proposal = model.hasDocumentFile() ? CatalogueBase(DocumentPathText(model)) : SaveProposal();
+    const QString proposal = editor_.model.hasDocumentFile() ? CatalogueBase(DocumentPathText(editor_.model)) : SaveProposal();
     const std::optional<PuzzleSheetRequest> request =
         dialogs_.PuzzleSheetOptions({proposal + QStringLiteral(".pdf"), sheetsPerPage_, sheetSolutions_});
     if (!request)
@@ -23,11 +22,7 @@ void TZolForm::FilePuzzleSheetsExecute()
     sheetSolutions_ = request->solutions;
     if (!MayOverwrite(request->path))
         return;
-    int pages = 0;
-    {
-        GaugeProgress gauge(*ProgressBar, *ProgressBarItem);
-        pages = WritePuzzleSheets(model, *request, gauge);
-    }
+    const int pages = WritePuzzleSheets(editor_.model, *request, progress());
     dialogs_.Information(QStringLiteral("パズルシートのPDFを書き出しました（%1ページ）。\n%2")
                              .arg(pages)
                              .arg(DisplayPath(request->path)));

@@ -39,9 +39,10 @@ bool TZolForm::FormClose()
 
 void TZolForm::WriteSettingsFile()
 {
-    settings.aadown = OptAA->isChecked();
+    Settings& settings = editor_.settings;
+    settings.aadown = editor_.view.antialias;
     settings.opttbv = !OptToolBar->isHidden();
-    settings.palette.bgcolor = model.backgroundColor();
+    settings.palette.bgcolor = editor_.model.backgroundColor();
     const Qt::WindowStates state = windowState();
     settings.ws = state & Qt::WindowMinimized ? 1 : state & Qt::WindowMaximized ? 2 : 0;
     const bool normal = !(state & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));

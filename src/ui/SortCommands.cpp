@@ -4,38 +4,28 @@
 #include "ui/ZolForm.h"
 
 #include "export/FigureSort.h"
-#include "ui/FigureListBox.h"
-#include "ui/GaugeProgress.h"
 
 namespace zol {
 
-namespace {
-
-void ShowSortedList(TZolForm& form, const SortResult& sorted)
+void TZolForm::ShowSortedList(const SortResult& sorted)
 {
-    form.RefreshListRows(0, form.editor().model.figureCount());
-    form.List->selectRow(sorted.selected);
-    form.RedrawGuide();
-    form.RedrawBoard();
-    form.UpdateCommandState();
+    list_.RowsRead(0, editor_.model.figureCount());
+    list_.Select(sorted.selected);
+    RedrawGuideAndBoard();
 }
-
-} // namespace
 
 void TZolForm::OptSSortExecute()
 {
-    if (model.figureCount() < 2)
+    if (editor_.model.figureCount() < 2)
         return;
-    GaugeProgress gauge(*ProgressBar, *ProgressBarItem);
-    ShowSortedList(*this, SortByCaption(model, List->selectedRow(), gauge));
+    ShowSortedList(SortByCaption(editor_.model, editor_.view.selectedRow, progress()));
 }
 
 void TZolForm::OptNSortExecute(int level)
 {
-    if (model.figureCount() < 2)
+    if (editor_.model.figureCount() < 2)
         return;
-    GaugeProgress gauge(*ProgressBar, *ProgressBarItem);
-    ShowSortedList(*this, SortByNuance(model, level, List->selectedRow(), gauge));
+    ShowSortedList(SortByNuance(editor_.model, level, editor_.view.selectedRow, progress()));
 }
 
 } // namespace zol

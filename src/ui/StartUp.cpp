@@ -7,7 +7,6 @@
 #include "model/Random.h"
 #include "ui/ActionGuard.h"
 #include "ui/DisplayText.h"
-#include "ui/FigureListBox.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -21,8 +20,9 @@ namespace zol {
 
 void TZolForm::FormCreate()
 {
+    Settings& settings = editor_.settings;
     SeedRandomFromClock();
-    currentFolder = QDir::currentPath();
+    editor_.currentFolder = QDir::currentPath();
     settings = ReadSettings(SettingsFilePath(), QGuiApplication::primaryScreen()->virtualGeometry());
 
     CreateHistoryMenu();
@@ -37,20 +37,20 @@ void TZolForm::FormCreate()
     }
 
     flipsensComboBox->setEditText(QString::number(settings.flipsens));
-    OptAA->setChecked(settings.aadown);
-    AA->setChecked(settings.aadown);
+    editor_.view.antialias = settings.aadown;
     OptToolBar->setVisible(settings.opttbv);
 
     const QColor workspace = palette().color(QPalette::Window);
-    model.setWorkspaceRgb(static_cast<ColorRef>(workspace.red() | workspace.green() << 8 | workspace.blue() << 16));
+    editor_.model.setWorkspaceRgb(
+        static_cast<ColorRef>(workspace.red() | workspace.green() << 8 | workspace.blue() << 16));
     ApplyPalette(settings.palette);
 
     if (!QFileInfo(settings.inidir).isDir())
         settings.inidir = ProgramFolder();
     BuildPieceSetMenu();
 
-    model.LoadBuiltInSet();
-    model.ClearFigureList();
+    editor_.model.LoadBuiltInSet();
+    editor_.model.ClearFigureList();
     const std::optional<QString> figureError = OpenCommandLineDocument();
 
     ShowBoardAndGuide(UndoStep::Reset);
@@ -67,21 +67,23 @@ std::optional<QString> TZolForm::OpenCommandLineDocument()
         return std::nullopt;
     // A document that cannot be read leaves the empty document as it was.
     bool loaded = false;
-    RunGuarded(dialogs_, [&] { loaded = commandLineDocument_->LoadInto(model, currentFolder, prompter_); });
+    RunGuarded(dialogs_,
+               [&] { loaded = commandLineDocument_->LoadInto(editor_.model, editor_.currentFolder, prompter_); });
     commandLineDocument_.reset();
     if (!loaded)
         return std::nullopt;
-    const int n = model.figureCount();
-    RefreshListRows(0, n);
+    const int n = editor_.model.figureCount();
+    list_.RowsRead(0, n);
     AddToHistory();
     if (n == 0)
         return std::nullopt;
-    List->selectRow(0);
+    list_.Select(0);
     return TakeListFigure(0);
 }
 
 void TZolForm::RestoreWindowBounds()
 {
+    Settings& settings = editor_.settings;
     // Position and size are the frame's, as written back at shut-down. A
     // size larger than the screen's available area is shown at most as large
     // (a window of 32767 pixels a side would take gigabytes).

@@ -9,12 +9,12 @@ void TZolForm::ShowReplacedBoardFigure()
 {
     RedrawBoardFollowingGuide();
     ShowCaption();
-    ReleaseShowTable();
+    list_.HideTable();
 }
 
 void TZolForm::ShowHistoryEntry(const Figure& entry)
 {
-    model.SetCurrentFigure(entry);
+    editor_.model.SetCurrentFigure(entry);
     ShowReplacedBoardFigure();
 }
 
@@ -33,7 +33,7 @@ void TZolForm::EditRedoExecute()
 void TZolForm::EditBreakExecute()
 {
     // A fresh scatter of the set's pieces; the list and its modified flag stay.
-    model.ResetFigure();
+    editor_.model.ResetFigure();
     ShowReplacedBoardFigure();
     editor_.PushUndo();
 }

@@ -4,7 +4,6 @@
 #include "ui/ZolForm.h"
 
 #include "io/AppPaths.h"
-#include "ui/FigureListBox.h"
 #include "ui/viewer/ActVForm.h"
 
 #include <QFileInfo>
@@ -13,10 +12,10 @@ namespace zol {
 
 void TZolForm::OptActiveViewerExecute()
 {
-    if (model.figureCount() < 1)
+    if (editor_.model.figureCount() < 1)
         return;
-    TActVForm viewer(model, List->selectedRow(), QFileInfo(DataPath(QStringLiteral("photoA.jpg"))).absolutePath(),
-                     antialias(), dialogs_, this);
+    const QString photos = QFileInfo(DataPath(QStringLiteral("photoA.jpg"))).absolutePath();
+    TActVForm viewer(editor_.model, editor_.view.selectedRow, photos, editor_.view.antialias, dialogs_, this);
     hide();
     viewer.exec();
     show();

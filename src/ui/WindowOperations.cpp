@@ -8,6 +8,7 @@
 #include "ui/DisplayText.h"
 #include "ui/FigureListBox.h"
 #include "ui/GaugeProgress.h"
+#include "ui/ImageList.h"
 #include "ui/PaintBox.h"
 
 #include <QAction>
@@ -26,15 +27,27 @@ void TZolForm::Guarded(const std::function<void()>& handler)
     // stopped early or failed.
     ++handlerDepth_;
     RunGuarded(dialogs_, handler);
-    if (--handlerDepth_ == 0)
+    // Still counted as inside: the list taking the editor's row is no
+    // selection of the user's.
+    if (handlerDepth_ == 1)
         UpdateCommandState();
+    --handlerDepth_;
 }
 
-bool TZolForm::antialias() const { return OptAA->isChecked(); }
-
-bool TZolForm::tableShown() const { return ToolButtonShowTable->isChecked(); }
-
-void TZolForm::ReleaseShowTable() { ToolButtonShowTable->setChecked(false); }
+void TZolForm::ShowViewState()
+{
+    const ViewState& view = editor_.view;
+    OptAA->setChecked(view.antialias);
+    AA->setChecked(view.antialias);
+    ToolButtonShowTable->setChecked(view.tableShown);
+    GuideLock->setChecked(view.guideLocked);
+    if (List->selectedRow() != view.selectedRow)
+        List->selectRow(view.selectedRow);
+    // Setting a picture tells every button of the action, even the same one.
+    const QIcon addPicture = ImageListIcon(view.addMode == AddMode::Replace ? Image::AddReplace : Image::AddInsert);
+    if (EditAdd->icon().cacheKey() != addPicture.cacheKey())
+        EditAdd->setIcon(addPicture); // the tool button and the menu item alike
+}
 
 void TZolForm::RepaintBoxes(Boxes boxes)
 {
@@ -46,52 +59,39 @@ void TZolForm::RepaintBoxes(Boxes boxes)
 
 void TZolForm::UpdateStatusBar()
 {
-    StatusPanels[0]->setText(DisplayPath(DocumentPathText(model)));
-    StatusPanels[1]->setText(SetDisplayName(model));
-    StatusPanels[2]->setText(QString::number(model.figureCount()));
+    StatusPanels[0]->setText(DisplayPath(DocumentPathText(editor_.model)));
+    StatusPanels[1]->setText(SetDisplayName(editor_.model));
+    StatusPanels[2]->setText(QString::number(editor_.model.figureCount()));
 }
 
-void TZolForm::RedrawGuide()
+void TZolForm::RedrawGuideAndBoard()
 {
-    scratchB = model.GetCurrentFigure();
-    model.SetCurrentFigure(guideFigure);
-    editor_.RenderBoardAndGuide(antialias());
-    model.SetCurrentFigure(scratchB);
+    editor_.RenderGuideFigure();
     RepaintBoxes(Boxes::Guide);
+    list_.RedrawBoard();
 }
 
 void TZolForm::ShowBoardAndGuide(UndoStep step)
 {
-    editor_.RenderBoardAndGuide(antialias());
+    editor_.RenderNewBoardFigure(step);
     ShowCaption();
     RepaintBoxes(Boxes::Both);
-    editor_.TakeGuideSnapshot();
-    if (step == UndoStep::Push)
-        editor_.PushUndo();
-    else if (step == UndoStep::Reset)
-        editor_.ResetUndo();
 }
 
 void TZolForm::RedrawBoardFollowingGuide()
 {
-    if (GuideLock->isChecked()) {
-        editor_.DrawBoard();
-        RepaintBoxes(Boxes::Board);
-        return;
-    }
-    editor_.RenderBoardAndGuide(antialias());
-    RepaintBoxes(Boxes::Both);
-    editor_.TakeGuideSnapshot();
+    editor_.DrawBoardFollowingGuide();
+    RepaintBoxes(editor_.view.guideLocked ? Boxes::Board : Boxes::Both);
 }
 
-void TZolForm::RedrawBoard()
+void TZolForm::ShowEditor()
 {
-    if (tableShown() && ToolButtonShowTable->isEnabled()) {
-        DrawTableView();
-        return;
-    }
-    editor_.DrawBoard();
-    RepaintBoxes(Boxes::Board);
+    Guarded([&] {
+        list_.RowsRead(0, editor_.model.figureCount());
+        ShowCaption();
+        UpdateStatusBar();
+        RepaintBoxes(Boxes::Both);
+    });
 }
 
 QPoint TZolForm::BoardOrigin() const { return pb1->mapToGlobal(QPoint(0, 0)); }
@@ -104,7 +104,7 @@ void TZolForm::CarryStarted()
 
 void TZolForm::CarryEnded() { pb1->unsetCursor(); }
 
-void TZolForm::ShowCaption() { SetCaptionText(CaptionText(model, BoardFigure)); }
+void TZolForm::ShowCaption() { SetCaptionText(CaptionText(editor_.model, BoardFigure)); }
 
 void TZolForm::SetCaptionText(const QString& text)
 {

@@ -106,8 +106,8 @@ void TZolForm::CreateControls()
     Shape2->setBrushColor(palette().color(QPalette::Base));
     Shape2->setPenColor(palette().color(QPalette::Dark));
 
-    pb1 = new PaintBox(boardBitmap, QSize(BoardSize, BoardSize), ScrollContent);
-    pb2 = new PaintBox(guideBitmap, QSize(GuideSize + 1, GuideSize + 1), ScrollContent);
+    pb1 = new PaintBox(editor_.boardBitmap, QSize(BoardSize, BoardSize), ScrollContent);
+    pb2 = new PaintBox(editor_.guideBitmap, QSize(GuideSize + 1, GuideSize + 1), ScrollContent);
 
     GuideLock = new QCheckBox(QStringLiteral("Guide Lock"), ScrollContent);
 
@@ -119,7 +119,7 @@ void TZolForm::CreateControls()
         bar->setFloatable(false);
     }
 
-    List = new FigureListBox(model, ScrollContent);
+    List = new FigureListBox(editor_.model, ScrollContent);
     List->setFixedSize(137, 356);
     List->setFont(PixelFont(MinchoP, 12));
 
@@ -129,7 +129,7 @@ void TZolForm::CreateControls()
     CaptionInput->setFont(PixelFont(GothicP, 16));
     CaptionInput->setMaxLength(254);
     CaptionInput->setValidator(
-        new EncodableTextValidator([this] { return model.documentEncoding(); }, CaptionInput));
+        new EncodableTextValidator([this] { return editor_.model.documentEncoding(); }, CaptionInput));
 
     const std::pair<QWidget*, const char*> names[] = {
         {Bevel1, "Bevel1"},         {Shape1, "Shape1"},   {Shape2, "Shape2"},
@@ -167,26 +167,19 @@ void TZolForm::ConnectEvents()
     connect(pb1, &PaintBox::mouseReleased, this,
             [this](Qt::MouseButton b, QPoint at) { Guarded([&] { board_.MouseUp(b, at); }); });
 
-    connect(List, &FigureListBox::rowClicked, this, [this] { Guarded([&] { ListClick(); }); });
-    connect(List, &FigureListBox::rowPressed, this, [this] { Guarded([&] { ListMouseDown(); }); });
+    connect(List, &FigureListBox::rowClicked, this, [this] { Guarded([&] { list_.RowClicked(); }); });
+    connect(List, &FigureListBox::rowPressed, this, [this] { Guarded([&] { list_.DragStarted(); }); });
     connect(List, &FigureListBox::rowDoubleClicked, EditGoEdit, &QAction::trigger);
-    connect(List, &FigureListBox::dragMoved, this, [this](QPoint p) { Guarded([&] { ListDragOver(p); }); });
-    connect(List, &FigureListBox::dropped, this, [this](QPoint p) { Guarded([&] { ListDragDrop(p); }); });
-    connect(List, &FigureListBox::dragFinished, this, [this] { Guarded([&] { ListEndDrag(); }); });
-    // Handlers bring the commands up to date when they finish; a selection
-    // changed by anything else brings them up to date at once.
+    connect(List, &FigureListBox::dragMoved, this, [this](QPoint p) { Guarded([&] { list_.DragMoved(p); }); });
+    connect(List, &FigureListBox::dropped, this, [this] { Guarded([&] { list_.Dropped(); }); });
+    connect(List, &FigureListBox::dragFinished, this, [this] { Guarded([&] { list_.DragEnded(); }); });
+    // The selection a handler gives the list is the editor's already; one the
+    // user gives it goes to the editor, and the commands follow at once.
     connect(List->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        if (handlerDepth_ > 0)
-            return;
-        Guarded([&] {
-            // Without a selected row the table view has no centre: the board
-            // shows its own figure again.
-            if (List->selectedRow() < 0 && tableShown()) {
-                ReleaseShowTable();
-                RedrawBoard();
-            }
-        });
+        if (handlerDepth_ == 0)
+            Guarded([&] { list_.SelectionChanged(List->selectedRow()); });
     });
+    connect(GuideLock, &QCheckBox::toggled, this, [this](bool locked) { editor_.view.guideLocked = locked; });
 
     connect(CaptionInput, &QLineEdit::textChanged, this, [this] { Guarded([&] { CaptionInputChange(); }); });
     const auto* validator = qobject_cast<const EncodableTextValidator*>(CaptionInput->validator());
@@ -206,9 +199,9 @@ void TZolForm::ConnectEvents()
         connect(box, &QComboBox::editTextChanged, statusBar(), &QStatusBar::clearMessage);
     }
 
-    ToolButtonAdd->installEventFilter(new PressFilter(ToolButtonAdd, Qt::RightButton, [this] {
-        Guarded([&] { ToolButtonAddMouseDown(Qt::RightButton); });
-    }));
+    // A right click on the add button switches between inserting and replacing.
+    ToolButtonAdd->installEventFilter(
+        new PressFilter(ToolButtonAdd, Qt::RightButton, [this] { Guarded([&] { list_.ToggleAddMode(); }); }));
 }
 
 void TZolForm::FormResize()

@@ -1,18 +1,21 @@
 #pragma once
 // The editor's main window over an Editor, which holds what the user works
-// on. Its members are the controls and commands of the window and the board
-// controller its board widget feeds; the handlers are spread over files by
-// subject (see CMakeLists.txt).
+// on: a view of the editor and the way into its commands. The window's
+// controls show the editor's state; the commands run through its actions
+// (each named after its command); the board and the figure list each feed a
+// controller of their own. The private part is grouped by the file that
+// defines each group.
 
 #include "io/DocumentReadAhead.h"
 #include "ui/BoardController.h"
 #include "ui/DialogPrompter.h"
 #include "ui/Editor.h"
+#include "ui/ListController.h"
 
-#include <QImage>
 #include <QMainWindow>
 #include <QStringList>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -39,8 +42,9 @@ class GaugeProgress;
 class Progress;
 class PaintBox;
 class ShapeWidget;
+struct SortResult;
 
-class TZolForm : public QMainWindow, private BoardView {
+class TZolForm : public QMainWindow, private BoardView, private ListView {
     Q_OBJECT
 public:
     // `dialogs` and `pointer` are lent by the caller and outlive the window.
@@ -54,114 +58,201 @@ public:
     // the window must not be shown then.
     bool startupFailed() const { return startupFailed_; }
 
-    // --- window operations -------------------------------------------------
-    enum class Boxes { Board, Guide, Both };
-    void RepaintBoxes(Boxes boxes);
-    void UpdateStatusBar();
-    // Every command's enabled state from its rule, and the window title;
-    // runs after every handler.
-    void UpdateCommandState();
-    // Shows the guide figure in the guide image; the board bitmap then holds
-    // the guide figure until the caller redraws it.
-    void RedrawGuide();
-    // What becomes of the undo history when the board shows a new figure.
-    enum class UndoStep { None, Push, Reset };
-    // The board's figure on the board, in the guide and in the caption field;
-    // the guide keeps it, and the undo history takes `step`.
-    void ShowBoardAndGuide(UndoStep step);
-    // Centres the content once the window is larger than its design size.
-    void FormResize();
-    // Board and guide of the board's figure, or only the board while the
-    // guide is locked; the guide snapshot follows.
-    void RedrawBoardFollowingGuide() override;
-    // The table view when it is on, else the board's figure.
-    void RedrawBoard();
-    // The caption field shows the board figure's caption.
-    void ShowCaption();
+    // What the window works on, and shows.
+    Editor& editor() { return editor_; }
+    const Editor& editor() const { return editor_; }
+    const BoardInteraction& board() const { return board_.state(); }
+    // Long work shows its progress in the tool bar's gauge.
+    Progress& progress();
+    // Set names of the piece-set menu's items, by their Tag.
+    const std::vector<QString>& pieceSetNames() const { return pieceSetNames_; }
 
-    // --- documents and piece sets ----------------------------------------------
-    // Asks about unsaved changes; false when the caller must stop: the user
-    // cancelled, or said Yes and the document could not be saved.
-    bool QuerySave(bool withCancel);
-    // Asks before a file that exists is replaced; false when the user said No.
-    bool MayOverwrite(const QString& path);
-    // New empty document for the installed set, after asking about changes.
-    void NewDocument();
-    void AddToHistory();
-    void UpdateHistoryMenu();
-    void SwitchPieceSet(const QString& name);
+    // Runs `handler` inside the window's exception guard, then brings the
+    // commands and the controls up to date with the editor.
+    void Guarded(const std::function<void()>& handler);
+    // After the editor was changed from outside the commands (by a test or a
+    // script): the rows and the selected row, the caption, the status bar,
+    // both images and the commands show it again.
+    void ShowEditor();
     // Puts a palette record into force and redraws guide and board.
     void ApplyPalette(const PaletteParams& p);
 
-    // --- figure list -------------------------------------------------------------
-    void RefreshListRows(int first, int count);
-    void DrawTableView();
-    int addModeImage() const { return addModeImage_; }
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
-    // --- command handlers (run through the actions) -----------------------
+private:
+    // --- ZolForm.cpp: the controls, their places and their events ----------------
+    void CreateControls();
+    void CreateStatusBar();
+    void ConnectEvents();
+    // Centres the content once the window is larger than its design size.
+    void FormResize();
+
+    // --- Actions.cpp: the command table, the menus and the tool bars ---------------
+    struct CommandEntry;
+    static const CommandEntry Commands[];
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBars();
+    // Every command's enabled state from its rule, the controls from the
+    // editor's state, and the window title; runs after every handler.
+    void UpdateCommandState();
+
+    // --- WindowOperations.cpp: what every command uses ------------------------------
+    enum class Boxes { Board, Guide, Both };
+    void RepaintBoxes(Boxes boxes);
+    void UpdateStatusBar();
+    // The controls show the editing state: the check marks, the guide lock,
+    // the add command's picture and the list's selected row.
+    void ShowViewState();
+    // After the drawing changed (antialiasing, magnification, palette, the
+    // list's order): the guide figure in the guide, then the board.
+    void RedrawGuideAndBoard();
+    // The board's new figure on the board, in the guide and in the caption
+    // field; the guide keeps it, and the undo history takes `step`.
+    void ShowBoardAndGuide(UndoStep step);
+    // The board figure changed for good: the board, and the guide unless it is locked.
+    void RedrawBoardFollowingGuide() override;
+    // The caption field shows the board figure's caption.
+    void ShowCaption() override;
+    void SetCaptionText(const QString& text);
+    // The board's side of the window, for the board controller.
+    QPoint BoardOrigin() const override;
+    void TableClicked(QPoint at) override { list_.TableClicked(at); }
+    void RepaintBoard() override { RepaintBoxes(Boxes::Board); }
+    void CarryStarted() override;
+    void CarryEnded() override;
+
+    // --- StartUp.cpp ----------------------------------------------------------------
+    void FormCreate();
+    // The message for a first figure that does not parse, as ShowLoadedDocument.
+    std::optional<QString> OpenCommandLineDocument();
+    void RestoreWindowBounds();
+    // Gives the frame the size read from Zol.ini, until the window manager
+    // has told the frame's size (on the first show, or the move that follows
+    // when the manager puts its frame around the window).
+    void ResizeFrame();
+
+    // --- ShutDown.cpp ---------------------------------------------------------------
+    // False when the user must be asked again: the document stays unsaved.
+    bool FormClose();
+    void WriteSettingsFile();
+
+    // --- FileCommands.cpp -----------------------------------------------------------
     void FileNewExecute();
     void FileOpenExecute();
     void FileMargeExecute();
     void FileSaveAsExecute();
     void FileSaveExecute();
     void FileExitExecute();
-    void FilePuzzleSheetsExecute();
     void FileDirOpenExecute();
+    // Opens the document of history item `tag`.
+    void HisFileOpenExecute(int tag);
+    // Asks about unsaved changes; false when the caller must stop: the user
+    // cancelled, or said Yes and the document could not be saved.
+    bool QuerySave(bool withCancel);
+    // Asks before a file that exists is replaced; false when the user said No.
+    bool MayOverwrite(const QString& path);
+    Dialogs::FileRequest OpenDocumentRequest() const;
+    // Loads a document, reporting failures; the model is left as the loader left it.
+    void LoadDocumentReporting(const QString& path);
+    // Shows the rows and puts the first figure on the board; returns the
+    // message for a first figure that does not parse, to be shown once the
+    // window is up to date.
+    std::optional<QString> ShowLoadedDocument();
+    // Undo history, status bar and commands after a document came in, then
+    // the message about a figure that does not parse; `setBefore` is the set
+    // installed before the load began. FinishOpen also puts the file in the
+    // history menu.
+    void FinishLoad(const std::vector<std::string>& setBefore, const std::optional<QString>& figureError);
+    void FinishOpen(const std::vector<std::string>& setBefore, const std::optional<QString>& figureError);
+    // Puts list figure i on the board; the message when its placement line
+    // does not parse (the board keeps its figure then).
+    std::optional<QString> TakeListFigure(int i);
+    // The folder of a file the user chose in a dialog becomes the current one.
+    void FileChosen(const QString& path);
+    // Where the save dialog starts: the document, or for a document never
+    // saved its name (or the proposed one) in the folder last chosen, else
+    // in the documents folder. Files made from such a document are proposed
+    // there too.
+    QString SaveProposal() const;
+    void StartNewDocument();
+    // Writes the document to path; false, after telling the user, when that failed.
+    bool SaveDocumentReporting(const QString& path);
+
+    // --- HistoryMenu.cpp: the recently used documents -----------------------------
+    void CreateHistoryMenu();
+    void AddToHistory();
+    void UpdateHistoryMenu();
+
+    // --- GtansCommands.cpp ----------------------------------------------------------
     void FileImportGtansExecute();
     void FileExportGtansExecute();
-    void EditAddExecute();
-    void EditBreakExecute();
+
+    // --- PieceSetCommands.cpp -------------------------------------------------------
+    // The tag of the built-in set's item; the other items count from 0.
+    static constexpr int BuiltInSetTag = -1;
+    void BuildPieceSetMenu();
+    void PltSLoadExecute(int tag);
+    void EditChangeExecute();
+    void SwitchPieceSet(const QString& name);
+
+    // --- UndoCommands.cpp -----------------------------------------------------------
     void EditUndoExecute();
     void EditRedoExecute();
-    void EditDeleteExecute();
-    void EditGoEditExecute();
-    void EditDownExecute();
-    void EditUpExecute();
-    void EditChangeExecute();
+    void EditBreakExecute();
+    // After the board got another figure: board, guide, caption, table view off.
+    void ShowReplacedBoardFigure();
+    void ShowHistoryEntry(const Figure& entry);
+
+    // --- ListBoxView.cpp: the list box as the list controller sees it ---------------
+    // (The list's commands and events go to the list controller itself.)
+    FigureListModel& Rows() override;
+    void ShowSelectedRow(int row) override;
+    int RowAt(QPoint point) const override;
+    int TopRow() const override;
+    void SetTopRow(int row) override;
+    void ToggleDropMark(int row) override;
+    void ClearDropMarks() override;
+    void RepaintGuide() override { RepaintBoxes(Boxes::Guide); }
+    void ShowFigureCount() override { UpdateStatusBar(); }
+
+    // --- OptionCommands.cpp: the caption field and the option tool bar -------------
+    void CaptionInputChange();
+    void OptEyeExecute();
+    void OptAAExecute();
+    void flipsensComboBoxChange();
+    void Copy1PercentageComboBoxChange();
+
+    // --- SortCommands.cpp -----------------------------------------------------------
     void OptSSortExecute();
     void OptNSortExecute(int level);
-    void PaletteCSetExecute(int tag);
-    void PaletteColorCustamizeExecute();
-    void OptAAExecute();
+    // The sorted list with its selection on the same figure, guide and board redrawn.
+    void ShowSortedList(const SortResult& sorted);
+
+    // --- ClipboardCommands.cpp -------------------------------------------------------
     void ClipCopy1Execute();
     void ClipCopy2Execute();
-    void OptEyeExecute();
+
+    // --- PaletteCommands.cpp (ApplyPalette, above, is in ApplyPalette.cpp) ----------
+    void PaletteCSetExecute(int tag);
+    void PaletteColorCustamizeExecute();
+    void ToolButtonCSetClick();
+
+    // --- ViewerCommands.cpp, CatalogueCommands.cpp, PuzzleSheetCommands.cpp ---------
     void OptActiveViewerExecute();
     void OptmkHTMLExecute();
+    void FilePuzzleSheetsExecute();
+
+    // --- AccessoryCommands.cpp: the arc calculator, the about box, the help --------
     void OptRpcalExecute();
     void HelpAboutExecute();
     void HelpQRefferenceExecute();
-    // The tag of the built-in set's item; the other items count from 0.
-    static constexpr int BuiltInSetTag = -1;
-    void PltSLoadExecute(int tag);
-    void HisFileOpenExecute(int tag);
 
-    // --- event handlers ------------------------------------------------------------
-    void CaptionInputChange();
-    void flipsensComboBoxChange();
-    void Copy1PercentageComboBoxChange();
-    void AAClick();
-    void ToolButtonAddMouseDown(Qt::MouseButton button);
-    void ToolButtonShowTableClick();
-    void ToolButtonCSetClick();
-    void ListClick();
-    void ListMouseDown();
-    void ListDragOver(QPoint point);
-    void ListDragDrop(QPoint point);
-    void ListEndDrag();
-    void TableViewClick(QPoint at);
-
-    // --- what the window works on ----------------------------------------------
-    Editor& editor() { return editor_; }
-    const Editor& editor() const { return editor_; }
-    // Long work shows its progress in the tool bar's gauge.
-    Progress& progress();
-    // Set names of the piece-set menu's items, by their Tag.
-    const std::vector<QString>& pieceSetNames() const { return pieceSetNames_; }
-    QAction* historyItem(int i) const { return historyItems_[i]; }
-    const BoardInteraction& board() const { return board_.state(); }
-
-    // --- controls ------------------------------------------------------------------
+    // --- the controls (ZolForm.cpp, Actions.cpp) --------------------------------------
     QScrollArea* ScrollBox1 = nullptr;
     QWidget* ScrollContent = nullptr;
     QWidget* Bevel1 = nullptr;
@@ -189,7 +280,7 @@ public:
     QMenu* PopupMenuPlt = nullptr;
     QMenu* PopupMenuCSet = nullptr;
 
-    // --- commands ------------------------------------------------------------------
+    // --- the commands' actions (Actions.cpp), each named after its member --------------
     QAction* FileNew = nullptr;
     QAction* FileOpen = nullptr;
     QAction* FileMarge = nullptr;
@@ -233,112 +324,18 @@ public:
     QAction* AA = nullptr;                  // the menu item of OptAA, with its check mark
     QAction* ToolButtonShowTable = nullptr; // checkable: the table view is on
     QAction* defaultPlt = nullptr;          // the built-in set in the piece-set menu
+    std::array<QAction*, HistorySize> historyItems_{};
 
-    // Runs `handler` inside the window's exception guard, then brings the
-    // commands' enabled state up to date.
-    void Guarded(const std::function<void()>& handler);
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-
-private:
-    // Construction, by subject.
-    void CreateControls();
-    void CreateActions();
-    void CreateMenus();
-    void CreateToolBars();
-    void CreateStatusBar();
-    void ConnectEvents();
-    void FormCreate();
-    void CreateHistoryMenu();
-    void BuildPieceSetMenu();
-    // The message for a first figure that does not parse, as ShowLoadedDocument.
-    std::optional<QString> OpenCommandLineDocument();
-    void RestoreWindowBounds();
-    // Gives the frame the size read from Zol.ini, until the window manager
-    // has told the frame's size (on the first show, or the move that follows
-    // when the manager puts its frame around the window).
-    void ResizeFrame();
-    // False when the user must be asked again: the document stays unsaved.
-    bool FormClose();
-    void WriteSettingsFile();
-
-    // Documents.
-    QString WorkspaceFolder() const;
-    Dialogs::FileRequest OpenDocumentRequest() const;
-    void ClearRows();
-    // Loads a document, reporting failures; the model is left as the loader left it.
-    void LoadDocumentReporting(const QString& path);
-    // Shows the rows and puts the first figure on the board; returns the
-    // message for a first figure that does not parse, to be shown once the
-    // window is up to date.
-    std::optional<QString> ShowLoadedDocument();
-    // Undo history, status bar and commands after a document came in, then
-    // the message about a figure that does not parse; `setBefore` is the set
-    // installed before the load began. FinishOpen also puts the file in the
-    // history menu.
-    void FinishLoad(const std::vector<std::string>& setBefore, const std::optional<QString>& figureError);
-    void FinishOpen(const std::vector<std::string>& setBefore, const std::optional<QString>& figureError);
-    // Puts list figure i on the board; the message when its placement line
-    // does not parse (the board keeps its figure then).
-    std::optional<QString> TakeListFigure(int i);
-    // The folder of a file the user chose in a dialog becomes the current one.
-    void FileChosen(const QString& path);
-    // Where the save dialog starts: the document, or for a document never
-    // saved its name (or the proposed one) in the folder last chosen, else
-    // in the documents folder. Files made from such a document are proposed
-    // there too.
-    QString SaveProposal() const;
-    void StartNewDocument();
-    // Writes the document to path; false, after telling the user, when that failed.
-    bool SaveDocumentReporting(const QString& path);
-
-    // Small steps shared by commands.
-    bool antialias() const;
-    bool tableShown() const;
-    void ReleaseShowTable();
-    void SetCaptionText(const QString& text);
-    void SetAddModeImage(int image);
-    // After the board got another figure: board, guide, caption, table view off.
-    void ShowReplacedBoardFigure();
-    void ShowHistoryEntry(const Figure& entry);
-    // The guide shows list figure i; the board figure stays.
-    void ShowListFigureInGuide(int i);
-
-    // The board's side of the window, for the board controller.
-    bool TableShown() const override { return tableShown(); }
-    QPoint BoardOrigin() const override;
-    void TableClicked(QPoint at) override { TableViewClick(at); }
-    void RepaintBoard() override { RepaintBoxes(Boxes::Board); }
-    void CarryStarted() override;
-    void CarryEnded() override;
-
+    // --- state ----------------------------------------------------------------------
     Editor editor_;
-    // The handlers' names for the parts of the editor they use most.
-    TangramModel& model = editor_.model;
-    QImage& boardBitmap = editor_.boardBitmap;
-    QImage& guideBitmap = editor_.guideBitmap;
-    Figure& guideFigure = editor_.guideFigure;
-    Figure& scratchA = editor_.scratchA;
-    Figure& scratchB = editor_.scratchB;
-    Settings& settings = editor_.settings;
-    QString& currentFolder = editor_.currentFolder;
-    QString& pieceSetDialogFolder = editor_.pieceSetDialogFolder;
-
     Dialogs& dialogs_;
     DialogPrompter prompter_;
     BoardPointer& pointer_;
-    std::array<QAction*, HistorySize> historyItems_{};
     std::vector<QString> pieceSetNames_;
-    std::vector<QAction*> pieceSetItems_;
     bool closed_ = false;
     BoardController board_{editor_, pointer_, *this};
+    ListController list_{editor_, *this};
     std::unique_ptr<GaugeProgress> progress_;
-    int addModeImage_ = 0;
-    int dragSourceRow_ = -1;
     // The puzzle-sheet dialog offers what was chosen last.
     int sheetsPerPage_ = 4;
     bool sheetSolutions_ = false;

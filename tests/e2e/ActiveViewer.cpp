@@ -48,15 +48,11 @@ QString WaitForWindow(const QString& name, bool visible)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    if (argc != 4)
-        Fail(QStringLiteral("usage: e2e_viewer <zol> <data folder> <screenshot folder>"));
-    const QString data = QString::fromLocal8Bit(argv[2]);
-    g_shots = QString::fromLocal8Bit(argv[3]);
-    QDir().mkpath(g_shots);
+    const Opening test(argc, argv, "e2e_viewer <zol> <data folder> <screenshot folder>");
+    const QString data = test[2];
 
     // The program with the shipped sets in a folder of its own, where Zol.ini lands.
-    const ProgramFolder program(QString::fromLocal8Bit(argv[1]), data);
+    const ProgramFolder program(test[1], data);
     const QString& zol = program.zol;
     for (const char* photo : {"photoA.jpg", "photoB.jpg"})
         Copy(data + '/' + photo, program.Path(photo));

@@ -102,17 +102,13 @@ std::vector<int> TicksShown(const QString& profile, const QString& page, const s
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    if (argc != 4)
-        Fail(QStringLiteral("usage: e2e_webp_chromium <zoltool> <data folder> <screenshot folder>"));
-    const QString data = QString::fromLocal8Bit(argv[2]);
-    g_shots = QString::fromLocal8Bit(argv[3]);
-    QDir().mkpath(g_shots);
+    const Opening test(argc, argv, "e2e_webp_chromium <zoltool> <data folder> <screenshot folder>");
+    const QString data = test[2];
     QTemporaryDir work;
     const QDir folder(work.path());
     // The same animation as a WebP and as one picture per tick.
     for (const QString& out : {QStringLiteral("show.webp"), QStringLiteral("ticks")})
-        Run(QString::fromLocal8Bit(argv[1]), {QStringLiteral("animate"), data + QStringLiteral("/zols/sample.zol"),
+        Run(test[1], {QStringLiteral("animate"), data + QStringLiteral("/zols/sample.zol"),
                                               folder.filePath(out), QStringLiteral("--figures"), QStringLiteral("3"),
                                               QStringLiteral("--seed"), QStringLiteral("1")});
     QFile webp(folder.filePath(QStringLiteral("show.webp")));

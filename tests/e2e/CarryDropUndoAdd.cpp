@@ -57,16 +57,10 @@ void Click() { Xdo({QStringLiteral("click"), QStringLiteral("1")}); }
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    if (argc != 3)
-        Fail(QStringLiteral("usage: e2e_carry <zol> <screenshot folder>"));
-    const QString zol = QString::fromLocal8Bit(argv[1]);
-    g_shots = QString::fromLocal8Bit(argv[2]);
-    QDir().mkpath(g_shots);
+    const Opening test(argc, argv, "e2e_carry <zol> <screenshot folder>");
+    const QString zol = test[1];
 
-    // A runtime folder of our own: the single-copy lock of this run only.
-    QTemporaryDir runtime;
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    const RuntimeFolder runtime;
 
     QProcess editor;
     const EditorWindow started = StartEditor(editor, zol, {});

@@ -41,13 +41,9 @@ QStringList Chromium(const QString& profile, const QStringList& extra, const QSt
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    if (argc != 4)
-        Fail(QStringLiteral("usage: e2e_catalogue <zoltool> <data folder> <screenshot folder>"));
-    const QString zoltool = QString::fromLocal8Bit(argv[1]);
-    const QString data = QString::fromLocal8Bit(argv[2]);
-    g_shots = QString::fromLocal8Bit(argv[3]);
-    QDir().mkpath(g_shots);
+    const Opening test(argc, argv, "e2e_catalogue <zoltool> <data folder> <screenshot folder>");
+    const QString zoltool = test[1];
+    const QString data = test[2];
 
     QTemporaryDir work;
     const QString document = QDir(work.path()).filePath(QStringLiteral("sample.zol"));

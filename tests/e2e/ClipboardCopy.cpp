@@ -49,14 +49,9 @@ int Differing(const QImage& a, const QImage& b)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    if (argc != 3)
-        Fail(QStringLiteral("usage: e2e_clipboard <zol> <screenshot folder>"));
-    const QString zol = QString::fromLocal8Bit(argv[1]);
-    g_shots = QString::fromLocal8Bit(argv[2]);
-    QDir().mkpath(g_shots);
-    QTemporaryDir runtime;
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    const Opening test(argc, argv, "e2e_clipboard <zol> <screenshot folder>");
+    const QString zol = test[1];
+    const RuntimeFolder runtime;
 
     QProcess editor;
     const EditorWindow started = StartEditor(editor, zol, {});

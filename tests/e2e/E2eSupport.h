@@ -1,6 +1,7 @@
 #pragma once
 // What the end-to-end tests share: running programs, xdotool, screenshots
 // taken with ImageMagick's import, and finding the board on them.
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -29,6 +30,29 @@ inline int g_shotCount = 0;
     std::exit(1);
 }
 
+// What every end-to-end program begins with: the application object and the
+// arguments its usage line names, exactly as many (or the usage line and
+// failure). The last names the folder the screenshots go to, made here.
+class Opening {
+public:
+    Opening(int& argc, char** argv, const char* usage) : app_(argc, argv)
+    {
+        const QString line = QString::fromUtf8(usage);
+        if (argc != line.count(QLatin1Char('<')) + 1)
+            Fail(QStringLiteral("usage: ") + line);
+        for (int i = 0; i < argc; ++i)
+            args_ << QString::fromLocal8Bit(argv[i]);
+        g_shots = args_.last();
+        QDir().mkpath(g_shots);
+    }
+    // Argument i, counted as argv counts them (1 is the first).
+    const QString& operator[](int i) const { return args_[i]; }
+
+private:
+    QCoreApplication app_;
+    QStringList args_;
+};
+
 inline void Check(bool ok, const QString& what)
 {
     if (!ok)
@@ -56,13 +80,18 @@ inline void Copy(const QString& from, const QString& to)
         Fail(QStringLiteral("cannot copy ") + from + QStringLiteral(" to ") + to);
 }
 
+// A runtime folder of this run only, where the editor keeps its single-copy lock.
+struct RuntimeFolder {
+    RuntimeFolder() { qputenv("XDG_RUNTIME_DIR", folder.path().toLocal8Bit()); }
+    QTemporaryDir folder;
+};
+
 // The built editor copied into a temporary program folder of its own, where
 // its Zol.ini lands, with the shipped piece sets beside it when `data` is
 // given; the single-copy lock lives in a runtime folder of this run only.
 struct ProgramFolder {
     explicit ProgramFolder(const QString& builtZol, const QString& data = {})
     {
-        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
         zol = Path(QStringLiteral("zol"));
         Copy(builtZol, zol);
         QFile::setPermissions(zol, QFile::permissions(zol) | QFileDevice::ExeOwner);
@@ -73,7 +102,7 @@ struct ProgramFolder {
     }
     QString Path(const QString& relative) const { return QDir(folder.path()).filePath(relative); }
 
-    QTemporaryDir runtime;
+    RuntimeFolder runtime;
     QTemporaryDir folder;
     QString zol;
 };

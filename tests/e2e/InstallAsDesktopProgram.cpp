@@ -27,15 +27,11 @@ void CheckInstalled(const QStringList& files)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    if (argc != 4)
-        Fail(QStringLiteral("usage: e2e_install <cmake> <build folder> <screenshot folder>"));
-    g_shots = QString::fromLocal8Bit(argv[3]);
-    QDir().mkpath(g_shots);
+    const Opening test(argc, argv, "e2e_install <cmake> <build folder> <screenshot folder>");
 
     const PrivateDesktop desktop(QStringLiteral("prefix"));
     g_desktop = &desktop;
-    Run(QString::fromLocal8Bit(argv[1]), {QStringLiteral("--install"), QString::fromLocal8Bit(argv[2]),
+    Run(test[1], {QStringLiteral("--install"), test[2],
                                           QStringLiteral("--prefix"), desktop.prefix},
         120000);
     CheckInstalled({"bin/zol", "bin/zoltool", "share/zol/pltes/tangram7.plt", "share/zol/zols/sample.zol",

@@ -60,21 +60,17 @@ std::optional<QRect> FindImage(const QImage& shot, const QRect& window, const QI
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    if (argc != 5)
-        Fail(QStringLiteral("usage: e2e_open <zol> <zoltool> <data folder> <screenshot folder>"));
-    const QString data = QString::fromLocal8Bit(argv[3]);
-    g_shots = QString::fromLocal8Bit(argv[4]);
-    QDir().mkpath(g_shots);
+    const Opening test(argc, argv, "e2e_open <zol> <zoltool> <data folder> <screenshot folder>");
+    const QString data = test[3];
 
     // The program with the shipped sets in a folder of its own, where Zol.ini lands.
-    const ProgramFolder program(QString::fromLocal8Bit(argv[1]), data);
+    const ProgramFolder program(test[1], data);
     const QString& zol = program.zol;
     const QString document = program.Path(QStringLiteral("documents/sample.zol"));
     Copy(data + QStringLiteral("/zols/sample.zol"), document);
 
     const QString figure0 = program.Path(QStringLiteral("figure0.png"));
-    Run(QString::fromLocal8Bit(argv[2]), {QStringLiteral("render"), document + QStringLiteral(":0"), figure0});
+    Run(test[2], {QStringLiteral("render"), document + QStringLiteral(":0"), figure0});
     const QImage expected = QImage(figure0).convertToFormat(QImage::Format_RGB32);
 
     QProcess editor;

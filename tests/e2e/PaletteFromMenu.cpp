@@ -27,14 +27,10 @@ int GreenPixels(const QImage& shot, const QRect& board)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    if (argc != 3)
-        Fail(QStringLiteral("usage: e2e_palette <zol> <screenshot folder>"));
-    g_shots = QString::fromLocal8Bit(argv[2]);
-    QDir().mkpath(g_shots);
+    const Opening test(argc, argv, "e2e_palette <zol> <screenshot folder>");
 
     // The program in a folder of its own, where Zol.ini lands.
-    const ProgramFolder program(QString::fromLocal8Bit(argv[1]));
+    const ProgramFolder program(test[1]);
 
     QProcess editor;
     const EditorWindow started = StartEditor(editor, program.zol, {});

@@ -94,15 +94,11 @@ QPoint DropDownArrow(const QImage& shot, const QRect& frame)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    if (argc != 4)
-        Fail(QStringLiteral("usage: e2e_set_switch <zol> <data folder> <screenshot folder>"));
-    const QString data = QString::fromLocal8Bit(argv[2]);
-    g_shots = QString::fromLocal8Bit(argv[3]);
-    QDir().mkpath(g_shots);
+    const Opening test(argc, argv, "e2e_set_switch <zol> <data folder> <screenshot folder>");
+    const QString data = test[2];
 
     // The program with the shipped sets in a folder of its own, where Zol.ini lands.
-    const ProgramFolder program(QString::fromLocal8Bit(argv[1]), data);
+    const ProgramFolder program(test[1], data);
     const QString& zol = program.zol;
     const QString document = program.Path(QStringLiteral("zols/sample.zol"));
     Copy(data + QStringLiteral("/zols/sample.zol"), document);

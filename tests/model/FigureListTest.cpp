@@ -96,6 +96,46 @@ TEST_F(FigureList, SwapWithItselfChangesNothingButMarksModified)
     EXPECT_TRUE(model.modified());
 }
 
+struct MoveCase {
+    int from;
+    int to;
+    std::vector<std::string> captions;
+};
+
+// Each figure keeps its own two lines, byte for byte, wherever it goes.
+TEST_F(FigureList, MoveTakesBothLinesToTheirNewPlace)
+{
+    std::vector<std::string> lines = model.figureLines();
+    lines[2] = "1, 2,x"; // a placement line no parser accepts moves all the same
+    const MoveCase cases[] = {
+        {0, 2, {"fig1", "fig2", "fig0"}},
+        {2, 0, {"fig2", "fig0", "fig1"}},
+        {1, 2, {"fig0", "fig2", "fig1"}},
+        {1, 0, {"fig1", "fig0", "fig2"}},
+    };
+    for (const MoveCase& c : cases) {
+        model.SetFigureLines(lines, TextEncoding::Cp932);
+        model.setModified(false);
+        model.MoveFigure(c.from, c.to);
+        EXPECT_EQ(captions(), c.captions) << c.from << "->" << c.to;
+        for (int k = 0; k < 3; ++k) {
+            const std::string& caption = c.captions[static_cast<size_t>(k)];
+            const size_t original = 2 * static_cast<size_t>(caption.back() - '0') + 2;
+            EXPECT_EQ(model.figureLines()[2 * static_cast<size_t>(k) + 2], lines[original]) << c.from << "->" << c.to;
+        }
+        EXPECT_EQ(model.figureLines()[0], "tan");
+        EXPECT_TRUE(model.modified());
+    }
+}
+
+TEST_F(FigureList, MoveOntoItsOwnPlaceChangesNothing)
+{
+    const auto lines = model.figureLines();
+    model.MoveFigure(1, 1);
+    EXPECT_EQ(model.figureLines(), lines);
+    EXPECT_FALSE(model.modified());
+}
+
 TEST_F(FigureList, CaptionsChangeWithoutMarkingModified)
 {
     model.SetFigureCaption(1, "renamed");
@@ -153,6 +193,8 @@ INSTANTIATE_TEST_SUITE_P(
                       IndexCase{"remove the board figure", [](TangramModel& m) { m.RemoveFigure(-1); }},
                       IndexCase{"swap past the end", [](TangramModel& m) { m.SwapFigures(0, 3); }},
                       IndexCase{"swap before the start", [](TangramModel& m) { m.SwapFigures(-1, 0); }},
+                      IndexCase{"move past the end", [](TangramModel& m) { m.MoveFigure(0, 3); }},
+                      IndexCase{"move the board figure", [](TangramModel& m) { m.MoveFigure(-1, 1); }},
                       IndexCase{"caption past the end", [](TangramModel& m) { m.SetFigureCaption(3, "x"); }},
                       IndexCase{"read caption past the end", [](TangramModel& m) { m.GetFigureCaption(3); }},
                       IndexCase{"load past the end", [](TangramModel& m) { m.LoadFigure(3); }}),

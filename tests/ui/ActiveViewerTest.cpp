@@ -48,13 +48,13 @@ TEST_F(ActiveViewer, OpensFromTheMenuAndLeavesTheMainWindowAsItWas)
 {
     AddFigures({"A", "B", "C", "D"});
     ClickRow(2);
-    form->ToolButtonShowTable->trigger();
+    Run("ToolButtonShowTable");
     const QImage board = form->editor().boardBitmap;
     const QImage guide = form->editor().guideBitmap;
     const std::vector<std::string> lines = form->editor().model.figureLines();
     const Figure current = form->editor().model.GetCurrentFigure();
     form->editor().model.setModified(false);
-    form->UpdateCommandState();
+    form->ShowEditor();
 
     bool seen = false;
     QTimer::singleShot(0, [&] {
@@ -73,13 +73,13 @@ TEST_F(ActiveViewer, OpensFromTheMenuAndLeavesTheMainWindowAsItWas)
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
         QApplication::sendEvent(viewer, &enter);
     });
-    form->OptActiveViewer->trigger();
+    Run("OptActiveViewer");
     ASSERT_TRUE(seen);
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(form->editor().boardBitmap, board);
     EXPECT_EQ(form->editor().guideBitmap, guide);
-    EXPECT_TRUE(form->ToolButtonShowTable->isChecked());
-    EXPECT_EQ(form->List->selectedRow(), 2);
+    EXPECT_TRUE(Action("ToolButtonShowTable").isChecked());
+    EXPECT_EQ(SelectedRow(), 2);
     EXPECT_EQ(form->editor().model.figureLines(), lines);
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), current);
     EXPECT_FALSE(form->editor().model.modified());

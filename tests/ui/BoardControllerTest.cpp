@@ -10,7 +10,6 @@ namespace {
 
 class RecordingView : public BoardView {
 public:
-    bool TableShown() const override { return tableShown; }
     QPoint BoardOrigin() const override { return {1000, 2000}; }
     void TableClicked(QPoint at) override { calls << QStringLiteral("table %1,%2").arg(at.x()).arg(at.y()); }
     void RepaintBoard() override { ++repaints; }
@@ -18,7 +17,6 @@ public:
     void CarryStarted() override { calls << QStringLiteral("carry"); }
     void CarryEnded() override { calls << QStringLiteral("end"); }
 
-    bool tableShown = false;
     int repaints = 0;
     QStringList calls;
 };
@@ -78,7 +76,7 @@ TEST_F(Controller, PickCarryAndDropTellTheViewInOrderAndMakeOneEntry)
 
 TEST_F(Controller, LeftClickOnTheTableViewGoesToTheViewAlone)
 {
-    view.tableShown = true;
+    editor.view.tableShown = true;
     const Figure before = editor.model.GetCurrentFigure();
     board.MouseDown(Qt::LeftButton, {300, 40});
     EXPECT_EQ(view.calls, QStringList({"table 300,40"}));

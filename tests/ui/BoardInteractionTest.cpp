@@ -4,7 +4,6 @@
 #include "ui/PaintBox.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QMouseEvent>
 
 namespace zol::test {
@@ -35,7 +34,7 @@ TEST_F(Board, ClickPicksThePieceItFollowsTheMouseAndTheDropIsOneEntry)
 {
     PickPieceZero();
     EXPECT_EQ(pointer.pos, Centre());
-    EXPECT_EQ(form->pb1->cursor().shape(), Qt::BlankCursor);
+    EXPECT_EQ(BoardBox().cursor().shape(), Qt::BlankCursor);
     const QImage guide = form->editor().guideBitmap;
 
     MovePointer({10, 5});
@@ -52,7 +51,7 @@ TEST_F(Board, ClickPicksThePieceItFollowsTheMouseAndTheDropIsOneEntry)
     EXPECT_EQ(form->board().mode, BoardMode::Idle);
     EXPECT_EQ(form->editor().model.selection(), -1);
     EXPECT_EQ(PointerOnBoard(), SpreadPivot(0) + QPoint(7, 25)) << "the pointer lands on the piece";
-    EXPECT_EQ(form->pb1->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(BoardBox().cursor().shape(), Qt::ArrowCursor);
     EXPECT_EQ(form->editor().undoRing().undoCount(), entries + 1);
     EXPECT_EQ(form->editor().guideFigure, board());
     EXPECT_NE(form->editor().guideBitmap, guide);
@@ -198,7 +197,7 @@ TEST_F(Board, RightClickWhileIdleSendsThePieceToTheBack)
 
 TEST_F(Board, WithTheGuideLockedADropChangesOnlyTheBoard)
 {
-    form->GuideLock->setChecked(true);
+    form->editor().view.guideLocked = true;
     const Figure guide = form->editor().guideFigure;
     const QImage guideImage = form->editor().guideBitmap;
     PickPieceZero();
@@ -226,7 +225,7 @@ TEST_F(Board, UndoDuringACarryLeavesNothingInHandAndThePointerWhereItIs)
 {
     PickPieceZero();
     MovePointer({10, 0});
-    form->EditUndo->trigger();
+    Run("EditUndo");
     ASSERT_EQ(form->editor().model.selection(), -1);
     MovePointer({10, 0});
     const QPoint at = pointer.pos;

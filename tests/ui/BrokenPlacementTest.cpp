@@ -32,8 +32,8 @@ protected:
     void WatchBehindError()
     {
         dialogs.whileError = [this] {
-            behind = {form->StatusPanels[0]->text(), form->StatusPanels[2]->text(), form->windowTitle(),
-                      form->EditUp->isEnabled(), form->EditDown->isEnabled(),
+            behind = {StatusShown(0), StatusShown(2), form->windowTitle(),
+                      Action("EditUp").isEnabled(), Action("EditDown").isEnabled(),
                       form->editor().undoRing().undoCount()};
         };
     }
@@ -43,7 +43,7 @@ protected:
 TEST_F(BrokenPlacement, OpeningFinishesTheWindowThenNamesTheFigure)
 {
     dialogs.QueuePath(CopyFixture("cp932.zol", "docs/good.zol"));
-    form->FileOpen->trigger();
+    Run("FileOpen");
     const Figure oldBoard = form->editor().model.GetCurrentFigure();
     AddFigures({QStringLiteral("変更")});
     dialogs.QueueAnswer(Dialogs::Answer::No); // discard the change
@@ -51,7 +51,7 @@ TEST_F(BrokenPlacement, OpeningFinishesTheWindowThenNamesTheFigure)
     WatchBehindError();
     dialogs.clearRecords();
     dialogs.QueuePath(broken);
-    form->FileOpen->trigger();
+    Run("FileOpen");
 
     ASSERT_EQ(Shown(Kind::Error).size(), 1);
     EXPECT_TRUE(Shown(Kind::Error)[0].startsWith(QStringLiteral("1番目の図形"))) << Shown(Kind::Error)[0].toStdString();
@@ -62,12 +62,12 @@ TEST_F(BrokenPlacement, OpeningFinishesTheWindowThenNamesTheFigure)
     EXPECT_TRUE(behind.downEnabled);
     EXPECT_EQ(form->editor().settings.history[0], broken);
     EXPECT_NE(form->editor().model.GetCurrentFigure(), oldBoard) << "the board keeps the fresh scatter";
-    EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("名称未設定"));
+    EXPECT_EQ(CaptionShown(), QStringLiteral("名称未設定"));
     EXPECT_EQ(form->editor().guideFigure, form->editor().model.GetCurrentFigure());
     EXPECT_EQ(form->editor().undoRing().top(), form->editor().model.GetCurrentFigure());
 
     dialogs.QueuePath(std::nullopt);
-    form->FileSaveAs->trigger();
+    Run("FileSaveAs");
     EXPECT_EQ(dialogs.records().back().request.initialPath, broken);
 }
 
@@ -77,9 +77,9 @@ TEST_F(BrokenPlacement, ACommandLineDocumentNamesTheFigure)
     StartWindow({broken});
     ASSERT_EQ(Shown(Kind::Error).size(), 1);
     EXPECT_TRUE(Shown(Kind::Error)[0].startsWith(QStringLiteral("1番目の図形")));
-    EXPECT_EQ(form->StatusPanels[0]->text(), DisplayPath(broken));
-    EXPECT_TRUE(form->EditDown->isEnabled());
-    EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("名称未設定"));
+    EXPECT_EQ(StatusShown(0), DisplayPath(broken));
+    EXPECT_TRUE(Action("EditDown").isEnabled());
+    EXPECT_EQ(CaptionShown(), QStringLiteral("名称未設定"));
 }
 
 TEST_F(BrokenPlacement, MergingNamesTheFirstMergedFigureAfterTheRowsAreUp)
@@ -87,7 +87,7 @@ TEST_F(BrokenPlacement, MergingNamesTheFirstMergedFigureAfterTheRowsAreUp)
     AddFigures({QStringLiteral("自作")});
     WatchBehindError();
     dialogs.QueuePath(BrokenDocument("docs/broken.zol"));
-    form->FileMarge->trigger();
+    Run("FileMarge");
     ASSERT_EQ(Shown(Kind::Error).size(), 1);
     EXPECT_TRUE(Shown(Kind::Error)[0].startsWith(QStringLiteral("2番目の図形"))) << "counted in the whole list";
     EXPECT_EQ(behind.count, QStringLiteral("3"));
@@ -100,12 +100,12 @@ TEST_F(BrokenPlacement, ClickingARowThatDoesNotParseLeavesNoStaleUpDown)
     AddFigures({QStringLiteral("一"), QStringLiteral("二")});
     AddBrokenFigure(QStringLiteral("壊れた"));
     ClickRow(0);
-    ASSERT_TRUE(form->EditDown->isEnabled());
+    ASSERT_TRUE(Action("EditDown").isEnabled());
     ClickRow(2);
     EXPECT_EQ(Shown(Kind::Error).size(), 1);
-    EXPECT_EQ(form->List->selectedRow(), 2);
-    EXPECT_TRUE(form->EditUp->isEnabled());
-    EXPECT_FALSE(form->EditDown->isEnabled()) << "the last row has nothing below";
+    EXPECT_EQ(SelectedRow(), 2);
+    EXPECT_TRUE(Action("EditUp").isEnabled());
+    EXPECT_FALSE(Action("EditDown").isEnabled()) << "the last row has nothing below";
 }
 
 } // namespace

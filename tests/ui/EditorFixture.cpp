@@ -2,17 +2,17 @@
 
 #include "ui/DisplayText.h"
 #include "io/AppPaths.h"
-#include "ui/PaintBox.h"
+#include "ui/ShapeWidget.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QToolButton>
-#include <QLabel>
 
 namespace zol::test {
 
@@ -49,6 +49,10 @@ void EditorFixture::StartWindow(const QStringList& arguments)
     form->show();
 }
 
+void EditorFixture::Run(const QString& name) { Action(name).trigger(); }
+
+QAction& EditorFixture::Action(const QString& name) const { return Control<QAction>(name); }
+
 QString EditorFixture::WriteFile(const QString& relative, const std::string& bytes) const
 {
     const QString path = ProgramPath(relative);
@@ -78,18 +82,18 @@ QString EditorFixture::CopyData(const char* data, const QString& relative) const
     return WriteFile(relative, ReadBytes(QStringLiteral(DATA_FOLDER "/") + QString::fromUtf8(data)));
 }
 
-QPoint EditorFixture::Origin() const { return form->pb1->mapToGlobal(QPoint(0, 0)); }
+QPoint EditorFixture::Origin() const { return BoardBox().mapToGlobal(QPoint(0, 0)); }
 
 void EditorFixture::PressBoard(Qt::MouseButton button, QPoint at)
 {
     pointer.pos = Origin() + at;
-    SendMouse(form->pb1, QEvent::MouseButtonPress, button, at);
+    SendMouse(&BoardBox(), QEvent::MouseButtonPress, button, at);
 }
 
 void EditorFixture::ReleaseBoard(Qt::MouseButton button, QPoint at)
 {
     // The pointer stays where the press (or the program) left it.
-    SendMouse(form->pb1, QEvent::MouseButtonRelease, button, at);
+    SendMouse(&BoardBox(), QEvent::MouseButtonRelease, button, at);
 }
 
 void EditorFixture::ClickBoard(QPoint at, Qt::MouseButton button)
@@ -101,7 +105,7 @@ void EditorFixture::ClickBoard(QPoint at, Qt::MouseButton button)
 void EditorFixture::MovePointer(QPoint delta)
 {
     pointer.pos += delta;
-    SendMouse(form->pb1, QEvent::MouseMove, Qt::NoButton, pointer.pos - Origin());
+    SendMouse(&BoardBox(), QEvent::MouseMove, Qt::NoButton, pointer.pos - Origin());
 }
 
 QPoint EditorFixture::SpreadPivot(int piece) { return {60 + 130 * (piece % 4), 70 + 200 * (piece / 4)}; }
@@ -120,11 +124,11 @@ Figure EditorFixture::Spread() const
 
 void EditorFixture::PlaceOnBoard(const Figure& figure)
 {
-    form->editor().model.SetCurrentFigure(figure);
-    form->RedrawBoardFollowingGuide();
-    form->ShowCaption();
-    form->editor().PushUndo();
-    form->UpdateCommandState();
+    Editor& editor = form->editor();
+    editor.model.SetCurrentFigure(figure);
+    editor.DrawBoardFollowingGuide();
+    editor.PushUndo();
+    form->ShowEditor();
 }
 
 QImage EditorFixture::DrawnBoard()
@@ -147,9 +151,9 @@ void EditorFixture::AddFigures(const QStringList& captions)
 {
     for (const QString& caption : captions) {
         form->editor().model.SetCurrentFigure(Shifted(10 * form->editor().model.figureCount() + 10, caption));
-        form->ShowCaption();
+        form->ShowEditor();
         SelectRow(-1);
-        form->EditAdd->trigger();
+        Run("EditAdd");
         // Appending selects row 0; keep adding at the end.
     }
 }
@@ -160,7 +164,7 @@ void EditorFixture::AppendFigureLines(const std::vector<std::string>& added)
     std::vector<std::string> lines = model.figureLines();
     lines.insert(lines.end(), added.begin(), added.end());
     model.SetFigureLines(std::move(lines), model.documentEncoding());
-    form->RefreshListRows(0, model.figureCount());
+    form->ShowEditor();
 }
 
 void EditorFixture::AddBrokenFigure(const QString& caption)
@@ -181,28 +185,33 @@ void EditorFixture::FillList(int count)
 
 void EditorFixture::ClickRow(int row)
 {
-    const QPoint at = form->List->rowRect(row).center();
-    SendMouse(form->List->viewport(), QEvent::MouseButtonPress, Qt::LeftButton, at);
-    SendMouse(form->List->viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, at);
+    const QPoint at = List().rowRect(row).center();
+    SendMouse(List().viewport(), QEvent::MouseButtonPress, Qt::LeftButton, at);
+    SendMouse(List().viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, at);
 }
 
 void EditorFixture::DoubleClickRow(int row)
 {
-    const QPoint at = form->List->rowRect(row).center();
+    const QPoint at = List().rowRect(row).center();
     ClickRow(row);
-    SendMouse(form->List->viewport(), QEvent::MouseButtonDblClick, Qt::LeftButton, at);
-    SendMouse(form->List->viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, at);
+    SendMouse(List().viewport(), QEvent::MouseButtonDblClick, Qt::LeftButton, at);
+    SendMouse(List().viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, at);
 }
 
-void EditorFixture::SelectRow(int row) { form->List->selectRow(row); }
+void EditorFixture::SelectRow(int row) { List().selectRow(row); }
 
-int EditorFixture::SelectedRow() const { return form->List->selectedRow(); }
+int EditorFixture::SelectedRow() const
+{
+    const int row = form->editor().view.selectedRow;
+    EXPECT_EQ(List().selectedRow(), row) << "the list shows the editor's selected row";
+    return row;
+}
 
 QStringList EditorFixture::Rows() const
 {
     QStringList rows;
-    for (int i = 0; i < form->List->rowCount(); ++i)
-        rows << form->List->rowText(i);
+    for (int i = 0; i < List().rowCount(); ++i)
+        rows << List().rowText(i);
     return rows;
 }
 
@@ -216,20 +225,33 @@ QStringList EditorFixture::ModelCaptions() const
 
 void EditorFixture::RightClickAddButton()
 {
-    SendMouse(form->ToolButtonAdd, QEvent::MouseButtonPress, Qt::RightButton, QPoint(5, 5));
+    SendMouse(&Control(QStringLiteral("ToolButtonAdd")), QEvent::MouseButtonPress, Qt::RightButton, QPoint(5, 5));
 }
 
 void EditorFixture::ShowTableOf(int row)
 {
     ClickRow(row);
-    form->ToolButtonShowTable->trigger();
+    Run("ToolButtonShowTable");
 }
 
-bool EditorFixture::TableShown() const { return form->ToolButtonShowTable->isChecked(); }
+bool EditorFixture::TableShown() const
+{
+    const bool shown = form->editor().view.tableShown;
+    EXPECT_EQ(Action("ToolButtonShowTable").isChecked(), shown) << "the check mark shows the table view";
+    return shown;
+}
 
-QString EditorFixture::CaptionShown() const { return form->CaptionInput->text(); }
+QString EditorFixture::CaptionShown() const { return Control<QLineEdit>(QStringLiteral("CaptionInput")).text(); }
 
-QString EditorFixture::FigureCountShown() const { return form->StatusPanels[2]->text(); }
+QColor EditorFixture::GuideFrameShown() const
+{
+    return static_cast<ShapeWidget&>(Control(QStringLiteral("Shape1"))).penColor();
+}
+
+QString EditorFixture::StatusShown(int panel) const
+{
+    return Control<QLabel>(QStringLiteral("StatusPanel%1").arg(panel)).text();
+}
 
 void EditorFixture::Type(QWidget* widget, const QString& text)
 {

@@ -1,6 +1,6 @@
 #pragma once
-// A main window with scripted dialogs and a pointer of its own, and the
-// mouse and list gestures the tests perform on it.
+// A main window with scripted dialogs and a pointer of its own, the commands
+// run by name, and the mouse and list gestures the tests perform on it.
 
 #include "Printers.h"
 #include "ui/BoardPointer.h"
@@ -9,12 +9,16 @@
 #include "ui/ZolForm.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProgressBar>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -49,6 +53,22 @@ protected:
     // Destroys the window without closing it and makes a new one.
     void StartWindow(const QStringList& arguments = {});
 
+    // --- commands --------------------------------------------------------------
+    // Runs the command whose action is named `name`, as its menu item or key
+    // does: a disabled command does nothing.
+    void Run(const QString& name);
+    // A command's action, for its enabled state, check mark and picture.
+    QAction& Action(const QString& name) const;
+    // A control of the window by its name, for tests about the control itself.
+    template <class T = QWidget>
+    T& Control(const QString& name) const
+    {
+        T* control = form->findChild<T*>(name);
+        if (!control)
+            throw std::logic_error("the window has no control " + name.toStdString());
+        return *control;
+    }
+
     // --- program folder ----------------------------------------------------------
     QString ProgramPath(const QString& relative) const { return programDir.filePath(relative); }
     QString WriteFile(const QString& relative, const std::string& bytes) const;
@@ -58,6 +78,7 @@ protected:
     QString CopyData(const char* data, const QString& relative) const;
 
     // --- board ---------------------------------------------------------------
+    QWidget& BoardBox() const { return Control(QStringLiteral("pb1")); }
     void PressBoard(Qt::MouseButton button, QPoint at);
     void ReleaseBoard(Qt::MouseButton button, QPoint at);
     void ClickBoard(QPoint at, Qt::MouseButton button = Qt::LeftButton);
@@ -74,6 +95,7 @@ protected:
     QImage DrawnBoard();
 
     // --- list ----------------------------------------------------------------
+    FigureListBox& List() const { return Control<FigureListBox>(QStringLiteral("List")); }
     // The board figure moved by `shift` pixels, with `caption`.
     Figure Shifted(int shift, const QString& caption) const;
     // Adds figures with these captions, each a different arrangement.
@@ -86,8 +108,9 @@ protected:
     void FillList(int count);
     void ClickRow(int row);
     void DoubleClickRow(int row);
-    // Selects a row (-1: none) as the program does, with no click.
+    // Selects a row (-1: none) in the list box, with no click.
     void SelectRow(int row);
+    // The editor's selected row, which the list box must show.
     int SelectedRow() const;
     QStringList Rows() const;
     QStringList ModelCaptions() const;
@@ -95,11 +118,21 @@ protected:
     void RightClickAddButton();
     // Clicks `row` and turns the table view on.
     void ShowTableOf(int row);
+    // Whether the editor shows the table view, as the command's check mark must.
     bool TableShown() const;
 
     // --- what the window shows -------------------------------------------------
+    QLineEdit* CaptionField() const { return &Control<QLineEdit>(QStringLiteral("CaptionInput")); }
     QString CaptionShown() const;
-    QString FigureCountShown() const;
+    // Status panel 0 names the document, 1 the piece set, 2 counts the figures.
+    QString StatusShown(int panel) const;
+    QString FigureCountShown() const { return StatusShown(2); }
+    // The colour of the frame around the guide image.
+    QColor GuideFrameShown() const;
+    // The option tool bar's boxes (magnification, flip sensitivity) and the
+    // main tool bar's gauge.
+    QComboBox& Box(const char* name) const { return Control<QComboBox>(QLatin1String(name)); }
+    QProgressBar& ToolBarGauge() const { return Control<QProgressBar>(QStringLiteral("ProgressBar")); }
     // Types `text` into `widget` key by key (characters beyond ASCII too).
     static void Type(QWidget* widget, const QString& text);
     // The texts of the dialogs of `kind` shown so far.

@@ -24,7 +24,7 @@ protected:
     void SetUp() override
     {
         EditorFixture::SetUp();
-        QObject::connect(form->ProgressBar, &QProgressBar::valueChanged, [this](int v) { gauge.push_back(v); });
+        QObject::connect(&ToolBarGauge(), &QProgressBar::valueChanged, [this](int v) { gauge.push_back(v); });
     }
     // What a list-wide command must leave as it was.
     struct View {
@@ -42,10 +42,10 @@ protected:
     }
     void ExpectGaugeRanTo(int maximum)
     {
-        EXPECT_EQ(form->ProgressBar->maximum(), maximum);
+        EXPECT_EQ(ToolBarGauge().maximum(), maximum);
         ASSERT_FALSE(gauge.empty());
         EXPECT_EQ(gauge.back(), maximum);
-        EXPECT_FALSE(form->ProgressBarItem->isVisible()) << "the gauge hides afterwards";
+        EXPECT_FALSE(ToolBarGauge().isVisible()) << "the gauge hides afterwards";
     }
     std::vector<int> gauge;
 };
@@ -56,9 +56,9 @@ TEST_F(ExportCommands, CaptionSortKeepsTheSelectionOnItsFigure)
     PlaceOnBoard(Spread());
     ClickRow(0);
     const View before = Capture();
-    form->OptSSort->trigger();
+    Run("OptSSort");
     EXPECT_EQ(Rows(), (QStringList{"a", "A", "b", "c"}));
-    EXPECT_EQ(form->List->selectedRow(), 2) << "\"b\" stays selected";
+    EXPECT_EQ(SelectedRow(), 2) << "\"b\" stays selected";
     EXPECT_TRUE(form->editor().model.modified());
     EXPECT_TRUE(form->windowTitle().endsWith(QStringLiteral("（変更）")));
     EXPECT_EQ(Capture(), before) << "board, guide and undo history as they were";
@@ -71,8 +71,8 @@ TEST_F(ExportCommands, NuanceSortOrdersByTheKeysOfTheLevel)
     const int shifts[] = {0, 300, 150, 220, 80, 300};
     for (int i = 0; i < 6; ++i) {
         form->editor().model.SetCurrentFigure(Shifted(shifts[i], QStringLiteral("f%1").arg(i)));
-        form->List->selectRow(-1);
-        form->EditAdd->trigger();
+        List().selectRow(-1);
+        Run("EditAdd");
     }
     PlaceOnBoard(Spread());
     ClickRow(5);
@@ -80,12 +80,12 @@ TEST_F(ExportCommands, NuanceSortOrdersByTheKeysOfTheLevel)
     TangramModel copy = form->editor().model;
     NoProgress none;
     const std::vector<int> order = NuanceOrder(NuanceKeys(copy, 2, none));
-    form->OptNSortLevel2->trigger();
+    Run("OptNSortLevel2");
     QStringList expected;
     for (const int old : order)
         expected << QStringLiteral("f%1").arg(old);
     EXPECT_EQ(Rows(), expected);
-    EXPECT_EQ(form->List->selectedRow(), NewPosition(order, 5));
+    EXPECT_EQ(SelectedRow(), NewPosition(order, 5));
     EXPECT_EQ(form->editor().model.modified(), !IsIdentity(order));
     EXPECT_EQ(Capture(), before);
     ExpectGaugeRanTo(6);
@@ -95,19 +95,19 @@ TEST_F(ExportCommands, NuanceSortOfOneFigureDoesNothing)
 {
     AddFigures({"only"});
     form->editor().model.setModified(false);
-    form->OptNSortLevel1->trigger();
+    Run("OptNSortLevel1");
     EXPECT_FALSE(form->editor().model.modified());
     EXPECT_TRUE(gauge.empty()) << "no gauge shown";
 }
 
 TEST_F(ExportCommands, CopyPutsTheBoardPictureWithSelectionMarksOnTheClipboard)
 {
-    EXPECT_EQ(form->ClipCopy1->shortcut(), QKeySequence(QStringLiteral("Ctrl+M")));
-    EXPECT_EQ(form->ClipCopy2->shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
+    EXPECT_EQ(Action("ClipCopy1").shortcut(), QKeySequence(QStringLiteral("Ctrl+M")));
+    EXPECT_EQ(Action("ClipCopy2").shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
     PlaceOnBoard(Spread());
     ClickBoard(SpreadPivot(3)); // picks piece 3 up: drawn as an outline
     ASSERT_EQ(form->board().mode, BoardMode::Carrying);
-    form->ClipCopy1->trigger();
+    Run("ClipCopy1");
     const QImage copied = QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(copied, form->editor().boardBitmap);
     EXPECT_EQ(copied.size(), QSize(BoardSize, BoardSize));
@@ -116,11 +116,11 @@ TEST_F(ExportCommands, CopyPutsTheBoardPictureWithSelectionMarksOnTheClipboard)
 TEST_F(ExportCommands, CopyFollowsTheZoomAndTheGuideCopyIsTheGuideImage)
 {
     PlaceOnBoard(Spread());
-    form->Copy1PercentageComboBox->setCurrentText(QStringLiteral("50"));
-    form->ClipCopy1->trigger();
+    Box("Copy1PercentageComboBox").setCurrentText(QStringLiteral("50"));
+    Run("ClipCopy1");
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), DrawnBoard());
     EXPECT_EQ(form->editor().model.zoomPercent(), 50);
-    form->ClipCopy2->trigger();
+    Run("ClipCopy2");
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), form->editor().guideBitmap);
 }
 
@@ -136,7 +136,7 @@ protected:
         const QString path = ProgramPath("shapes.zol");
         form->editor().model.setModified(true);
         SaveDocument(form->editor().model, path);
-        form->UpdateCommandState();
+        form->ShowEditor();
         return path;
     }
     QStringList Strips() const { return QDir(ProgramPath("shapes_files")).entryList(QDir::Files, QDir::Name); }
@@ -151,7 +151,7 @@ TEST_F(CatalogueCommand, WritesBesideTheDocumentAndOpensItsFolderOnYes)
     const View before = Capture();
     dialogs.QueueAnswer(Dialogs::Answer::Ok);
     dialogs.QueueAnswer(Dialogs::Answer::Yes);
-    form->OptmkHTML->trigger();
+    Run("OptmkHTML");
     EXPECT_EQ(Shown(ScriptedDialogs::Kind::Information), QStringList{beside});
     EXPECT_EQ(Shown(ScriptedDialogs::Kind::Confirmation), QStringList{completed});
     EXPECT_EQ(Shown(ScriptedDialogs::Kind::OpenFolder), QStringList{QDir(programDir.path()).absolutePath()});
@@ -180,7 +180,7 @@ TEST_F(CatalogueCommand, CancelWritesNothing)
     SavedDocument(2);
     const QStringList files = QDir(programDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     dialogs.QueueAnswer(Dialogs::Answer::Cancel);
-    form->OptmkHTML->trigger();
+    Run("OptmkHTML");
     EXPECT_EQ(QDir(programDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), files);
     EXPECT_TRUE(Shown(ScriptedDialogs::Kind::Confirmation).isEmpty());
 }
@@ -190,7 +190,7 @@ TEST_F(CatalogueCommand, AFailedStripIsReportedWithItsFileAndReasonAndThePageSti
     SavedDocument(2);
     QDir().mkpath(ProgramPath("shapes_files/2.png")); // a folder where the strip should go
     dialogs.QueueAnswer(Dialogs::Answer::Ok);
-    form->findChild<QAction*>("OptmkHTML")->trigger();
+    Run("OptmkHTML");
     const QStringList told = Shown(ScriptedDialogs::Kind::Information);
     ASSERT_EQ(told.size(), 2);
     EXPECT_EQ(told[0], beside);
@@ -202,7 +202,7 @@ TEST_F(CatalogueCommand, AFailedStripIsReportedWithItsFileAndReasonAndThePageSti
     EXPECT_FALSE(lines[3].trimmed().isEmpty()) << "the system's reason";
     EXPECT_TRUE(Shown(ScriptedDialogs::Kind::Confirmation).isEmpty());
     EXPECT_TRUE(QFileInfo::exists(ProgramPath("shapes.htm")));
-    EXPECT_FALSE(form->ProgressBarItem->isVisible());
+    EXPECT_FALSE(ToolBarGauge().isVisible());
 }
 
 // A file stands where the chosen folder should be: no strip and no page can
@@ -214,7 +214,7 @@ TEST_F(CatalogueCommand, AFolderThatCannotBeWrittenIsReportedAsAnErrorAndNothing
     const QString page = ProgramPath("gone/cat.htm");
     dialogs.QueuePath(page);
     const View before = Capture();
-    form->OptmkHTML->trigger();
+    Run("OptmkHTML");
     const QStringList errors = Shown(ScriptedDialogs::Kind::Error);
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].startsWith(QStringLiteral("ファイルを保存できませんでした。"))) << errors[0].toStdString();
@@ -223,7 +223,7 @@ TEST_F(CatalogueCommand, AFolderThatCannotBeWrittenIsReportedAsAnErrorAndNothing
     EXPECT_TRUE(Shown(ScriptedDialogs::Kind::Confirmation).isEmpty()) << "no talk of a finished catalogue";
     EXPECT_TRUE(Shown(ScriptedDialogs::Kind::OpenFolder).isEmpty());
     EXPECT_TRUE(QFileInfo(ProgramPath("gone")).isFile()) << "the file in the way stays";
-    EXPECT_FALSE(form->ProgressBarItem->isVisible());
+    EXPECT_FALSE(ToolBarGauge().isVisible());
     EXPECT_EQ(Capture(), before);
 }
 
@@ -232,7 +232,7 @@ TEST_F(CatalogueCommand, OfANeverSavedDocumentAsksWhereToPutThePage)
     AddFigures({"a", "b"});
     dialogs.QueuePath(ProgramPath("catalogue/cat.htm"));
     QDir().mkpath(ProgramPath("catalogue"));
-    form->OptmkHTML->trigger();
+    Run("OptmkHTML");
     EXPECT_EQ(Shown(ScriptedDialogs::Kind::SaveFile).size(), 1);
     EXPECT_TRUE(Shown(ScriptedDialogs::Kind::Information).isEmpty()) << "no talk of the zol file's folder";
     EXPECT_TRUE(QFileInfo::exists(ProgramPath("catalogue/cat.htm")));
@@ -267,7 +267,7 @@ TEST_F(CatalogueCommand, OfANeverSavedDocumentWritesNothingWhenTheDialogIsCancel
     AddFigures({"a"});
     const QStringList files = QDir(programDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     const QStringList here = QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    form->OptmkHTML->trigger();
+    Run("OptmkHTML");
     EXPECT_EQ(QDir(programDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), files);
     EXPECT_EQ(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot), here) << "nothing in the current folder";
 }

@@ -2,6 +2,9 @@
 // long list: only the rows that changed, so nothing below them is read again.
 #include "EditorFixture.h"
 
+#include <QApplication>
+#include <QMouseEvent>
+
 namespace zol::test {
 namespace {
 
@@ -19,20 +22,20 @@ void PrintTo(const RowCase& c, std::ostream* os) { *os << c.what; }
 // A list of a thousand figures with row 1 selected.
 class ListRows : public EditorFixture, public ::testing::WithParamInterface<RowCase> {
 public:
-    void Insert() { form->EditAdd->trigger(); }
+    void Insert() { Run("EditAdd"); }
     void Replace()
     {
         RightClickAddButton();
-        form->EditAdd->trigger();
+        Run("EditAdd");
     }
     void Append()
     {
         SelectRow(-1);
-        form->EditAdd->trigger();
+        Run("EditAdd");
     }
-    void Delete() { form->EditDelete->trigger(); }
-    void Down() { form->EditDown->trigger(); }
-    void Up() { form->EditUp->trigger(); }
+    void Delete() { Run("EditDelete"); }
+    void Down() { Run("EditDown"); }
+    void Up() { Run("EditUp"); }
     void DropRow1OnRow4() { Drop(1, 4); }
     void DropRow2OnRow0() { Drop(2, 0); }
 
@@ -42,7 +45,7 @@ protected:
         EditorFixture::SetUp();
         FillList(1000);
         ClickRow(1);
-        const FigureListModel* rows = &form->List->rows();
+        const FigureListModel* rows = &List().rows();
         const auto range = [this](const char* what, int first, int last) {
             told << QStringLiteral("%1 %2..%3").arg(QLatin1String(what)).arg(first).arg(last);
         };
@@ -58,12 +61,21 @@ protected:
                 });
         QObject::connect(rows, &FigureListModel::modelReset, &context, [this] { told << QStringLiteral("reset"); });
     }
+    // Drags row `from` with the mouse and drops it on row `onto`.
     void Drop(int from, int onto)
     {
-        ClickRow(from);
-        form->ListMouseDown();
-        form->ListDragOver(form->List->rowRect(onto).center());
-        form->ListDragDrop({});
+        QWidget* viewport = List().viewport();
+        const QPoint start = List().rowRect(from).center();
+        const QPoint end = List().rowRect(onto).center();
+        const auto send = [&](QEvent::Type type, QPoint at) {
+            const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+            QMouseEvent event(type, at, viewport->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+            QApplication::sendEvent(viewport, &event);
+        };
+        send(QEvent::MouseButtonPress, start);
+        send(QEvent::MouseMove, start + QPoint(QApplication::startDragDistance() + 1, 0));
+        send(QEvent::MouseMove, end);
+        send(QEvent::MouseButtonRelease, end);
     }
 
     QObject context;

@@ -2,7 +2,6 @@
 #include "EditorFixture.h"
 
 #include "ui/DisplayText.h"
-#include "ui/ImageList.h"
 
 #include <QTest>
 
@@ -16,7 +15,7 @@ protected:
     {
         const Figure f = Shifted(shift, QString::fromUtf8(caption));
         form->editor().model.SetCurrentFigure(f);
-        form->ShowCaption();
+        form->ShowEditor();
         return f;
     }
     QImage GuideOf(int index)
@@ -31,7 +30,7 @@ TEST_F(FigureList, AddingToAnEmptyListAppendsAndSelectsTheRow)
 {
     const Figure f = Edit(3, "山");
     const int entries = form->editor().undoRing().undoCount();
-    form->EditAdd->trigger();
+    Run("EditAdd");
     EXPECT_EQ(Rows(), QStringList({"山"}));
     EXPECT_EQ(SelectedRow(), 0);
     EXPECT_EQ(form->editor().model.ParseFigure(0), f);
@@ -49,7 +48,7 @@ TEST_F(FigureList, InsertModePutsTheNewFigureBeforeTheSelectedRow)
     ClickRow(1);
     const int entries = form->editor().undoRing().undoCount();
     const Figure n = Edit(50, "N");
-    form->EditAdd->trigger();
+    Run("EditAdd");
     EXPECT_EQ(Rows(), QStringList({"A", "N", "B", "C"}));
     EXPECT_EQ(ModelCaptions(), Rows());
     EXPECT_EQ(SelectedRow(), 1);
@@ -59,15 +58,15 @@ TEST_F(FigureList, InsertModePutsTheNewFigureBeforeTheSelectedRow)
 
 TEST_F(FigureList, RightClickOnTheAddButtonSwitchesBetweenInsertAndReplace)
 {
-    const qint64 insertPicture = form->EditAdd->icon().cacheKey();
-    EXPECT_EQ(form->addModeImage(), Image::AddInsert);
+    const qint64 insertPicture = Action("EditAdd").icon().cacheKey();
+    EXPECT_EQ(form->editor().view.addMode, AddMode::Insert);
     RightClickAddButton();
-    EXPECT_EQ(form->addModeImage(), Image::AddReplace);
-    EXPECT_NE(form->EditAdd->icon().cacheKey(), insertPicture);
+    EXPECT_EQ(form->editor().view.addMode, AddMode::Replace);
+    EXPECT_NE(Action("EditAdd").icon().cacheKey(), insertPicture);
     EXPECT_EQ(form->editor().model.figureCount(), 0) << "the right button does not add";
     RightClickAddButton();
-    EXPECT_EQ(form->addModeImage(), Image::AddInsert);
-    EXPECT_EQ(form->EditAdd->icon().cacheKey(), insertPicture);
+    EXPECT_EQ(form->editor().view.addMode, AddMode::Insert);
+    EXPECT_EQ(Action("EditAdd").icon().cacheKey(), insertPicture);
 }
 
 // The replaced figure takes the newest undo entry's place: one Undo shows
@@ -82,7 +81,7 @@ TEST_F(FigureList, ReplaceModeReplacesTheSelectedFigureAndUndoBringsItBack)
     const Figure n = Edit(90, "N");
     ClickRow(1);
     RightClickAddButton();
-    form->EditAdd->trigger();
+    Run("EditAdd");
 
     EXPECT_EQ(Rows(), QStringList({"A", "N", "C"}));
     EXPECT_EQ(ModelCaptions(), Rows());
@@ -91,11 +90,11 @@ TEST_F(FigureList, ReplaceModeReplacesTheSelectedFigureAndUndoBringsItBack)
     EXPECT_TRUE(form->editor().model.modified());
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), n);
 
-    form->EditUndo->trigger();
+    Run("EditUndo");
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), b);
     EXPECT_EQ(CaptionShown(), QStringLiteral("B"));
     EXPECT_EQ(Rows(), QStringList({"A", "N", "C"})) << "list changes are not undone";
-    form->EditUndo->trigger();
+    Run("EditUndo");
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), first);
 }
 
@@ -109,7 +108,7 @@ TEST_F(FigureList, ReplacingAnUnreadableFigureChangesNothing)
     SelectRow(1);
     RightClickAddButton();
     Edit(20, "N");
-    form->EditAdd->trigger();
+    Run("EditAdd");
     EXPECT_EQ(dialogs.texts(ScriptedDialogs::Kind::Error).size(), 1u);
     EXPECT_EQ(Rows(), QStringList({"A", "B"}));
     EXPECT_EQ(ModelCaptions(), Rows());
@@ -125,11 +124,11 @@ TEST_F(FigureList, AnUnreadableFigureCanBeDeleted)
     const Figure board = Edit(20, "board");
     PlaceOnBoard(board);
     SelectRow(1);
-    form->EditDelete->trigger();
+    Run("EditDelete");
     EXPECT_TRUE(dialogs.records().empty());
     EXPECT_EQ(Rows(), QStringList({"A"}));
     EXPECT_EQ(ModelCaptions(), Rows());
-    form->EditUndo->trigger();
+    Run("EditUndo");
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), board);
 }
 
@@ -141,7 +140,7 @@ TEST_F(FigureList, DeleteKeepsTheBoardAndUndoShowsTheDeletedFigure)
     const Figure board = Edit(60, "board");
     PlaceOnBoard(board);
     ClickRow(1);
-    form->EditDelete->trigger();
+    Run("EditDelete");
 
     EXPECT_EQ(Rows(), QStringList({"A", "C"}));
     EXPECT_EQ(ModelCaptions(), Rows());
@@ -151,10 +150,10 @@ TEST_F(FigureList, DeleteKeepsTheBoardAndUndoShowsTheDeletedFigure)
     EXPECT_EQ(form->editor().guideFigure, c) << "the guide shows the newly selected figure";
     EXPECT_EQ(FigureCountShown(), QStringLiteral("2"));
 
-    form->EditUndo->trigger();
+    Run("EditUndo");
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), b);
     EXPECT_EQ(Rows(), QStringList({"A", "C"}));
-    form->EditRedo->trigger();
+    Run("EditRedo");
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), board);
 }
 
@@ -162,10 +161,10 @@ TEST_F(FigureList, DeletingTheLastRowSelectsTheNewLastOne)
 {
     AddFigures({"A", "B", "C"});
     ClickRow(2);
-    form->EditDelete->trigger();
+    Run("EditDelete");
     EXPECT_EQ(Rows(), QStringList({"A", "B"}));
     EXPECT_EQ(SelectedRow(), 1);
-    EXPECT_FALSE(form->EditDown->isEnabled());
+    EXPECT_FALSE(Action("EditDown").isEnabled());
 }
 
 TEST_F(FigureList, DeletingTheOnlyRowEmptiesTheListAndTurnsTheTableOff)
@@ -174,11 +173,11 @@ TEST_F(FigureList, DeletingTheOnlyRowEmptiesTheListAndTurnsTheTableOff)
     const Figure board = Edit(40, "board");
     ShowTableOf(0);
     ASSERT_TRUE(TableShown());
-    form->EditDelete->trigger();
+    Run("EditDelete");
     EXPECT_TRUE(Rows().isEmpty());
     EXPECT_FALSE(TableShown());
-    EXPECT_FALSE(form->ToolButtonShowTable->isEnabled());
-    EXPECT_FALSE(form->EditDelete->isEnabled());
+    EXPECT_FALSE(Action("ToolButtonShowTable").isEnabled());
+    EXPECT_FALSE(Action("EditDelete").isEnabled());
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), board);
     EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
     EXPECT_EQ(form->editor().guideFigure, board);
@@ -191,18 +190,18 @@ TEST_F(FigureList, UpAndDownSwapNeighboursAndStopAtTheEnds)
     const int entries = form->editor().undoRing().undoCount();
     for (int row = 0; row < 3; ++row) {
         ClickRow(row);
-        EXPECT_EQ(form->EditUp->isEnabled(), row > 0) << row;
-        EXPECT_EQ(form->EditDown->isEnabled(), row < 2) << row;
+        EXPECT_EQ(Action("EditUp").isEnabled(), row > 0) << row;
+        EXPECT_EQ(Action("EditDown").isEnabled(), row < 2) << row;
     }
     ClickRow(0);
-    form->EditDown->trigger();
+    Run("EditDown");
     EXPECT_EQ(Rows(), QStringList({"B", "A", "C"}));
     EXPECT_EQ(SelectedRow(), 1);
-    form->EditDown->trigger();
+    Run("EditDown");
     EXPECT_EQ(Rows(), QStringList({"B", "C", "A"}));
-    form->EditDown->trigger(); // disabled at the end
+    Run("EditDown"); // disabled at the end
     EXPECT_EQ(Rows(), QStringList({"B", "C", "A"}));
-    form->EditUp->trigger();
+    Run("EditUp");
     EXPECT_EQ(Rows(), QStringList({"B", "A", "C"}));
     EXPECT_EQ(ModelCaptions(), Rows());
     EXPECT_EQ(SelectedRow(), 1);
@@ -225,7 +224,7 @@ TEST_F(FigureList, KeyboardSelectionShowsTheFigureToo)
 {
     AddFigures({"A", "B"});
     ClickRow(0);
-    QTest::keyClick(form->List, Qt::Key_Down);
+    QTest::keyClick(&List(), Qt::Key_Down);
     EXPECT_EQ(SelectedRow(), 1);
     EXPECT_EQ(form->editor().guideFigure, form->editor().model.ParseFigure(1));
 }
@@ -251,7 +250,7 @@ TEST_F(FigureList, EditTakesTheSelectedFigureWithoutMovingTheGuide)
     ClickRow(0);
     const Figure guide = form->editor().guideFigure;
     SelectRow(1);
-    form->EditGoEdit->trigger();
+    Run("EditGoEdit");
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), form->editor().model.ParseFigure(1));
     EXPECT_EQ(form->editor().guideFigure, guide);
 }
@@ -263,9 +262,9 @@ TEST_F(FigureList, CtrlSpaceKeepsTheSelectedRow)
     AddFigures({"A", "B", "C"});
     ShowTableOf(1);
     const QImage table = form->editor().boardBitmap;
-    QTest::keyClick(form->List, Qt::Key_Space, Qt::ControlModifier);
+    QTest::keyClick(&List(), Qt::Key_Space, Qt::ControlModifier);
     EXPECT_EQ(SelectedRow(), 1);
-    EXPECT_TRUE(form->EditDelete->isEnabled());
+    EXPECT_TRUE(Action("EditDelete").isEnabled());
     EXPECT_TRUE(TableShown());
     EXPECT_EQ(form->editor().boardBitmap, table);
 }
@@ -277,8 +276,8 @@ TEST_F(FigureList, LosingTheSelectionTurnsTheRowCommandsAndTheTableOff)
     AddFigures({"A", "B"});
     ShowTableOf(1);
     SelectRow(-1);
-    EXPECT_FALSE(form->EditDelete->isEnabled());
-    EXPECT_FALSE(form->ToolButtonShowTable->isEnabled());
+    EXPECT_FALSE(Action("EditDelete").isEnabled());
+    EXPECT_FALSE(Action("ToolButtonShowTable").isEnabled());
     EXPECT_FALSE(TableShown());
     EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
 }

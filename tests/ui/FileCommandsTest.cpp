@@ -32,7 +32,7 @@ protected:
     void Open(const QString& path)
     {
         dialogs.QueuePath(path);
-        form->FileOpen->trigger();
+        Run("FileOpen");
     }
     std::string Text(const char* utf8) { return *EncodeText(QString::fromUtf8(utf8), TextEncoding::Cp932); }
     QString Path() const { return DocumentPathText(form->editor().model); }
@@ -40,8 +40,8 @@ protected:
     {
         QStringList out;
         for (int i = 0; i < HistorySize; ++i)
-            if (form->historyItem(i)->isVisible())
-                out << form->historyItem(i)->text();
+            if (Action(QStringLiteral("HistoryItem%1").arg(i)).isVisible())
+                out << Action(QStringLiteral("HistoryItem%1").arg(i)).text();
         return out;
     }
 };
@@ -62,19 +62,19 @@ TEST_F(FileCommands, OpenShowsTheDocumentAndMovesTheDialogToItsFolder)
     EXPECT_EQ(SelectedRow(), 0);
     EXPECT_EQ(form->editor().model.GetCurrentFigure().x[0], 204) << "figure 0 on the board";
     EXPECT_EQ(form->editor().model.GetCurrentFigure().x[1], 296);
-    EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("三角, 四角の家（ソ表）"));
+    EXPECT_EQ(CaptionShown(), QStringLiteral("三角, 四角の家（ソ表）"));
     EXPECT_EQ(form->editor().guideFigure, form->editor().model.GetCurrentFigure());
     EXPECT_EQ(form->editor().settings.inidir, ProgramPath("docs"));
     EXPECT_EQ(form->editor().currentFolder, ProgramPath("docs"));
     EXPECT_EQ(form->editor().settings.history[0], path);
     EXPECT_EQ(form->editor().undoRing().undoCount(), undoBefore + 1) << "same set: an undo entry";
-    EXPECT_EQ(form->StatusPanels[0]->text(), DisplayPath(path));
-    EXPECT_EQ(form->StatusPanels[2]->text(), QStringLiteral("2"));
+    EXPECT_EQ(StatusShown(0), DisplayPath(path));
+    EXPECT_EQ(StatusShown(2), QStringLiteral("2"));
     EXPECT_FALSE(form->editor().model.modified());
 
     // Opening the next time starts where the last file was.
     dialogs.clearRecords();
-    form->FileOpen->trigger();
+    Run("FileOpen");
     EXPECT_EQ(dialogs.records().at(0).request.initialPath, ProgramPath("docs"));
 }
 
@@ -85,7 +85,7 @@ TEST_F(FileCommands, OpeningADocumentOfAnotherSetStartsTheUndoHistoryOver)
     EXPECT_EQ(form->editor().model.pieceSet().pieceCount, 1);
     EXPECT_EQ(Rows(), QStringList({QStringLiteral("正方形ひとつ")}));
     EXPECT_EQ(form->editor().undoRing().undoCount(), 0);
-    EXPECT_EQ(form->StatusPanels[1]->text(), QStringLiteral("正方形"));
+    EXPECT_EQ(StatusShown(1), QStringLiteral("正方形"));
 }
 
 TEST_F(FileCommands, ACancelledOpenDialogStillMakesAnUndoEntryAndRaisesTheDocumentInTheHistory)
@@ -94,7 +94,7 @@ TEST_F(FileCommands, ACancelledOpenDialogStillMakesAnUndoEntryAndRaisesTheDocume
     const QString b = Doc("cp932.zol", "b.zol");
     Open(a);
     Open(b);
-    form->historyItem(1)->trigger(); // a again
+    Run("HistoryItem1"); // a again
     ASSERT_EQ(Path(), a);
     EXPECT_EQ(form->editor().settings.history[0], a);
     EXPECT_EQ(form->editor().settings.history[1], b);
@@ -103,11 +103,11 @@ TEST_F(FileCommands, ACancelledOpenDialogStillMakesAnUndoEntryAndRaisesTheDocume
     Open(b);
     const Figure board = form->editor().model.GetCurrentFigure();
     const int undoBefore = form->editor().undoRing().undoCount();
-    form->FileOpen->trigger(); // no path queued: cancelled
+    Run("FileOpen"); // no path queued: cancelled
     EXPECT_EQ(form->editor().undoRing().undoCount(), undoBefore + 1);
     EXPECT_EQ(form->editor().settings.history[0], b);
     EXPECT_EQ(form->editor().settings.history[1], a);
-    form->EditUndo->trigger();
+    Run("EditUndo");
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), board);
 }
 
@@ -118,10 +118,10 @@ TEST_F(FileCommands, HistoryMenuShowsDocumentsFolderFilesByNameAndOthersByPath)
     Open(inZols);
     Open(elsewhere);
     EXPECT_EQ(VisibleHistory(), QStringList({"&0 " + DisplayPath(elsewhere).replace('&', "&&"), "&1 house.zol"}));
-    EXPECT_EQ(form->PopupMenuHis->actions().size(), HistorySize);
-    EXPECT_EQ(form->historyItem(1)->data().toInt(), 1);
+    EXPECT_EQ(Control<QMenu>(QStringLiteral("PopupMenuHis")).actions().size(), HistorySize);
+    EXPECT_EQ(Action("HistoryItem1").data().toInt(), 1);
 
-    form->historyItem(1)->trigger();
+    Run("HistoryItem1");
     EXPECT_EQ(Path(), inZols);
     EXPECT_EQ(form->editor().settings.inidir, ProgramPath("zols"));
     EXPECT_EQ(VisibleHistory(), QStringList({"&0 house.zol", "&1 " + DisplayPath(elsewhere).replace('&', "&&")}));
@@ -135,7 +135,7 @@ TEST_F(FileCommands, AHistoryEntryWhoseFileIsGoneIsReportedAndKept)
     Open(kept);
     QFile::remove(gone);
     dialogs.clearRecords();
-    form->historyItem(1)->trigger();
+    Run("HistoryItem1");
     EXPECT_EQ(Shown(Kind::Information), QStringList({QStringLiteral("指定されたファイルが見つかりませんでした。")}));
     EXPECT_EQ(Path(), kept);
     EXPECT_EQ(Rows().size(), 2) << "the rows come back from the unchanged document";
@@ -153,10 +153,10 @@ TEST_F(FileCommands, UnsavedChangesAreAskedAboutAndCancelLeavesEverything)
         std::function<void()> run;
         bool closes;
     } commands[] = {
-        {"new", [&] { form->FileNew->trigger(); }, false},
+        {"new", [&] { Run("FileNew"); }, false},
         {"open", [&] { Open(other); }, false},
-        {"history", [&] { form->historyItem(1)->trigger(); }, false},
-        {"exit", [&] { form->FileExit->trigger(); }, true},
+        {"history", [&] { Run("HistoryItem1"); }, false},
+        {"exit", [&] { Run("FileExit"); }, true},
     };
     for (const auto& command : commands) {
         for (const Answer answer : {Answer::Cancel, Answer::No, Answer::Yes}) {
@@ -194,7 +194,7 @@ TEST_F(FileCommands, YesThatDoesNotSaveKeepsTheChanges)
     // A new document: Yes asks for a name; cancelling that keeps the work.
     AddFigures({QStringLiteral("一")});
     dialogs.QueueAnswer(Answer::Yes);
-    form->FileNew->trigger();
+    Run("FileNew");
     EXPECT_EQ(Shown(Kind::SaveFile).size(), 1);
     EXPECT_EQ(Rows(), QStringList({QStringLiteral("一")}));
     EXPECT_TRUE(form->editor().model.modified());
@@ -208,7 +208,7 @@ TEST_F(FileCommands, YesThatDoesNotSaveKeepsTheChanges)
     dialogs.QueueAnswer(Answer::Yes);
     {
         FileSizeLimit fullDisk;
-        form->FileExit->trigger();
+        Run("FileExit");
     }
     EXPECT_EQ(Shown(Kind::Error).size(), 1);
     EXPECT_TRUE(form->isVisible());
@@ -221,12 +221,12 @@ TEST_F(FileCommands, NewDocumentKeepsTheSetAndClearsTheList)
 {
     Open(Doc("cp932.zol"));
     const int undoBefore = form->editor().undoRing().undoCount();
-    form->FileNew->trigger();
+    Run("FileNew");
     EXPECT_TRUE(Rows().isEmpty());
     EXPECT_EQ(Path(), QStringLiteral("新しいファイル"));
-    EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("名称未設定"));
+    EXPECT_EQ(CaptionShown(), QStringLiteral("名称未設定"));
     EXPECT_EQ(form->editor().undoRing().undoCount(), undoBefore + 1);
-    EXPECT_EQ(form->StatusPanels[0]->text(), QStringLiteral("新しいファイル"));
+    EXPECT_EQ(StatusShown(0), QStringLiteral("新しいファイル"));
     EXPECT_EQ(form->editor().guideFigure, form->editor().model.GetCurrentFigure());
 }
 
@@ -236,13 +236,13 @@ TEST_F(FileCommands, UnchangedCp932DocumentsSaveBackByteForByte)
     Open(path);
     // Save on an unmodified document writes nothing.
     QFile::remove(path);
-    form->FileSave->trigger();
+    Run("FileSave");
     EXPECT_FALSE(QFileInfo::exists(path));
 
     // Save as writes the same bytes even though nothing changed.
     const QString copy = ProgramPath("docs/copy.zol");
     dialogs.QueuePath(copy);
-    form->FileSaveAs->trigger();
+    Run("FileSaveAs");
     EXPECT_EQ(ReadBytes(copy), Fixture("cp932.zol"));
     EXPECT_EQ(Path(), copy);
     EXPECT_EQ(form->editor().settings.history[0], copy);
@@ -257,7 +257,7 @@ TEST_F(FileCommands, SaveOnANewDocumentProposesTheNewFileName)
     QDir().mkpath(ProgramPath("docs"));
     const QString path = ProgramPath("docs/new.zol");
     dialogs.QueuePath(path);
-    form->FileSave->trigger();
+    Run("FileSave");
     EXPECT_EQ(dialogs.records().back().request.initialPath,
               QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath("新しいファイル"))
         << "no file chosen yet: the user's documents folder";
@@ -265,7 +265,7 @@ TEST_F(FileCommands, SaveOnANewDocumentProposesTheNewFileName)
     EXPECT_NE(ReadBytes(path).find(Text("鶴, 亀\r\n")), std::string::npos);
     EXPECT_FALSE(form->editor().model.modified());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Zol editor"));
-    EXPECT_EQ(form->StatusPanels[0]->text(), DisplayPath(path));
+    EXPECT_EQ(StatusShown(0), DisplayPath(path));
 }
 
 TEST_F(FileCommands, SaveAsOntoAnExistingFileAsksBeforeOverwriting)
@@ -277,7 +277,7 @@ TEST_F(FileCommands, SaveAsOntoAnExistingFileAsksBeforeOverwriting)
         dialogs.clearRecords();
         dialogs.QueuePath(target);
         dialogs.QueueAnswer(answer);
-        form->FileSaveAs->trigger();
+        Run("FileSaveAs");
         EXPECT_EQ(Shown(Kind::Warning),
                   QStringList({DisplayPath(target) + QStringLiteral("\nはすでに存在します。\n\n上書きしますか？")}));
         EXPECT_EQ(ReadBytes(target), Fixture(answer == Answer::Yes ? "cp932.zol" : "old.zol"));
@@ -296,7 +296,7 @@ TEST_F(FileCommands, AFailedSaveAsKeepsThePathTheHistoryAndTheOldFile)
     dialogs.QueueAnswer(Answer::Yes);
     {
         FileSizeLimit fullDisk;
-        form->FileSaveAs->trigger();
+        Run("FileSaveAs");
     }
     ASSERT_EQ(Shown(Kind::Error).size(), 1);
     EXPECT_TRUE(Shown(Kind::Error)[0].startsWith(QStringLiteral("ファイルを保存できませんでした。\n")))
@@ -309,7 +309,7 @@ TEST_F(FileCommands, AFailedSaveAsKeepsThePathTheHistoryAndTheOldFile)
     // Nor does a failed plain save lower the mark.
     {
         FileSizeLimit fullDisk;
-        form->FileSave->trigger();
+        Run("FileSave");
     }
     EXPECT_EQ(Shown(Kind::Error).size(), 2);
     EXPECT_EQ(ReadBytes(path), Fixture("cp932.zol"));
@@ -347,15 +347,15 @@ TEST_F(FileCommands, MergeAppendsTheFiguresOfADocumentOfTheSameSet)
     const auto history = form->editor().settings.history;
     const int undoBefore = form->editor().undoRing().undoCount();
     dialogs.QueuePath(CopyFixture("old.zol", "elsewhere/old.zol")); // without version line
-    form->FileMarge->trigger();
+    Run("FileMarge");
 
     EXPECT_EQ(Rows(), QStringList({QStringLiteral("三角, 四角の家（ソ表）"), QStringLiteral("鶴"),
                                    QStringLiteral("自作"), QStringLiteral("古い図形")}));
     EXPECT_EQ(SelectedRow(), 3);
-    EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("古い図形"));
+    EXPECT_EQ(CaptionShown(), QStringLiteral("古い図形"));
     EXPECT_EQ(form->editor().guideFigure, form->editor().model.GetCurrentFigure());
     EXPECT_TRUE(form->editor().model.modified());
-    EXPECT_EQ(form->StatusPanels[2]->text(), QStringLiteral("4"));
+    EXPECT_EQ(StatusShown(2), QStringLiteral("4"));
     EXPECT_EQ(form->editor().undoRing().undoCount(), undoBefore) << "merging makes no undo entry";
     EXPECT_EQ(form->editor().settings.inidir, inidir);
     EXPECT_EQ(form->editor().settings.history, history);
@@ -365,7 +365,7 @@ TEST_F(FileCommands, MergeRefusesADocumentOfAnotherSet)
 {
     AddFigures({QStringLiteral("自作")});
     dialogs.QueuePath(Doc("square.zol"));
-    form->FileMarge->trigger();
+    Run("FileMarge");
     EXPECT_EQ(Shown(Kind::Information),
               QStringList({QStringLiteral("未対応のバージョンか、または異なるピースセットのファイルです。")}));
     EXPECT_EQ(Rows(), QStringList({QStringLiteral("自作")}));
@@ -375,7 +375,7 @@ TEST_F(FileCommands, MergeIntoAnUntouchedEmptyDocumentOpens)
 {
     const QString path = Doc("cp932.zol");
     dialogs.QueuePath(path);
-    form->FileMarge->trigger();
+    Run("FileMarge");
     EXPECT_EQ(Path(), path);
     EXPECT_FALSE(form->editor().model.modified());
     EXPECT_EQ(form->editor().settings.history[0], path);
@@ -386,38 +386,38 @@ TEST_F(FileCommands, MergingTextCp932CannotHoldTurnsEveryHeldCaptionToUtf8)
 {
     AddFigures({QStringLiteral("家")});
     form->editor().model.SetFigureCaption(BoardFigure, Text("盤上の図"));
-    form->ShowCaption();
+    form->ShowEditor();
     form->editor().PushUndo();
     form->editor().TakeGuideSnapshot();
     const std::string placement(form->editor().model.figureLines()[2]);
     const QString merged = WriteFile("docs/emoji.zol", "2.13\r\ntan\r\n\xF0\x9F\x90\xA2 亀\r\n" + placement + "\r\n");
     dialogs.QueuePath(merged);
-    form->FileMarge->trigger();
+    Run("FileMarge");
     ASSERT_EQ(form->editor().model.documentEncoding(), TextEncoding::Utf8);
     EXPECT_EQ(Rows(), QStringList({QStringLiteral("家"), QString::fromUtf8("\xF0\x9F\x90\xA2 亀")}));
 
     // The undo entries read right in UTF-8: back and forth to the board figure.
     EXPECT_EQ(form->editor().undoRing().top().caption, "盤上の図");
-    form->EditUndo->trigger();
-    form->EditRedo->trigger();
-    EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("盤上の図"));
+    Run("EditUndo");
+    Run("EditRedo");
+    EXPECT_EQ(CaptionShown(), QStringLiteral("盤上の図"));
     for (const QString& row : Rows())
         EXPECT_FALSE(row.contains(QChar::ReplacementCharacter));
 }
 
 TEST_F(FileCommands, FolderOpensTheDocumentsFolderOrElseTheDocumentsOrProgramFolder)
 {
-    form->FileDirOpen->trigger();
+    Run("FileDirOpen");
     EXPECT_EQ(Shown(Kind::OpenFolder), QStringList({ProgramFolder()}));
 
     QDir().mkpath(ProgramPath("zols"));
     dialogs.clearRecords();
-    form->FileDirOpen->trigger();
+    Run("FileDirOpen");
     EXPECT_EQ(Shown(Kind::OpenFolder), QStringList({ProgramPath("zols")}));
 
     Open(Doc("cp932.zol"));
     dialogs.clearRecords();
-    form->FileDirOpen->trigger();
+    Run("FileDirOpen");
     EXPECT_EQ(Shown(Kind::OpenFolder), QStringList({ProgramPath("docs")}));
 }
 
@@ -426,10 +426,10 @@ TEST_F(FileCommands, FolderOpensTheDocumentsFolderOrElseTheDocumentsOrProgramFol
 TEST_F(FileCommands, SavingANewDocumentStartsInTheFolderOfTheLastDocument)
 {
     Open(Doc("cp932.zol"));
-    form->FileNew->trigger();
-    for (QAction* command : {form->FileSave, form->FileSaveAs}) {
+    Run("FileNew");
+    for (const char* command : {"FileSave", "FileSaveAs"}) {
         dialogs.clearRecords();
-        command->trigger();
+        Run(command);
         ASSERT_EQ(Shown(Kind::SaveFile).size(), 1);
         EXPECT_EQ(dialogs.records().back().request.initialPath, ProgramPath("docs/新しいファイル"));
     }
@@ -438,7 +438,7 @@ TEST_F(FileCommands, SavingANewDocumentStartsInTheFolderOfTheLastDocument)
 TEST_F(FileCommands, FolderWithoutAFileBrowserSaysSo)
 {
     dialogs.hasFolderBrowser = false;
-    form->FileDirOpen->trigger();
+    Run("FileDirOpen");
     EXPECT_EQ(Shown(Kind::OpenFolder), QStringList({ProgramFolder()}));
     ASSERT_EQ(Shown(Kind::Error).size(), 1);
     EXPECT_TRUE(Shown(Kind::Error)[0].contains(DisplayPath(ProgramFolder())));

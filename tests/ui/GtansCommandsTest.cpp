@@ -21,15 +21,9 @@ protected:
     void Import(const QString& path)
     {
         dialogs.QueuePath(path);
-        form->FileImportGtans->trigger();
+        Run("FileImportGtans");
     }
     std::vector<QString> Errors() const { return dialogs.texts(Kind::Error); }
-    void Trigger(const char* command)
-    {
-        auto* action = form->findChild<QAction*>(command);
-        ASSERT_NE(action, nullptr) << command;
-        action->trigger();
-    }
 };
 
 TEST_F(GtansCommands, ImportOpensTheFiguresAsANewUnsavedDocument)
@@ -46,13 +40,13 @@ TEST_F(GtansCommands, ImportOpensTheFiguresAsANewUnsavedDocument)
     const std::vector<QString> told = dialogs.texts(Kind::Information);
     ASSERT_EQ(told.size(), 1u);
     EXPECT_TRUE(told[0].startsWith(QStringLiteral("2 個の図形を読み込みました。"))) << told[0].toStdString();
-    EXPECT_TRUE(form->FileExportGtans->isEnabled());
+    EXPECT_TRUE(Action("FileExportGtans").isEnabled());
 }
 
 TEST_F(GtansCommands, MalformedFileIsNamedWithItsLineAndChangesNothing)
 {
     const QString path = WriteFile(QStringLiteral("bad.figures"), "gTans v1.0 1\n1 1 1024\np 9 0 1 1 0\n");
-    form->EditAdd->trigger();
+    Run("EditAdd");
     const QStringList rows = Rows();
     dialogs.QueueAnswer(Dialogs::Answer::No); // not saved first
     Import(path);
@@ -67,7 +61,7 @@ TEST_F(GtansCommands, ExportWritesTheListThatImportReadsBackAndSaysHowMany)
     const QString out = ProgramPath(QStringLiteral("out.figures"));
     dialogs.clearRecords();
     dialogs.QueuePath(out);
-    Trigger("FileExportGtans");
+    Run("FileExportGtans");
     EXPECT_TRUE(Errors().empty());
     EXPECT_EQ(ReadGtansFile(out).size(), 2u);
     EXPECT_EQ(dialogs.texts(Kind::Information),
@@ -76,10 +70,10 @@ TEST_F(GtansCommands, ExportWritesTheListThatImportReadsBackAndSaysHowMany)
 
 TEST_F(GtansCommands, ExportReportsAFileThatCannotBeWritten)
 {
-    Trigger("EditAdd");
+    Run("EditAdd");
     const QString locked = ProgramPath(QStringLiteral("missing-folder/out.figures"));
     dialogs.QueuePath(locked);
-    Trigger("FileExportGtans");
+    Run("FileExportGtans");
     ASSERT_EQ(Errors().size(), 1u);
     EXPECT_TRUE(Errors()[0].contains(QStringLiteral("ファイルを保存できませんでした。"))) << Errors()[0].toStdString();
     EXPECT_TRUE(dialogs.texts(Kind::Information).empty()) << "no word of figures written";
@@ -93,8 +87,8 @@ TEST_F(GtansCommands, ExportRefusesAnotherSetBeforeTheFileDialog)
     form->editor().model.InstallSetLines({"square", "1", "4,0,0,0,0,10,0,10,10,0,10", "0,0,0,1", displayName, "90"},
                                          TextEncoding::Cp932);
     form->editor().model.ClearFigureList();
-    Trigger("EditAdd");
-    Trigger("FileExportGtans");
+    Run("EditAdd");
+    Run("FileExportGtans");
     EXPECT_TRUE(dialogs.texts(Kind::SaveFile).empty());
     ASSERT_EQ(Errors().size(), 1u);
     EXPECT_EQ(Errors()[0], QStringLiteral("gTans 形式で書き出せるのは組み込みのタングラムの図形だけです。\n"
@@ -105,16 +99,16 @@ TEST_F(GtansCommands, AnImportedCollectionIsFirstSavedUnderItsName)
 {
     Import(CopyFixture("two-figures.figures", QStringLiteral("two-figures.figures")));
     dialogs.clearRecords();
-    Trigger("FileSave");
+    Run("FileSave");
     ASSERT_EQ(dialogs.records().size(), 1u);
     EXPECT_EQ(dialogs.records()[0].request.initialPath,
               QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath("two-figures"));
 
     dialogs.QueueAnswer(Dialogs::Answer::No); // the import is not saved
-    Trigger("FileNew");
-    Trigger("EditAdd");
+    Run("FileNew");
+    Run("EditAdd");
     dialogs.clearRecords();
-    Trigger("FileSave");
+    Run("FileSave");
     ASSERT_EQ(dialogs.records().size(), 1u);
     EXPECT_TRUE(dialogs.records()[0].request.initialPath.endsWith(QStringLiteral("新しいファイル")))
         << "a new document is proposed under the usual name";
@@ -123,9 +117,9 @@ TEST_F(GtansCommands, AnImportedCollectionIsFirstSavedUnderItsName)
 TEST_F(GtansCommands, ExportNeedsFigures)
 {
     form->editor().model.ClearFigureList();
-    form->UpdateCommandState();
-    EXPECT_FALSE(form->FileExportGtans->isEnabled());
-    EXPECT_TRUE(form->FileImportGtans->isEnabled());
+    form->ShowEditor();
+    EXPECT_FALSE(Action("FileExportGtans").isEnabled());
+    EXPECT_TRUE(Action("FileImportGtans").isEnabled());
 }
 
 } // namespace

@@ -9,7 +9,7 @@ namespace {
 
 class ListDrag : public EditorFixture {
 protected:
-    QWidget* viewport() const { return form->List->viewport(); }
+    QWidget* viewport() const { return List().viewport(); }
     void Send(QEvent::Type type, QPoint at)
     {
         const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
@@ -17,9 +17,9 @@ protected:
         QApplication::sendEvent(viewport(), &event);
     }
     // A point in the middle of `row`, or below the last row for the row count.
-    QPoint RowPoint(int row) const { return form->List->rowRect(row).center(); }
-    bool Marked(int row) const { return form->List->hasDropMark(row); }
-    int TopRow() const { return form->List->topRow(); }
+    QPoint RowPoint(int row) const { return List().rowRect(row).center(); }
+    bool Marked(int row) const { return List().hasDropMark(row); }
+    int TopRow() const { return List().topRow(); }
     // A point in the `visible`-th row shown, counting from the top row.
     static QPoint VisibleRow(int visible) { return {20, visible * FigureListBox::ItemHeight + 6}; }
     // Presses on `from`, moves beyond the drag threshold, then onto `to`.
@@ -77,7 +77,7 @@ TEST_F(ListDrag, AClickWithoutMovingIsNoDrag)
     Send(QEvent::MouseButtonPress, RowPoint(0));
     Send(QEvent::MouseMove, RowPoint(0) + QPoint(1, 1));
     Send(QEvent::MouseButtonRelease, RowPoint(0) + QPoint(1, 1));
-    EXPECT_FALSE(form->List->dragging());
+    EXPECT_FALSE(List().dragging());
     EXPECT_EQ(Rows(), QStringList({"A", "B", "C"}));
 }
 

@@ -39,7 +39,7 @@ TEST_F(Options, FlipSensitivityTakesOnlyPlainDecimalNumbersSilently)
     };
     for (const auto& c : cases) {
         form->editor().settings.flipsens = 8;
-        form->flipsensComboBox->setEditText(QString::fromUtf8(c.text));
+        Box("flipsensComboBox").setEditText(QString::fromUtf8(c.text));
         EXPECT_EQ(form->editor().settings.flipsens, c.flipsens) << '"' << c.text << '"';
     }
     EXPECT_TRUE(dialogs.records().empty());
@@ -56,32 +56,32 @@ TEST_F(Options, MagnificationRedrawsBoardAndGuideAndRefusesNonNumbers)
     const QImage guide150 = guideAt(150);
     form->editor().model.setZoomPercent(100);
 
-    form->Copy1PercentageComboBox->setEditText(QStringLiteral("150"));
+    Box("Copy1PercentageComboBox").setEditText(QStringLiteral("150"));
     EXPECT_EQ(form->editor().model.zoomPercent(), 150);
     EXPECT_EQ(form->editor().guideBitmap, guide150);
     EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
 
     for (const char* text : {"abc", "", "1.5"}) {
         dialogs.clearRecords();
-        form->Copy1PercentageComboBox->setEditText(QString::fromUtf8(text));
+        Box("Copy1PercentageComboBox").setEditText(QString::fromUtf8(text));
         EXPECT_EQ(form->editor().model.zoomPercent(), 150) << text;
         ASSERT_EQ(Shown(Kind::Error).size(), 1) << text;
         EXPECT_TRUE(Shown(Kind::Error)[0].endsWith(QStringLiteral("' は有効な整数値ではありません。")))
             << Shown(Kind::Error)[0];
     }
     dialogs.clearRecords();
-    form->Copy1PercentageComboBox->setEditText(QStringLiteral("0"));
+    Box("Copy1PercentageComboBox").setEditText(QStringLiteral("0"));
     EXPECT_EQ(form->editor().model.zoomPercent(), 150);
-    form->Copy1PercentageComboBox->setEditText(QStringLiteral("-50"));
+    Box("Copy1PercentageComboBox").setEditText(QStringLiteral("-50"));
     EXPECT_EQ(form->editor().model.zoomPercent(), -50);
-    form->Copy1PercentageComboBox->setCurrentIndex(form->Copy1PercentageComboBox->findText(QStringLiteral("100")));
+    Box("Copy1PercentageComboBox").setCurrentIndex(Box("Copy1PercentageComboBox").findText(QStringLiteral("100")));
     EXPECT_EQ(form->editor().model.zoomPercent(), 100);
     EXPECT_TRUE(dialogs.records().empty());
 }
 
 TEST_F(Options, TypingAPercentageTakesEachNumberOnTheWay)
 {
-    QLineEdit* edit = form->Copy1PercentageComboBox->lineEdit();
+    QLineEdit* edit = Box("Copy1PercentageComboBox").lineEdit();
     edit->selectAll();
     const struct {
         const char* key;
@@ -107,36 +107,38 @@ TEST_F(Options, AntialiasToggleRedrawsTheGuideFigureAndTicksTheMenu)
         form->editor().model.SetCurrentFigure(board);
         return g;
     };
-    ASSERT_TRUE(form->OptAA->isChecked());
+    ASSERT_TRUE(Action("OptAA").isChecked());
     ASSERT_NE(render(false), render(true));
 
-    form->OptAA->trigger(); // the tool button
-    EXPECT_FALSE(form->OptAA->isChecked());
-    EXPECT_FALSE(form->AA->isChecked());
+    Run("OptAA"); // the tool button
+    EXPECT_FALSE(form->editor().view.antialias);
+    EXPECT_FALSE(Action("OptAA").isChecked());
+    EXPECT_FALSE(Action("AA").isChecked());
     EXPECT_EQ(form->editor().guideBitmap, render(false));
     EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
 
-    form->AA->trigger(); // the menu item
-    EXPECT_TRUE(form->OptAA->isChecked());
-    EXPECT_TRUE(form->AA->isChecked());
+    Run("AA"); // the menu item
+    EXPECT_TRUE(form->editor().view.antialias);
+    EXPECT_TRUE(Action("OptAA").isChecked());
+    EXPECT_TRUE(Action("AA").isChecked());
     EXPECT_EQ(form->editor().guideBitmap, render(true));
 }
 
 TEST_F(Options, EyeTogglesTheOptionToolBar)
 {
-    ASSERT_FALSE(form->OptToolBar->isHidden());
-    form->OptEye->trigger();
-    EXPECT_TRUE(form->OptToolBar->isHidden());
-    form->OptEye->trigger();
-    EXPECT_FALSE(form->OptToolBar->isHidden());
+    ASSERT_FALSE(Control<QToolBar>(QStringLiteral("OptToolBar")).isHidden());
+    Run("OptEye");
+    EXPECT_TRUE(Control<QToolBar>(QStringLiteral("OptToolBar")).isHidden());
+    Run("OptEye");
+    EXPECT_FALSE(Control<QToolBar>(QStringLiteral("OptToolBar")).isHidden());
 }
 
 TEST_F(Options, TypingACaptionChangesTheBoardFigureOnly)
 {
     const int entries = form->editor().undoRing().undoCount();
-    form->CaptionInput->setFocus();
-    form->CaptionInput->selectAll();
-    Type(form->CaptionInput, QStringLiteral("山"));
+    CaptionField()->setFocus();
+    CaptionField()->selectAll();
+    Type(CaptionField(), QStringLiteral("山"));
     EXPECT_EQ(form->editor().model.GetFigureCaption(BoardFigure), "\x8e\x52"); // CP932
     EXPECT_FALSE(form->editor().model.modified());
     EXPECT_EQ(form->editor().undoRing().undoCount(), entries);
@@ -146,15 +148,15 @@ TEST_F(Options, TypingACaptionChangesTheBoardFigureOnly)
 // a note, never stored mangled. A UTF-8 document takes it.
 TEST_F(Options, CaptionFieldRefusesCharactersTheDocumentCannotHold)
 {
-    form->CaptionInput->setFocus();
-    form->CaptionInput->selectAll();
-    Type(form->CaptionInput, QString::fromUtf8("a\xF0\x9F\x98\x80\xC3\xA9")); // a, an emoji, e acute
-    EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("a"));
+    CaptionField()->setFocus();
+    CaptionField()->selectAll();
+    Type(CaptionField(), QString::fromUtf8("a\xF0\x9F\x98\x80\xC3\xA9")); // a, an emoji, e acute
+    EXPECT_EQ(CaptionShown(), QStringLiteral("a"));
     EXPECT_EQ(form->editor().model.GetFigureCaption(BoardFigure), "a");
     EXPECT_FALSE(form->statusBar()->currentMessage().isEmpty());
 
     form->editor().model.setDocumentEncoding(TextEncoding::Utf8);
-    Type(form->CaptionInput, QString::fromUtf8("\xC3\xA9"));
+    Type(CaptionField(), QString::fromUtf8("\xC3\xA9"));
     EXPECT_EQ(form->editor().model.GetFigureCaption(BoardFigure), "a\xC3\xA9");
 }
 
@@ -165,25 +167,25 @@ TEST_F(Options, CaptionFieldNotesEveryRefusedInput)
 {
     const QString refused = QString::fromUtf8("〜");
     const std::vector<std::pair<const char*, std::function<void()>>> ways = {
-        {"typed", [&] { Type(form->CaptionInput, refused); }},
+        {"typed", [&] { Type(CaptionField(), refused); }},
         {"pasted",
          [&] {
              QApplication::clipboard()->setText(refused);
-             form->CaptionInput->paste();
+             CaptionField()->paste();
          }},
         {"composed",
          [&] {
              QInputMethodEvent event;
              event.setCommitString(refused);
-             QApplication::sendEvent(form->CaptionInput, &event);
+             QApplication::sendEvent(CaptionField(), &event);
          }},
     };
-    form->CaptionInput->setFocus();
-    form->CaptionInput->setText(QStringLiteral("a"));
+    CaptionField()->setFocus();
+    CaptionField()->setText(QStringLiteral("a"));
     for (const auto& [way, input] : ways) {
         form->statusBar()->clearMessage();
         input();
-        EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("a")) << way;
+        EXPECT_EQ(CaptionShown(), QStringLiteral("a")) << way;
         EXPECT_EQ(form->editor().model.GetFigureCaption(-1), "a") << way;
         EXPECT_EQ(form->statusBar()->currentMessage(), QStringLiteral("文書の文字コードで表せない文字は入力できません。"))
             << way;
@@ -197,10 +199,10 @@ TEST_F(Options, ClosingWithTheCaptionFieldFocusedReachesNoDeadMembers)
 {
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    form->CaptionInput->setFocus();
-    Type(form->CaptionInput, QStringLiteral("x"));
-    ASSERT_TRUE(form->CaptionInput->hasFocus());
-    QPointer<QLineEdit> field = form->CaptionInput;
+    CaptionField()->setFocus();
+    Type(CaptionField(), QStringLiteral("x"));
+    ASSERT_TRUE(CaptionField()->hasFocus());
+    QPointer<QLineEdit> field = CaptionField();
     form.reset();
     EXPECT_TRUE(field.isNull());
 }
@@ -214,11 +216,11 @@ TEST_F(Options, ShowingACaptionKeepsItsBytes)
     Figure f = form->editor().model.GetCurrentFigure();
     f.caption = odd;
     form->editor().model.SetCurrentFigure(f);
-    form->EditAdd->trigger();
+    Run("EditAdd");
     form->editor().model.SetFigureCaption(BoardFigure, "other");
     SelectRow(0);
-    form->EditGoEdit->trigger();
-    EXPECT_EQ(form->CaptionInput->text(), CaptionText(form->editor().model, BoardFigure));
+    Run("EditGoEdit");
+    EXPECT_EQ(CaptionShown(), CaptionText(form->editor().model, BoardFigure));
     EXPECT_EQ(form->editor().model.GetFigureCaption(BoardFigure), odd);
     EXPECT_TRUE(form->statusBar()->currentMessage().isEmpty());
 }
@@ -230,17 +232,17 @@ TEST_F(Options, ThePanelsReturnAfterABoxIsUsed)
     const struct {
         const char* name;
         QComboBox* box;
-    } boxes[] = {{"magnification", form->Copy1PercentageComboBox}, {"flip sensitivity", form->flipsensComboBox}};
+    } boxes[] = {{"magnification", &Box("Copy1PercentageComboBox")}, {"flip sensitivity", &Box("flipsensComboBox")}};
     for (const auto& b : boxes) {
         SCOPED_TRACE(b.name);
         QStatusTipEvent hover(QStringLiteral("画像のコピー倍率"));
-        QApplication::sendEvent(form->Copy1PercentageComboBox, &hover);
+        QApplication::sendEvent(&Box("Copy1PercentageComboBox"), &hover);
         ASSERT_FALSE(form->statusBar()->currentMessage().isEmpty());
         b.box->setCurrentIndex(3);
         emit b.box->activated(3);
         EXPECT_TRUE(form->statusBar()->currentMessage().isEmpty());
-        for (QLabel* panel : form->StatusPanels)
-            EXPECT_TRUE(panel->isVisible());
+        for (int panel = 0; panel < 3; ++panel)
+            EXPECT_TRUE(Control<QLabel>(QStringLiteral("StatusPanel%1").arg(panel)).isVisible()) << panel;
     }
 }
 

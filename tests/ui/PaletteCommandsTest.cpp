@@ -19,12 +19,12 @@ namespace {
 
 class PaletteCommands : public EditorFixture {
 protected:
-    QAction* SetAction(int tag) const
+    // The command of fixed palette `tag`.
+    static const char* SetCommand(int tag)
     {
-        QAction* const actions[] = {form->PaletteCSetWB,  form->PaletteCSetBW,  form->PaletteCSetBrl2,
-                                    form->PaletteCSetBrl, form->PaletteCSetBrg, form->PaletteCSetBrR,
-                                    form->PaletteCSetTB};
-        return actions[tag];
+        const char* const commands[] = {"PaletteCSetWB",  "PaletteCSetBW",  "PaletteCSetBrl2", "PaletteCSetBrl",
+                                        "PaletteCSetBrg", "PaletteCSetBrR", "PaletteCSetTB"};
+        return commands[tag];
     }
     std::array<ColorRef, 7> PieceColours() const
     {
@@ -56,19 +56,19 @@ TEST_F(PaletteCommands, EachFixedSetComesIntoForceWithItsGammaAndFrame)
         {4, false, true},  {5, false, true},  {6, false, false},
     };
     for (const auto& c : cases) {
-        SetAction(c.tag)->trigger();
+        Run(SetCommand(c.tag));
         const PaletteParams& expected = FixedPalettes()[static_cast<size_t>(c.tag)].params;
         EXPECT_EQ(form->editor().settings.palette, expected) << c.tag;
         EXPECT_EQ(form->editor().model.backgroundColor(), expected.bgcolor) << c.tag;
         EXPECT_EQ(form->editor().model.gamma(), c.configuredGamma ? configured : 1.0) << c.tag;
-        EXPECT_EQ(form->Shape1->penColor() == QColor(Qt::black), c.frameVisible) << c.tag;
+        EXPECT_EQ(GuideFrameShown() == QColor(Qt::black), c.frameVisible) << c.tag;
         EXPECT_EQ(form->editor().boardBitmap, DrawnBoard()) << c.tag;
     }
 }
 
 TEST_F(PaletteCommands, BlackOnWhiteGivesBlackPiecesAndWhiteBoard)
 {
-    form->PaletteCSetWB->trigger();
+    Run("PaletteCSetWB");
     for (ColorRef c : PieceColours())
         EXPECT_EQ(c, 0x000000u);
     EXPECT_EQ(form->editor().boardBitmap.pixel(0, 0) & 0xFFFFFFu, 0xFFFFFFu);
@@ -76,10 +76,10 @@ TEST_F(PaletteCommands, BlackOnWhiteGivesBlackPiecesAndWhiteBoard)
 
 TEST_F(PaletteCommands, PaletteButtonDrawsNewColoursOfTheSameSet)
 {
-    form->PaletteCSetBrl->trigger();
+    Run("PaletteCSetBrl");
     const PaletteParams green = form->editor().settings.palette;
     const auto before = PieceColours();
-    form->ToolButtonCSet->click();
+    Control<QToolButton>(QStringLiteral("ToolButtonCSet")).click();
     EXPECT_EQ(form->editor().settings.palette, green);
     EXPECT_EQ(form->editor().model.backgroundColor(), 0u);
     EXPECT_NE(PieceColours(), before); // seven random greens twice alike: never in practice
@@ -127,19 +127,19 @@ TEST_F(PaletteCommands, ARegistrationSurvivesCancellingTheDialog)
 
 TEST_F(PaletteCommands, PaletteButtonWithNothingRandomOpensTheDialog)
 {
-    form->PaletteCSetBW->trigger();
+    Run("PaletteCSetBW");
     const PaletteParams before = form->editor().settings.palette;
     AnswerCustomisation("CancelBtn");
-    form->ToolButtonCSet->click();
+    Control<QToolButton>(QStringLiteral("ToolButtonCSet")).click();
     EXPECT_EQ(form->editor().settings.palette, before);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST_F(PaletteCommands, CustomisationOkAppliesTheDialogsRecord)
 {
-    form->PaletteCSetBrg->trigger();
+    Run("PaletteCSetBrg");
     AnswerCustomisation("OKBtn");
-    form->PaletteColorCustamize->trigger();
+    Run("PaletteColorCustamize");
     // Opened on the grape set and confirmed unchanged, the record stays.
     const PaletteParams grape = FixedPalettes()[4].params;
     EXPECT_EQ(form->editor().settings.palette, grape);

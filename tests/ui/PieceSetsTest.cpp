@@ -32,17 +32,17 @@ protected:
     QStringList MenuCaptions() const
     {
         QStringList out;
-        for (QAction* item : form->PopupMenuPlt->actions())
+        for (QAction* item : Control<QMenu>(QStringLiteral("PopupMenuPlt")).actions())
             out << (item->isSeparator() ? QStringLiteral("-") : item->text());
         return out;
     }
     QAction* MenuItem(const QString& caption) const
     {
-        for (QAction* item : form->PopupMenuPlt->actions())
+        for (QAction* item : Control<QMenu>(QStringLiteral("PopupMenuPlt")).actions())
             if (item->text() == caption)
                 return item;
         ADD_FAILURE() << "no menu item " << caption.toStdString();
-        return form->defaultPlt;
+        return &Action("defaultPlt");
     }
 };
 
@@ -58,7 +58,7 @@ TEST_F(PieceSets, StartUpListsEveryFileSortedByDisplayNameWithoutRegardToCase)
     // After the scan the built-in set is in force, with an empty document for it.
     EXPECT_EQ(form->editor().model.pieceSet().name, "tan");
     EXPECT_EQ(form->editor().model.figureLines(), std::vector<std::string>{"tan"});
-    EXPECT_EQ(form->StatusPanels[1]->text(), QStringLiteral("タングラム"));
+    EXPECT_EQ(StatusShown(1), QStringLiteral("タングラム"));
     EXPECT_TRUE(dialogs.records().empty());
 }
 
@@ -70,29 +70,29 @@ TEST_F(PieceSets, ChoosingASetFromTheMenuSwitchesAtOnce)
     EXPECT_EQ(form->editor().model.pieceSet().name, "tpuzzle");
     EXPECT_EQ(form->editor().model.figureLines(), std::vector<std::string>{"tpuzzle"});
     EXPECT_FALSE(form->editor().model.modified());
-    EXPECT_EQ(form->StatusPanels[1]->text(), QStringLiteral("Tパズル"));
+    EXPECT_EQ(StatusShown(1), QStringLiteral("Tパズル"));
     EXPECT_EQ(form->editor().undoRing().undoCount(), 0);
     EXPECT_EQ(form->editor().guideFigure, form->editor().model.GetCurrentFigure());
-    EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("名称未設定"));
+    EXPECT_EQ(CaptionShown(), QStringLiteral("名称未設定"));
 }
 
 TEST_F(PieceSets, TheDialogTakesAnySetFileAndStartsInThePieceSetFolder)
 {
     const QString elsewhere = WriteFile("mine/ring.plt", SquareSet("ring", "輪"));
     dialogs.QueuePath(elsewhere);
-    form->EditChange->trigger();
+    Run("EditChange");
     ASSERT_EQ(dialogs.records().size(), 1u);
     const auto& request = dialogs.records()[0].request;
     EXPECT_EQ(request.filter, QStringLiteral("ピース形状ファイル|*.plt"));
     EXPECT_EQ(request.defaultSuffix, QStringLiteral("plt"));
     EXPECT_EQ(request.initialPath, ProgramPath("pltes"));
     EXPECT_EQ(form->editor().model.pieceSet().name, "ring");
-    EXPECT_EQ(form->StatusPanels[1]->text(), QStringLiteral("輪"));
+    EXPECT_EQ(StatusShown(1), QStringLiteral("輪"));
     EXPECT_EQ(form->editor().currentFolder, ProgramPath("mine"));
 
     // Cancelled: nothing changes.
     dialogs.clearRecords();
-    form->EditChange->trigger();
+    Run("EditChange");
     EXPECT_EQ(form->editor().model.pieceSet().name, "ring");
 }
 
@@ -101,18 +101,18 @@ TEST_F(PieceSets, TheBuiltInSetAsksAboutUnsavedChangesFirst)
     MenuItem(QStringLiteral("七巧板"))->trigger();
     AddFigures({QStringLiteral("一")});
     dialogs.QueueAnswer(Answer::Cancel);
-    form->defaultPlt->trigger();
+    Run("defaultPlt");
     EXPECT_EQ(Shown(Kind::Confirmation),
               QStringList({QStringLiteral("ファイルの内容が変わっています。\n\n保存しますか？")}));
     EXPECT_EQ(form->editor().model.pieceSet().name, "tangram7") << "the set the document names stays";
     EXPECT_EQ(Rows(), QStringList({QStringLiteral("一")}));
 
     dialogs.QueueAnswer(Answer::No);
-    form->defaultPlt->trigger();
+    Run("defaultPlt");
     EXPECT_EQ(form->editor().model.pieceSet().name, "tan");
     EXPECT_TRUE(Rows().isEmpty());
     EXPECT_EQ(form->editor().model.figureLines(), std::vector<std::string>{"tan"});
-    EXPECT_EQ(form->StatusPanels[1]->text(), QStringLiteral("タングラム"));
+    EXPECT_EQ(StatusShown(1), QStringLiteral("タングラム"));
 }
 
 class PieceSetScanProblems : public EditorFixture {
@@ -130,7 +130,7 @@ protected:
 TEST_F(PieceSetScanProblems, AFileThatGivesUpShowsItsMessageAndTheBuiltInNames)
 {
     QStringList captions;
-    for (QAction* item : form->PopupMenuPlt->actions())
+    for (QAction* item : Control<QMenu>(QStringLiteral("PopupMenuPlt")).actions())
         captions << item->text();
     EXPECT_TRUE(captions.contains(QStringLiteral("良")));
     EXPECT_EQ(captions.count(QStringLiteral("タングラム")), 2) << "the refused file shows the built-in set's name";
@@ -145,7 +145,7 @@ TEST_F(PieceSetScanProblems, AFileThatGivesUpShowsItsMessageAndTheBuiltInNames)
 
 TEST_F(PieceSetScanProblems, TheRefusedFilesEntrySwitchesToTheBuiltInSet)
 {
-    const QList<QAction*> items = form->PopupMenuPlt->actions();
+    const QList<QAction*> items = Control<QMenu>(QStringLiteral("PopupMenuPlt")).actions();
     const auto scanned = [&](const QString& caption) {
         return std::find_if(items.begin(), items.end(), [&](QAction* item) {
             return item->text() == caption && item->data().toInt() >= 0;

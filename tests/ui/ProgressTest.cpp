@@ -18,7 +18,7 @@ protected:
         EditorFixture::SetUp();
         form->show();
     }
-    bool Shown() const { return form->ProgressBar->isVisible(); }
+    bool Shown() const { return ToolBarGauge().isVisible(); }
 };
 
 TEST_F(Gauge, ShowsOnStartFollowsTheStepsAndHidesOnFinish)
@@ -27,16 +27,16 @@ TEST_F(Gauge, ShowsOnStartFollowsTheStepsAndHidesOnFinish)
     Progress& progress = form->progress();
     progress.Start(40);
     EXPECT_TRUE(Shown());
-    EXPECT_EQ(form->ProgressBar->maximum(), 40);
-    EXPECT_EQ(form->ProgressBar->value(), 0);
+    EXPECT_EQ(ToolBarGauge().maximum(), 40);
+    EXPECT_EQ(ToolBarGauge().value(), 0);
     progress.Step(25);
-    EXPECT_EQ(form->ProgressBar->value(), 25);
+    EXPECT_EQ(ToolBarGauge().value(), 25);
     progress.Finish();
     EXPECT_FALSE(Shown());
 
     progress.Start(3);
     EXPECT_TRUE(Shown());
-    EXPECT_EQ(form->ProgressBar->value(), 0) << "a second run starts from nothing";
+    EXPECT_EQ(ToolBarGauge().value(), 0) << "a second run starts from nothing";
     progress.Finish();
 }
 
@@ -52,15 +52,15 @@ TEST_F(Gauge, StepsLetTheWindowRepaint)
         }
     } counter;
     QApplication::processEvents();
-    form->pb1->installEventFilter(&counter);
+    BoardBox().installEventFilter(&counter);
 
     Progress& progress = form->progress();
     progress.Start(2);
-    form->pb1->update();
+    BoardBox().update();
     progress.Step(1);
     EXPECT_GT(counter.paints, 0);
     progress.Finish();
-    form->pb1->removeEventFilter(&counter);
+    BoardBox().removeEventFilter(&counter);
 }
 
 } // namespace

@@ -23,7 +23,7 @@ protected:
     void SetUp() override
     {
         EditorFixture::SetUp();
-        QObject::connect(form->ProgressBar, &QProgressBar::valueChanged, [this](int v) { gauge.push_back(v); });
+        QObject::connect(&ToolBarGauge(), &QProgressBar::valueChanged, [this](int v) { gauge.push_back(v); });
     }
     // A saved document of `count` figures in the program folder.
     void SavedDocument(int count)
@@ -34,7 +34,7 @@ protected:
         AddFigures(captions);
         form->editor().model.setModified(true);
         SaveDocument(form->editor().model, ProgramPath("shapes.zol"));
-        form->UpdateCommandState();
+        form->ShowEditor();
     }
     std::vector<PuzzleSheetRequest> Proposals() const
     {
@@ -52,7 +52,7 @@ TEST_F(PuzzleSheetCommand, WritesThePdfChosenAndOffersTheSameLayoutNextTime)
     SavedDocument(3);
     const QString pdf = ProgramPath("shapes.pdf");
     dialogs.QueueSheet(PuzzleSheetRequest{pdf, 2, true});
-    form->FilePuzzleSheets->trigger();
+    Run("FilePuzzleSheets");
 
     ASSERT_EQ(Proposals().size(), 1u);
     EXPECT_EQ(Proposals()[0].path, pdf) << "beside the document, named after it";
@@ -62,14 +62,14 @@ TEST_F(PuzzleSheetCommand, WritesThePdfChosenAndOffersTheSameLayoutNextTime)
     // Two puzzle pages, each followed by its solutions.
     const QString done = QStringLiteral("パズルシートのPDFを書き出しました（4ページ）。\n%1").arg(DisplayPath(pdf));
     EXPECT_EQ(Shown(ScriptedDialogs::Kind::Information), QStringList{done});
-    EXPECT_EQ(form->ProgressBar->maximum(), 6);
+    EXPECT_EQ(ToolBarGauge().maximum(), 6);
     ASSERT_FALSE(gauge.empty());
     EXPECT_EQ(gauge.back(), 6);
-    EXPECT_FALSE(form->ProgressBarItem->isVisible()) << "the gauge hides afterwards";
+    EXPECT_FALSE(ToolBarGauge().isVisible()) << "the gauge hides afterwards";
     EXPECT_FALSE(form->editor().model.modified());
 
     dialogs.QueueSheet(std::nullopt);
-    form->FilePuzzleSheets->trigger();
+    Run("FilePuzzleSheets");
     ASSERT_EQ(Proposals().size(), 2u);
     EXPECT_EQ(Proposals()[1].perPage, 2);
     EXPECT_TRUE(Proposals()[1].solutions);
@@ -90,14 +90,14 @@ TEST_F(PuzzleSheetCommand, AnExistingFileIsReplacedOnlyAfterYes)
     const QString pdf = WriteFile("old.pdf", "old");
     dialogs.QueueSheet(PuzzleSheetRequest{pdf, 1, false});
     dialogs.QueueAnswer(Dialogs::Answer::No);
-    form->FilePuzzleSheets->trigger();
+    Run("FilePuzzleSheets");
     EXPECT_EQ(Shown(ScriptedDialogs::Kind::Warning).size(), 1);
     EXPECT_EQ(ReadBytes(pdf), "old");
     EXPECT_TRUE(Shown(ScriptedDialogs::Kind::Information).isEmpty());
 
     dialogs.QueueSheet(PuzzleSheetRequest{pdf, 1, false});
     dialogs.QueueAnswer(Dialogs::Answer::Yes);
-    form->FilePuzzleSheets->trigger();
+    Run("FilePuzzleSheets");
     EXPECT_TRUE(ReadBytes(pdf).starts_with("%PDF-"));
 }
 
@@ -105,12 +105,12 @@ TEST_F(PuzzleSheetCommand, AFileThatCannotBeWrittenIsReportedAndTheGaugeHides)
 {
     SavedDocument(2);
     dialogs.QueueSheet(PuzzleSheetRequest{ProgramPath("no/such/folder/s.pdf"), 4, false});
-    form->FilePuzzleSheets->trigger();
+    Run("FilePuzzleSheets");
     const QStringList errors = Shown(ScriptedDialogs::Kind::Error);
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].startsWith(QStringLiteral("ファイルを保存できませんでした。")))
         << errors[0].toStdString();
-    EXPECT_FALSE(form->ProgressBarItem->isVisible());
+    EXPECT_FALSE(ToolBarGauge().isVisible());
     EXPECT_TRUE(Shown(ScriptedDialogs::Kind::Information).isEmpty());
 }
 
@@ -119,7 +119,7 @@ TEST_F(PuzzleSheetCommand, ABrokenFigureIsReportedAndNothingWritten)
     AddFigures({"a"});
     AddBrokenFigure(QStringLiteral("broken"));
     dialogs.QueueSheet(PuzzleSheetRequest{ProgramPath("s.pdf"), 4, false});
-    form->FilePuzzleSheets->trigger();
+    Run("FilePuzzleSheets");
     EXPECT_EQ(Shown(ScriptedDialogs::Kind::Error).size(), 1);
     EXPECT_FALSE(QFileInfo::exists(ProgramPath("s.pdf")));
 }

@@ -55,16 +55,16 @@ TEST_F(StartUp, EveryKeyOfZolIniReachesItsControlOrMember)
     EXPECT_EQ(s.dcxabsmax, 256);
     EXPECT_EQ(s.fssens, 7);
     EXPECT_EQ(s.flipsens, 12);
-    EXPECT_EQ(form->flipsensComboBox->currentText(), QStringLiteral("12"));
-    EXPECT_FALSE(form->OptAA->isChecked());
-    EXPECT_FALSE(form->AA->isChecked());
-    EXPECT_TRUE(form->OptToolBar->isHidden());
+    EXPECT_EQ(Box("flipsensComboBox").currentText(), QStringLiteral("12"));
+    EXPECT_FALSE(Action("OptAA").isChecked());
+    EXPECT_FALSE(Action("AA").isChecked());
+    EXPECT_TRUE(Control<QToolBar>(QStringLiteral("OptToolBar")).isHidden());
     EXPECT_EQ(form->editor().undoRing().size(), 2) << "maxundo=1 still allows one undo step";
     EXPECT_EQ(s.inidir, ProgramPath("docs"));
     EXPECT_DOUBLE_EQ(s.gamma, 1.8);
-    EXPECT_EQ(form->historyItem(0)->text(), QStringLiteral("&0 a.zol"));
-    EXPECT_EQ(form->historyItem(1)->text(), QStringLiteral("&1 ") + DisplayPath("/elsewhere/b.zol"));
-    EXPECT_FALSE(form->historyItem(2)->isVisible());
+    EXPECT_EQ(Action("HistoryItem0").text(), QStringLiteral("&0 a.zol"));
+    EXPECT_EQ(Action("HistoryItem1").text(), QStringLiteral("&1 ") + DisplayPath("/elsewhere/b.zol"));
+    EXPECT_FALSE(Action("HistoryItem2").isVisible());
     EXPECT_EQ(s.palette, (PaletteParams{0xFFFFFF, 10, 20, 30, 40, 50, 60}));
     EXPECT_EQ(form->editor().model.backgroundColor(), 0xFFFFFFu);
     EXPECT_DOUBLE_EQ(form->editor().model.gamma(), 1.0) << "a coloured palette draws without gamma";
@@ -82,15 +82,15 @@ TEST_F(StartUp, AFirstStartUsesTheDefaults)
     const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
     EXPECT_EQ(form->pos(), QPoint(desktop.left() + (desktop.width() - 689) / 2,
                                   desktop.top() + (desktop.height() - 657) / 2));
-    EXPECT_TRUE(form->OptAA->isChecked());
-    EXPECT_FALSE(form->OptToolBar->isHidden());
+    EXPECT_TRUE(Action("OptAA").isChecked());
+    EXPECT_FALSE(Control<QToolBar>(QStringLiteral("OptToolBar")).isHidden());
     EXPECT_EQ(form->editor().undoRing().size(), 100);
     EXPECT_EQ(s.inidir, ProgramFolder()) << "no zols folder: the program folder";
     EXPECT_DOUBLE_EQ(form->editor().model.gamma(), 2.2);
     EXPECT_EQ(form->editor().model.backgroundColor(), 0u);
-    EXPECT_EQ(form->Shape1->penColor(), QColor(Qt::black));
+    EXPECT_EQ(GuideFrameShown(), QColor(Qt::black));
     for (int i = 0; i < HistorySize; ++i)
-        EXPECT_FALSE(form->historyItem(i)->isVisible());
+        EXPECT_FALSE(Action(QStringLiteral("HistoryItem%1").arg(i)).isVisible());
 }
 
 TEST_F(StartUp, NumbersThatAreNoNumbersTakeTheDefaultAndHexIsRead)
@@ -100,10 +100,10 @@ TEST_F(StartUp, NumbersThatAreNoNumbersTakeTheDefaultAndHexIsRead)
     StartWindow();
     EXPECT_EQ(form->editor().settings.dcxsmin, 32);
     EXPECT_EQ(form->editor().settings.dcxabsmax, 31);
-    EXPECT_EQ(form->flipsensComboBox->currentText(), QStringLiteral("8"));
+    EXPECT_EQ(Box("flipsensComboBox").currentText(), QStringLiteral("8"));
     EXPECT_EQ(form->editor().undoRing().size(), 2);
     EXPECT_DOUBLE_EQ(form->editor().model.gamma(), 2.2);
-    EXPECT_FALSE(form->OptToolBar->isHidden()) << "any non-zero value shows the tool bar";
+    EXPECT_FALSE(Control<QToolBar>(QStringLiteral("OptToolBar")).isHidden()) << "any non-zero value shows the tool bar";
     EXPECT_EQ(form->frameGeometry().size(), QSize(768, 664));
 }
 
@@ -121,11 +121,11 @@ TEST_F(StartUp, ADocumentOnTheCommandLineIsOpened)
     StartWindow({path});
     EXPECT_EQ(Rows(), QStringList({QStringLiteral("三角, 四角の家（ソ表）"), QStringLiteral("鶴")}));
     EXPECT_EQ(SelectedRow(), 0);
-    EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("三角, 四角の家（ソ表）"));
+    EXPECT_EQ(CaptionShown(), QStringLiteral("三角, 四角の家（ソ表）"));
     EXPECT_EQ(form->editor().model.GetCurrentFigure().x[0], 204);
     EXPECT_EQ(form->editor().guideFigure, form->editor().model.GetCurrentFigure());
     EXPECT_EQ(form->editor().settings.history[0], path);
-    EXPECT_EQ(form->StatusPanels[0]->text(), DisplayPath(path));
+    EXPECT_EQ(StatusShown(0), DisplayPath(path));
     EXPECT_EQ(form->editor().undoRing().undoCount(), 0);
     EXPECT_FALSE(form->editor().model.modified());
 }
@@ -172,7 +172,7 @@ TEST_F(StartUp, ThePaletteDecidesTheGuidesGammaAndFrame)
     for (const auto& c : cases) {
         form->ApplyPalette(c.p);
         EXPECT_DOUBLE_EQ(form->editor().model.gamma(), c.gamma) << c.p.bgcolor << " vo " << c.p.vo << " vr " << c.p.vr;
-        EXPECT_EQ(form->Shape1->penColor(), c.frame);
+        EXPECT_EQ(GuideFrameShown(), c.frame);
         EXPECT_EQ(form->editor().settings.palette, c.p);
         EXPECT_EQ(form->editor().model.backgroundColor(), c.p.bgcolor);
     }
@@ -191,10 +191,10 @@ TEST_F(ShutDown, ClosingWritesEveryKeyBack)
     StartWindow();
     const QString doc = CopyFixture("cp932.zol", "docs/house.zol");
     dialogs.QueuePath(doc);
-    form->FileOpen->trigger();
-    form->OptAA->trigger();
-    form->OptEye->trigger();
-    form->flipsensComboBox->setEditText(QStringLiteral("11"));
+    Run("FileOpen");
+    Run("OptAA");
+    Run("OptEye");
+    Box("flipsensComboBox").setEditText(QStringLiteral("11"));
     form->ApplyPalette({0xFFFFFF, 1, 2, 3, 4, 5, 6});
     form->editor().settings.registeredPalette = {0x123456, 7, 8, 9, 10, 11, 12};
     form->editor().settings.sbx = 90;

@@ -72,7 +72,7 @@ TEST_F(TableView, TurningItOffShowsTheBoardFigureAgain)
 {
     AddFigures({"A"});
     ShowTable(0);
-    form->ToolButtonShowTable->trigger();
+    Run("ToolButtonShowTable");
     EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
 }
 

@@ -15,7 +15,7 @@ protected:
     // Chooses the set from the piece-set menu, as the drop-down does.
     void ChooseStomachion()
     {
-        for (QAction* item : form->PopupMenuPlt->actions())
+        for (QAction* item : Control<QMenu>(QStringLiteral("PopupMenuPlt")).actions())
             if (item->text() == QStringLiteral("ストマキオン"))
                 return item->trigger();
         FAIL() << "no ストマキオン in the piece-set menu";
@@ -23,7 +23,7 @@ protected:
     void Open(const QString& path)
     {
         dialogs.QueuePath(path);
-        form->FileOpen->trigger();
+        Run("FileOpen");
     }
 };
 
@@ -36,7 +36,7 @@ TEST_F(UndoAcrossSets, AnyLoadAfterASetSwitchLeavesNothingToUndo)
         // Its set line names the built-in set: found or not, the set changes.
         {"document of the built-in set", [&] { Open(CopyFixture("cp932.zol", "docs/house.zol")); }},
         {"file that is no document", [&] { Open(WriteFile("docs/notes.zol", "hello\r\nworld\r\n")); }},
-        {"built-in set from the menu", [&] { form->defaultPlt->trigger(); }},
+        {"built-in set from the menu", [&] { Run("defaultPlt"); }},
     };
     for (const auto& load : loads) {
         SCOPED_TRACE(load.name);
@@ -52,9 +52,9 @@ TEST_F(UndoAcrossSets, AnyLoadAfterASetSwitchLeavesNothingToUndo)
         ASSERT_NE(form->editor().model.pieceSet().name, "stomachion");
         EXPECT_EQ(form->editor().undoRing().undoCount(), 0);
         EXPECT_EQ(form->editor().undoRing().redoCount(), 0);
-        EXPECT_FALSE(form->EditUndo->isEnabled());
+        EXPECT_FALSE(Action("EditUndo").isEnabled());
         const Figure board = form->editor().model.GetCurrentFigure();
-        form->EditUndo->trigger();
+        Run("EditUndo");
         EXPECT_EQ(form->editor().model.GetCurrentFigure(), board);
     }
 }

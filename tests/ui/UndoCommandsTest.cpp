@@ -3,7 +3,6 @@
 
 #include "ui/DisplayText.h"
 
-#include <QCheckBox>
 #include <QLineEdit>
 
 namespace zol::test {
@@ -25,30 +24,30 @@ TEST_F(UndoCommands, StepBackThroughAFullRingUntilUndoIsDisabled)
     for (int k = 1; k <= 150; ++k)
         Enter(k);
     for (int step = 1; step <= 99; ++step) {
-        ASSERT_TRUE(form->EditUndo->isEnabled()) << step;
-        form->EditUndo->trigger();
+        ASSERT_TRUE(Action("EditUndo").isEnabled()) << step;
+        Run("EditUndo");
         ASSERT_EQ(form->editor().model.GetCurrentFigure(), Shifted(150 - step, QStringLiteral("名称未設定")));
     }
-    EXPECT_FALSE(form->EditUndo->isEnabled());
-    form->EditUndo->trigger(); // does nothing
+    EXPECT_FALSE(Action("EditUndo").isEnabled());
+    Run("EditUndo"); // does nothing
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), Shifted(51, QStringLiteral("名称未設定")));
-    EXPECT_TRUE(form->EditRedo->isEnabled());
+    EXPECT_TRUE(Action("EditRedo").isEnabled());
 }
 
 TEST_F(UndoCommands, RedoReturnsUntilANewEntryIsMade)
 {
     const Figure a = Enter(1), b = Enter(2), c = Enter(3);
-    form->EditUndo->trigger();
-    form->EditUndo->trigger();
+    Run("EditUndo");
+    Run("EditUndo");
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), a);
-    form->EditRedo->trigger();
+    Run("EditRedo");
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), b);
     EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
     EXPECT_EQ(form->editor().guideFigure, b);
-    EXPECT_TRUE(form->EditRedo->isEnabled());
+    EXPECT_TRUE(Action("EditRedo").isEnabled());
     Enter(4);
-    EXPECT_FALSE(form->EditRedo->isEnabled());
-    form->EditUndo->trigger();
+    EXPECT_FALSE(Action("EditRedo").isEnabled());
+    Run("EditUndo");
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), b);
     (void)c;
 }
@@ -57,11 +56,11 @@ TEST_F(UndoCommands, TypedCaptionIsNotAnEntry)
 {
     Enter(1, "first");
     Enter(2, "second");
-    form->CaptionInput->setText(QStringLiteral("typed"));
-    form->EditUndo->trigger();
-    EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("first"));
-    form->EditRedo->trigger();
-    EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("second"));
+    CaptionField()->setText(QStringLiteral("typed"));
+    Run("EditUndo");
+    EXPECT_EQ(CaptionShown(), QStringLiteral("first"));
+    Run("EditRedo");
+    EXPECT_EQ(CaptionShown(), QStringLiteral("second"));
     EXPECT_EQ(form->editor().model.GetFigureCaption(BoardFigure), "second");
 }
 
@@ -69,10 +68,10 @@ TEST_F(UndoCommands, WithTheGuideLockedOnlyTheBoardChanges)
 {
     Enter(1);
     Enter(2);
-    form->GuideLock->setChecked(true);
+    form->editor().view.guideLocked = true;
     const Figure guide = form->editor().guideFigure;
     const QImage guideImage = form->editor().guideBitmap;
-    form->EditUndo->trigger();
+    Run("EditUndo");
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), Shifted(1, QStringLiteral("名称未設定")));
     EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
     EXPECT_EQ(form->editor().guideFigure, guide);
@@ -85,14 +84,14 @@ TEST_F(UndoCommands, BreakScattersAgainAndCanBeUndone)
     AddFigures({"A"});
     const bool modified = form->editor().model.modified();
     form->editor().model.SetCurrentFigure(start);
-    form->EditBreak->trigger();
+    Run("EditBreak");
     const Figure broken = form->editor().model.GetCurrentFigure();
     EXPECT_NE(broken.x, start.x);
-    EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("名称未設定"));
+    EXPECT_EQ(CaptionShown(), QStringLiteral("名称未設定"));
     EXPECT_EQ(form->editor().model.figureCount(), 1);
     EXPECT_EQ(form->editor().model.modified(), modified);
     EXPECT_EQ(form->editor().guideFigure, broken);
-    form->EditUndo->trigger();
+    Run("EditUndo");
     EXPECT_EQ(form->editor().model.GetCurrentFigure().x, start.x);
 }
 
@@ -101,10 +100,10 @@ TEST_F(UndoCommands, UndoTurnsTheTableViewOff)
     AddFigures({"A", "B"});
     Enter(5);
     ClickRow(0);
-    form->ToolButtonShowTable->trigger();
-    ASSERT_TRUE(form->ToolButtonShowTable->isChecked());
-    form->EditUndo->trigger();
-    EXPECT_FALSE(form->ToolButtonShowTable->isChecked());
+    Run("ToolButtonShowTable");
+    ASSERT_TRUE(Action("ToolButtonShowTable").isChecked());
+    Run("EditUndo");
+    EXPECT_FALSE(Action("ToolButtonShowTable").isChecked());
     EXPECT_EQ(form->editor().boardBitmap, DrawnBoard());
 }
 

@@ -3,8 +3,7 @@
 #include "EditorFixture.h"
 
 #include "ui/AppTitle.h"
-#include "ui/PaintBox.h"
-#include "ui/ShapeWidget.h"
+#include "ui/ImageList.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -27,10 +26,10 @@ using Kind = ScriptedDialogs::Kind;
 TEST_F(Window, StartsWithAnEmptyNewDocumentAndTheBuiltInSet)
 {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Zol editor"));
-    EXPECT_EQ(form->StatusPanels[0]->text(), QStringLiteral("新しいファイル"));
-    EXPECT_EQ(form->StatusPanels[1]->text(), QStringLiteral("タングラム"));
-    EXPECT_EQ(form->StatusPanels[2]->text(), QStringLiteral("0"));
-    EXPECT_EQ(form->CaptionInput->text(), QStringLiteral("名称未設定"));
+    EXPECT_EQ(StatusShown(0), QStringLiteral("新しいファイル"));
+    EXPECT_EQ(StatusShown(1), QStringLiteral("タングラム"));
+    EXPECT_EQ(StatusShown(2), QStringLiteral("0"));
+    EXPECT_EQ(CaptionShown(), QStringLiteral("名称未設定"));
     EXPECT_EQ(form->editor().guideFigure, form->editor().model.GetCurrentFigure());
     EXPECT_EQ(form->editor().undoRing().undoCount(), 0);
     EXPECT_EQ(form->editor().undoRing().size(), 100);
@@ -60,25 +59,26 @@ TEST_P(Layout, PlacesTheControlsAndCentresThemInLargerWindows)
     QApplication::processEvents();
     ASSERT_EQ(form->frameGeometry().size(), c.window);
     const struct {
-        QWidget* control;
+        const char* control;
         QPoint at;
         QSize size;
     } expected[] = {
-        {form->Bevel1, {150, 31}, {521, 521}},        {form->Shape1, {6, 5}, {136, 136}},
-        {form->Shape2, {254, 7}, {417, 22}},          {form->pb1, {154, 35}, {512, 512}},
-        {form->pb2, {10, 9}, {129, 129}},             {form->GuideLock, {6, 143}, {}},
-        {form->ToolBarList, {8, 173}, {}},            {form->List, {6, 197}, {137, 356}},
-        {form->ToolBarEdit, {150, 6}, {}},            {form->CaptionInput, {262, 10}, {401, 18}},
+        {"Bevel1", {150, 31}, {521, 521}},     {"Shape1", {6, 5}, {136, 136}},
+        {"Shape2", {254, 7}, {417, 22}},       {"pb1", {154, 35}, {512, 512}},
+        {"pb2", {10, 9}, {129, 129}},          {"GuideLock", {6, 143}, {}},
+        {"ToolBarList", {8, 173}, {}},         {"List", {6, 197}, {137, 356}},
+        {"ToolBarEdit", {150, 6}, {}},         {"CaptionInput", {262, 10}, {401, 18}},
     };
     for (const auto& e : expected) {
-        EXPECT_EQ(e.control->pos(), e.at + QPoint(c.dx, c.dy)) << e.control->objectName().toStdString();
+        const QWidget& control = Control(QLatin1String(e.control));
+        EXPECT_EQ(control.pos(), e.at + QPoint(c.dx, c.dy)) << e.control;
         if (!e.size.isEmpty()) {
-            EXPECT_EQ(e.control->size(), e.size) << e.control->objectName().toStdString();
+            EXPECT_EQ(control.size(), e.size) << e.control;
         }
     }
     // The bars inside the content fit between their neighbours.
-    EXPECT_LE(form->ToolBarEdit->geometry().right(), form->Shape2->geometry().left());
-    EXPECT_LE(form->ToolBarList->geometry().bottom(), form->List->geometry().top());
+    EXPECT_LE(Control(QStringLiteral("ToolBarEdit")).geometry().right(), Control(QStringLiteral("Shape2")).geometry().left());
+    EXPECT_LE(Control(QStringLiteral("ToolBarList")).geometry().bottom(), List().geometry().top());
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, Layout,
@@ -91,14 +91,14 @@ TEST_F(Window, ControlsUseTheFormsTypefacesAndSizes)
 {
     EXPECT_EQ(form->font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
     EXPECT_EQ(form->font().pixelSize(), 12);
-    EXPECT_EQ(form->List->font().family(), QStringLiteral("ＭＳ Ｐ明朝"));
-    EXPECT_EQ(form->CaptionInput->font().pixelSize(), 16);
-    EXPECT_EQ(form->CaptionInput->maxLength(), 254);
-    EXPECT_EQ(form->StatusPanels[0]->width(), 420);
-    EXPECT_EQ(form->StatusPanels[1]->width(), 128);
-    EXPECT_EQ(form->StatusPanels[2]->width(), 64);
+    EXPECT_EQ(List().font().family(), QStringLiteral("ＭＳ Ｐ明朝"));
+    EXPECT_EQ(CaptionField()->font().pixelSize(), 16);
+    EXPECT_EQ(CaptionField()->maxLength(), 254);
+    const int panelWidths[] = {420, 128, 64};
+    for (int panel = 0; panel < 3; ++panel)
+        EXPECT_EQ(Control(QStringLiteral("StatusPanel%1").arg(panel)).width(), panelWidths[panel]) << panel;
     // The substitution makes the Japanese names real fonts.
-    EXPECT_EQ(QFontInfo(form->List->font()).family(), QStringLiteral("IPAPMincho"));
+    EXPECT_EQ(QFontInfo(List().font()).family(), QStringLiteral("IPAPMincho"));
 }
 
 QStringList MenuTexts(const QMenu* menu)
@@ -177,33 +177,52 @@ TEST_F(Window, CommandsCarryTheirShortcutsAndHints)
 
 TEST_F(Window, EnabledCommandsFollowTheListAndTheSelection)
 {
-    const auto enabled = [&](std::initializer_list<QAction*> actions) {
+    const auto enabled = [&](std::initializer_list<const char*> commands) {
         QList<bool> states;
-        for (QAction* a : actions)
-            states << a->isEnabled();
+        for (const char* command : commands)
+            states << Action(QLatin1String(command)).isEnabled();
         return states;
     };
-    const auto listCommands = {form->OptSSort, form->OptNSortLevel1, form->OptNSortLevel2, form->OptNSortLevel3,
-                               form->OptActiveViewer, form->OptmkHTML, form->FilePuzzleSheets};
-    const auto rowCommands = {form->EditDelete, form->EditGoEdit, form->ToolButtonShowTable};
+    const auto listCommands = {"OptSSort",        "OptNSortLevel1", "OptNSortLevel2",  "OptNSortLevel3",
+                               "OptActiveViewer", "OptmkHTML",      "FilePuzzleSheets"};
+    const auto rowCommands = {"EditDelete", "EditGoEdit", "ToolButtonShowTable"};
 
     EXPECT_EQ(enabled(listCommands), QList<bool>(7, false));
-    EXPECT_TRUE(form->EditChange->isEnabled());
+    EXPECT_TRUE(Action("EditChange").isEnabled());
     EXPECT_EQ(enabled(rowCommands), QList<bool>(3, false));
-    EXPECT_FALSE(form->EditUndo->isEnabled());
-    EXPECT_FALSE(form->EditRedo->isEnabled());
+    EXPECT_FALSE(Action("EditUndo").isEnabled());
+    EXPECT_FALSE(Action("EditRedo").isEnabled());
 
     AddFigures({"A"});
     SelectRow(-1);
     EXPECT_EQ(enabled(listCommands), QList<bool>(7, true));
-    EXPECT_FALSE(form->EditChange->isEnabled());
+    EXPECT_FALSE(Action("EditChange").isEnabled());
     EXPECT_EQ(enabled(rowCommands), QList<bool>(3, false));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Zol editor（変更）"));
 
     ClickRow(0);
     EXPECT_EQ(enabled(rowCommands), QList<bool>(3, true));
-    EXPECT_FALSE(form->EditUp->isEnabled());
-    EXPECT_FALSE(form->EditDown->isEnabled());
+    EXPECT_FALSE(Action("EditUp").isEnabled());
+    EXPECT_FALSE(Action("EditDown").isEnabled());
+}
+
+// The controls show the editor's editing state once a command has run, and
+// report the user's changes to it.
+TEST_F(Window, ControlsShowTheEditingStateAndReportChangesToIt)
+{
+    auto& lock = Control<QCheckBox>(QStringLiteral("GuideLock"));
+    lock.click();
+    EXPECT_TRUE(form->editor().view.guideLocked);
+
+    ViewState& view = form->editor().view;
+    view.guideLocked = false;
+    view.antialias = !view.antialias;
+    view.addMode = AddMode::Replace;
+    form->ShowEditor();
+    EXPECT_FALSE(lock.isChecked());
+    EXPECT_EQ(Action("OptAA").isChecked(), view.antialias);
+    EXPECT_EQ(Action("AA").isChecked(), view.antialias);
+    EXPECT_EQ(Action("EditAdd").icon().cacheKey(), ImageListIcon(Image::AddReplace).cacheKey());
 }
 
 class Shortcuts : public EditorFixture {
@@ -221,28 +240,28 @@ protected:
 TEST_F(Shortcuts, ReachTheCommandsWhileTheCaptionFieldHasTheFocus)
 {
     const Figure start = form->editor().model.GetCurrentFigure();
-    form->CaptionInput->setFocus();
-    ASSERT_TRUE(form->CaptionInput->hasFocus());
-    QTest::keyClicks(form->CaptionInput, QStringLiteral("X"));
-    QTest::keyClick(form->CaptionInput, Qt::Key_A, Qt::ControlModifier);
+    CaptionField()->setFocus();
+    ASSERT_TRUE(CaptionField()->hasFocus());
+    QTest::keyClicks(CaptionField(), QStringLiteral("X"));
+    QTest::keyClick(CaptionField(), Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(form->editor().model.figureCount(), 1);
     EXPECT_EQ(Rows(), QStringList({"名称未設定X"}));
 
-    QTest::keyClick(form->CaptionInput, Qt::Key_B, Qt::ControlModifier); // Break: a new scatter
+    QTest::keyClick(CaptionField(), Qt::Key_B, Qt::ControlModifier); // Break: a new scatter
     const Figure scattered = form->editor().model.GetCurrentFigure();
     EXPECT_NE(scattered.x, start.x);
-    QTest::keyClick(form->CaptionInput, Qt::Key_Z, Qt::ControlModifier); // Undo
+    QTest::keyClick(CaptionField(), Qt::Key_Z, Qt::ControlModifier); // Undo
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), start);
-    QTest::keyClick(form->CaptionInput, Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier); // Redo
+    QTest::keyClick(CaptionField(), Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier); // Redo
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), scattered);
-    QTest::keyClick(form->CaptionInput, Qt::Key_U, Qt::ControlModifier); // Undo again
+    QTest::keyClick(CaptionField(), Qt::Key_U, Qt::ControlModifier); // Undo again
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), start);
-    QTest::keyClick(form->CaptionInput, Qt::Key_R, Qt::ControlModifier); // Redo again
+    QTest::keyClick(CaptionField(), Qt::Key_R, Qt::ControlModifier); // Redo again
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), scattered);
 
-    form->List->setFocus();
+    List().setFocus();
     SelectRow(0);
-    QTest::keyClick(form->List, Qt::Key_D, Qt::ControlModifier);
+    QTest::keyClick(&List(), Qt::Key_D, Qt::ControlModifier);
     EXPECT_EQ(form->editor().model.figureCount(), 0);
 }
 
@@ -250,14 +269,14 @@ TEST_F(Shortcuts, OfDisabledCommandsDoNothing)
 {
     AddFigures({"A", "B"});
     SelectRow(-1);
-    ASSERT_FALSE(form->EditDelete->isEnabled());
-    form->CaptionInput->setFocus();
-    QTest::keyClick(form->CaptionInput, Qt::Key_D, Qt::ControlModifier);
-    QTest::keyClick(form->CaptionInput, Qt::Key_E, Qt::ControlModifier);
+    ASSERT_FALSE(Action("EditDelete").isEnabled());
+    CaptionField()->setFocus();
+    QTest::keyClick(CaptionField(), Qt::Key_D, Qt::ControlModifier);
+    QTest::keyClick(CaptionField(), Qt::Key_E, Qt::ControlModifier);
     EXPECT_EQ(form->editor().model.figureCount(), 2);
     // Undo is disabled too: nothing was entered since start-up.
     const Figure board = form->editor().model.GetCurrentFigure();
-    QTest::keyClick(form->CaptionInput, Qt::Key_U, Qt::ControlModifier);
+    QTest::keyClick(CaptionField(), Qt::Key_U, Qt::ControlModifier);
     EXPECT_EQ(form->editor().model.GetCurrentFigure(), board);
 }
 
@@ -271,7 +290,7 @@ TEST_F(Window, AFailingCommandShowsItsErrorAndChangesNothing)
     const Figure guide = form->editor().guideFigure;
 
     ClickRow(1);
-    form->EditGoEdit->trigger();
+    Run("EditGoEdit");
 
     ASSERT_EQ(Shown(Kind::Error).size(), 2);
     EXPECT_EQ(Shown(Kind::Error)[0], QStringLiteral("'x' は有効な整数値ではありません。"));
@@ -286,16 +305,17 @@ TEST_F(Window, CommandsFollowTheStateAfterAHandlerThatFailed)
 {
     AddFigures({"A", "B"});
     SelectRow(-1);
-    ASSERT_FALSE(form->EditDelete->isEnabled());
+    ASSERT_FALSE(Action("EditDelete").isEnabled());
 
     form->Guarded([&] {
-        form->List->selectRow(1);
+        form->editor().view.selectedRow = 1;
         throw std::runtime_error("stopped halfway");
     });
     EXPECT_EQ(Shown(Kind::Error), QStringList({"stopped halfway"}));
-    EXPECT_TRUE(form->EditDelete->isEnabled());
-    EXPECT_TRUE(form->EditUp->isEnabled());
-    EXPECT_FALSE(form->EditDown->isEnabled());
+    EXPECT_EQ(SelectedRow(), 1);
+    EXPECT_TRUE(Action("EditDelete").isEnabled());
+    EXPECT_TRUE(Action("EditUp").isEnabled());
+    EXPECT_FALSE(Action("EditDown").isEnabled());
 }
 
 } // namespace
