@@ -58,7 +58,7 @@ void TZolForm::FileExportGtansExecute()
         dialogs_.Error(QString::fromStdString(MessageText({MessageId::GtansOtherSet, {set}}, Language::Japanese)));
         return;
     }
-    if (const std::optional<Message> refusal = GtansCountRefusal(model.figureCount())) {
+    if (const std::optional<Message> refusal = GtansCountRefusal(editor_.model.figureCount())) {
         dialogs_.Error(QString::fromStdString(MessageText(*refusal, Language::Japanese)));
         return;
     }

@@ -327,11 +327,11 @@ TEST_F(FileCommands, ADocumentNamedInShiftJisSavesUnderItsOwnName)
     WriteFileAtomically(path, Fixture("cp932.zol"));
     Open(path);
     EXPECT_EQ(Rows().size(), 2);
-    EXPECT_EQ(form->StatusPanels[0]->text(), DisplayPath(ProgramPath(QStringLiteral("docs/\uFFFD\uFFFD.zol"))));
+    EXPECT_EQ(StatusShown(0), DisplayPath(ProgramPath(QStringLiteral("docs/\uFFFD\uFFFD.zol"))));
     EXPECT_TRUE(form->editor().settings.history[0].isEmpty());
 
     AddFigures({QStringLiteral("新")});
-    form->FileSave->trigger();
+    Run("FileSave");
     EXPECT_TRUE(Shown(Kind::Error).isEmpty());
     EXPECT_FALSE(form->editor().model.modified());
     EXPECT_NE(ReadFileBytes(path).find(Text("新\r\n")), std::string::npos);
