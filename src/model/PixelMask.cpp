@@ -290,9 +290,16 @@ void PixelMask::forEachWord(const PixelMask& shape, int dx, int dy, F f) const
 }
 
 // The search spends most of its time here: where the processor counts bits
-// in one instruction, a copy built for it is taken.
-__attribute__((target_clones("popcnt", "default"))) int PixelMask::Outside(const PixelMask& shape, int dx, int dy,
-                                                                           int limit) const
+// in one instruction, a copy built for it is taken. Clang emits only the
+// resolver of a member function's clones, which other files cannot link
+// against, so it builds the one default copy.
+#if defined(__GNUC__) && !defined(__clang__)
+#define ZOL_POPCNT_CLONES __attribute__((target_clones("popcnt", "default")))
+#else
+#define ZOL_POPCNT_CLONES
+#endif
+ZOL_POPCNT_CLONES int PixelMask::Outside(const PixelMask& shape, int dx, int dy,
+                                           int limit) const
 {
     if (!holds(shape, dx, dy))
         return std::numeric_limits<int>::max();
