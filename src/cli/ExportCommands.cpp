@@ -4,6 +4,7 @@
 
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
+#include "cli/DocumentArgument.h"
 #include "cli/PaletteOptions.h"
 #include "export/Catalogue.h"
 #include "export/FigureSort.h"
@@ -27,23 +28,6 @@ namespace zol::cli {
 
 namespace {
 
-// Without a user: messages are kept for the failure report, questions answered No.
-class CollectingPrompter : public Prompter {
-public:
-    void Inform(const std::string& text) override { messages += (messages.empty() ? "" : " ") + text; }
-    bool Confirm(const std::string&) override { return false; }
-    std::string messages;
-};
-
-// File messages come as lines (what, which file, why); zoltool reports on one.
-CommandFailure FileFailure(std::string message)
-{
-    std::replace(message.begin(), message.end(), '\n', ' ');
-    return CommandFailure(message);
-}
-
-QString PathOf(const std::string& argument) { return QFile::decodeName(QByteArray::fromStdString(argument)); }
-
 // The document as the editor opens it, with white pieces on black unless
 // a palette is named, drawn at the zoom of --zoom.
 void LoadDocumentArgument(const Arguments& arguments, TangramModel& model)
@@ -51,16 +35,7 @@ void LoadDocumentArgument(const Arguments& arguments, TangramModel& model)
     const int zoom = arguments.integer("--zoom", 100, -1000, 1000);
     if (zoom == 0)
         throw UsageError("--zoom must not be 0");
-    const QString path = PathOf(arguments.operand(0));
-    CollectingPrompter prompter;
-    try {
-        if (!LoadDocument(model, path, QFileInfo(path).absolutePath(), prompter))
-            throw CommandFailure("cannot read " + arguments.operand(0) + ": " + prompter.messages);
-    } catch (const FileError& e) {
-        throw FileFailure(e.what());
-    } catch (const ConversionError& e) {
-        throw CommandFailure(arguments.operand(0) + ": " + e.what());
-    }
+    OpenDocumentArgument(arguments.operand(0), model);
     model.setZoomPercent(zoom);
     const std::optional<std::string> tag = arguments.value("--palette");
     ApplyPalette(arguments, tag ? FixedRecord(*tag) : StartupPalette, model);

@@ -57,6 +57,8 @@ int RunZoltool(const std::vector<std::string>& words, std::ostream& out, std::os
         }
         if (command.runWithStatus)
             return command.runWithStatus(rest, out, err);
+        if (command.answer)
+            return command.answer(Arguments(command, rest), out, err);
         command.run(Arguments(command, rest), out);
         out.flush();
         return 0;

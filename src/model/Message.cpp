@@ -63,6 +63,11 @@ constexpr std::array Table = {
     Texts{MessageId::GtansOtherSet,
           "only figures of the built-in tangram set can be written in gTans format; this document is of the set %1",
           "gTans 形式で書き出せるのは組み込みのタングラムの図形だけです。\nこの文書のピースセットは %1 です。"},
+    Texts{MessageId::SilhouetteEmpty, "the silhouette is empty: there is nothing for the pieces to make",
+          "シルエットが空です。ピースで作るものがありません。"},
+    Texts{MessageId::SilhouetteOffBoard,
+          "the silhouette is not wholly on the board: it spans x %1..%2 and y %3..%4, the board 0..512",
+          "シルエットが盤からはみ出しています (x %1～%2、y %3～%4。盤は 0～512 です)。"},
 };
 
 const Texts& Find(MessageId id)

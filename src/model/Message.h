@@ -41,6 +41,9 @@ enum class MessageId {
     GtansEndsEarly,       // %1 the line number, %2 figures found, %3 figures announced
     GtansTooMany,         // %1 the line number, %2 figures announced
     GtansOtherSet,        // %1 the document's piece-set name
+    // silhouettes searched for their pieces
+    SilhouetteEmpty,
+    SilhouetteOffBoard,   // %1..%2 its columns, %3..%4 its rows
 };
 
 enum class Language { English, Japanese };

@@ -140,7 +140,6 @@ public:
 
 private:
     void InstallSet(const PieceSet& set, const Figure& start);
-    void straightenEdges(Point* p, int n) const;
     void beginGroupTurn();
     void placeGroupFromSnapshot();
     void moveToTop(int piece);

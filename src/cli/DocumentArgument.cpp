@@ -1,0 +1,50 @@
+#include "cli/DocumentArgument.h"
+
+#include "io/DocumentFile.h"
+#include "io/FileError.h"
+#include "io/Prompter.h"
+#include "model/CommaList.h"
+#include "model/TangramModel.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace zol::cli {
+
+namespace {
+
+// Without a user: messages are kept for the failure report, questions answered No.
+class CollectingPrompter : public Prompter {
+public:
+    void Inform(const std::string& text) override { messages += (messages.empty() ? "" : " ") + text; }
+    bool Confirm(const std::string&) override { return false; }
+    std::string messages;
+};
+
+} // namespace
+
+QString PathOf(const std::string& argument) { return QFile::decodeName(QByteArray::fromStdString(argument)); }
+
+CommandFailure FileFailure(std::string message)
+{
+    std::replace(message.begin(), message.end(), '\n', ' ');
+    return CommandFailure(message);
+}
+
+void OpenDocumentArgument(const std::string& argument, TangramModel& model)
+{
+    const QString path = PathOf(argument);
+    CollectingPrompter prompter;
+    try {
+        if (!LoadDocument(model, path, QFileInfo(path).absolutePath(), prompter))
+            throw CommandFailure("cannot read " + argument + ": " + prompter.messages);
+    } catch (const FileError& e) {
+        throw FileFailure(e.what());
+    } catch (const ConversionError& e) {
+        throw CommandFailure(argument + ": " + e.what());
+    }
+}
+
+} // namespace zol::cli
