@@ -64,6 +64,7 @@ TEST_F(SilhouetteWindows, NoDuplicatesIsSaid)
 TEST_F(SilhouetteWindows, ASolutionClickedGoesOnTheBoardAsOneUndoStep)
 {
     AddLines({ClassicSquare});
+    PlaceOnBoard(Spread());
     SelectRow(0);
     Run("EditFindSolutions");
     QDialog* window = Window("SolutionsWindow");
