@@ -2,6 +2,7 @@
 
 #include "io/DocumentFile.h"
 #include "io/FileError.h"
+#include "io/NativePath.h"
 #include "io/Prompter.h"
 #include "model/CommaList.h"
 #include "model/TangramModel.h"
@@ -25,7 +26,8 @@ public:
 
 } // namespace
 
-QString PathOf(const std::string& argument) { return QFile::decodeName(QByteArray::fromStdString(argument)); }
+// The name as the bytes given, whatever they are (see NativePath).
+QString PathOf(const std::string& argument) { return PathFromNative(argument); }
 
 CommandFailure FileFailure(std::string message)
 {

@@ -2,12 +2,12 @@
 
 #include "export/ProgressRun.h"
 #include "export/SheetLayout.h"
-#include "io/LineFile.h"
+#include "io/AppPaths.h"
+#include "io/AtomicFile.h"
 #include "io/TextCodec.h"
 #include "model/ColourValue.h"
 #include "model/TangramModel.h"
 
-#include <QBuffer>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -165,14 +165,13 @@ int WritePuzzleSheets(const TangramModel& model, const PuzzleSheetRequest& reque
     const int figures = model.figureCount();
     if (figures < 1)
         throw NoFiguresError();
-    CheckWritable(request.path);
-
-    QBuffer pdf;
-    pdf.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&pdf);
+    // Made before any drawing, so that a long export does not fail at its end
+    // for a folder it could not write in.
+    AtomicFile pdf(request.path);
+    QPdfWriter writer(&pdf.device());
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
     writer.setResolution(72); // painter units are points
-    writer.setTitle(QFileInfo(request.path).completeBaseName());
+    writer.setTitle(DisplayPath(QFileInfo(request.path).completeBaseName()));
     writer.setCreator(QStringLiteral("Zol editor"));
 
     const std::vector<SheetCell> cells = SheetCells(request.perPage);
@@ -204,7 +203,7 @@ int WritePuzzleSheets(const TangramModel& model, const PuzzleSheetRequest& reque
         }
     }
     painter.end();
-    WriteFileAtomically(request.path, pdf.data().toStdString());
+    pdf.Commit();
     return pages;
 }
 

@@ -6,6 +6,7 @@
 #include "io/DocumentFile.h"
 #include "io/DocumentMerge.h"
 #include "io/FileError.h"
+#include "io/NativePath.h"
 #include "io/TextCodec.h"
 #include "model/CommaList.h"
 #include "ui/ActionGuard.h"
@@ -30,7 +31,7 @@ QString FolderOf(const QString& file) { return QFileInfo(file).absolutePath(); }
 
 bool TZolForm::MayOverwrite(const QString& path)
 {
-    return !QFileInfo::exists(path) || dialogs_.Warning(DisplayPath(path) + OverwriteQuestion) == Dialogs::Answer::Yes;
+    return !PathExists(path) || dialogs_.Warning(DisplayPath(path) + OverwriteQuestion) == Dialogs::Answer::Yes;
 }
 
 bool TZolForm::QuerySave(bool withCancel)

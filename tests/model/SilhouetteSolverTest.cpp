@@ -42,14 +42,23 @@ void ExpectSolves(const TangramModel& model, const Silhouette& target, const Fig
     }
 }
 
-TEST(Solver, SolvesTheClassicSquareInPlace)
+// The classic square, and gTans figures of the built-in set with a hole.
+TEST(Solver, SolvesFiguresInPlace)
 {
     TangramModel model;
-    const Silhouette square = FigureSilhouette(model.pieceSet(), FigureOf(model, ClassicSquare));
-    const SolveResult result = Solve(RequestFor(model, square));
-    ASSERT_EQ(result.solutions.size(), 1u);
-    EXPECT_EQ(result.end, SolveEnd::Limit);
-    ExpectSolves(model, square, result.solutions[0]);
+    struct Case {
+        const char* line;
+        size_t rings;
+    };
+    for (const Case c : {Case{ClassicSquare, 1}, Case{WithHole, 2}, Case{HoleTurnsFarthest, 2}}) {
+        SCOPED_TRACE(c.line);
+        const Silhouette target = FigureSilhouette(model.pieceSet(), FigureOf(model, c.line));
+        ASSERT_EQ(target.rings.size(), c.rings);
+        const SolveResult result = Solve(RequestFor(model, target));
+        ASSERT_EQ(result.solutions.size(), 1u);
+        EXPECT_EQ(result.end, SolveEnd::Limit);
+        ExpectSolves(model, target, result.solutions[0]);
+    }
 }
 
 // A square ring 20 pixels wide with the area of the seven pieces: no piece
