@@ -169,6 +169,16 @@ const TZolForm::CommandEntry TZolForm::Commands[] = {
      &ListController::ToggleTable, CommandEntry::Check::Yes},
     // The built-in set in the piece-set menu.
     {COMMAND(defaultPlt), "タングラム", "", "", NoImage, {&TZolForm::PltSLoadExecute, TZolForm::BuiltInSetTag}},
+    {COMMAND(EditFindDuplicates), "重複する図形を探す(&D)…", "同じシルエットの図形をリストから探す", "", NoImage,
+     &TZolForm::EditFindDuplicatesExecute},
+    {COMMAND(EditFindSolutions), "この図形の別解を探す…", "選んだ図形のシルエットになるピースの置き方をすべて探す", "",
+     NoImage, &TZolForm::EditFindSolutionsExecute},
+    {COMMAND(OptPuzzle), "パズルに挑戦(&Z)", "選んだ図形のシルエットをパズルとして解く", "F5", NoImage,
+     &TZolForm::OptPuzzleExecute, CommandEntry::Check::Yes},
+    {COMMAND(OptHint), "ヒント(&H)", "ピースを１つ正しい位置に置く", "Ctrl+H", NoImage, &TZolForm::OptHintExecute},
+    // No menu item: Escape ends the puzzle.
+    {COMMAND(PuzzleLeave), "パズルをやめる", "パズルをやめて元の形に戻す", "Esc", NoImage,
+     &TZolForm::PuzzleLeaveExecute},
 };
 
 #undef COMMAND
@@ -183,7 +193,14 @@ void TZolForm::CreateActions()
         action->setShortcuts(keys);
         action->setCheckable(entry.checkable == CommandEntry::Check::Yes);
         const CommandEntry::Handler run = entry.run;
-        connect(action, &QAction::triggered, this, [this, run] { Guarded([&] { run(*this); }); });
+        const std::string_view name = entry.name;
+        connect(action, &QAction::triggered, this, [this, run, name] {
+            Guarded([&] {
+                if (editor_.inPuzzle() && !CommandKeepsPuzzle(name))
+                    LeavePuzzle();
+                run(*this);
+            });
+        });
         this->*entry.member = action;
     }
 }
@@ -196,6 +213,7 @@ void TZolForm::UpdateCommandState()
     for (const CommandEntry& entry : Commands)
         (this->*entry.member)->setEnabled(CommandEnabled(entry.name, state));
     ShowViewState();
+    ShowPuzzleState();
     setWindowTitle(editor_.model.modified() ? AppTitle() + QStringLiteral("（変更）") : AppTitle());
 }
 
@@ -223,6 +241,8 @@ void TZolForm::CreateMenus()
     nuance->setObjectName(QStringLiteral("NSortMenu"));
     nuance->addActions({OptNSortLevel3, OptNSortLevel2, OptNSortLevel1});
     edit->addSeparator();
+    edit->addActions({EditFindDuplicates, EditFindSolutions});
+    edit->addSeparator();
     edit->addAction(EditChange);
 
     const QList<QAction*> palettes = {PaletteCSetWB, PaletteCSetBW,  PaletteCSetBrl2, PaletteCSetBrl,
@@ -230,6 +250,8 @@ void TZolForm::CreateMenus()
     QMenu* options = bar->addMenu(QStringLiteral("オプション(&O)"));
     options->addMenu(QStringLiteral("パレット変更(&P)"))->addActions(palettes);
     options->addActions({AA, ClipCopy2, ClipCopy1, OptEye, OptActiveViewer, OptmkHTML});
+    options->addSeparator();
+    options->addActions({OptPuzzle, OptHint});
     // OptRpcal has no visible item either.
 
     QMenu* help = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
