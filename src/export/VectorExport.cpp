@@ -6,6 +6,7 @@
 #include "export/PuzzleSheets.h"
 #include "export/SvgFigure.h"
 #include "export/TikzFigure.h"
+#include "io/AtomicFile.h"
 #include "io/FileError.h"
 #include "io/LineFile.h"
 #include "io/TextCodec.h"
@@ -113,7 +114,7 @@ void WriteTikzFile(const TangramModel& model, const std::vector<int>& figures, c
     if (figures.empty())
         throw NoFiguresError();
     CheckFigures(model, figures);
-    CheckWritable(path);
+    AtomicFile file(path); // a target that cannot be written is told before the work
     ProgressRun run(progress, static_cast<int>(figures.size()));
     std::vector<std::string> pictures;
     pictures.reserve(figures.size());
@@ -121,7 +122,8 @@ void WriteTikzFile(const TangramModel& model, const std::vector<int>& figures, c
         pictures.push_back(TikzPictureText({index + 1, FigureOf(model, index, request)}, request.scale));
         run.Step(static_cast<int>(pictures.size()));
     }
-    WriteVectorFile(path, TikzFileText(pictures, standalone));
+    file.Write(TikzFileText(pictures, standalone));
+    file.Commit();
 }
 
 } // namespace zol
