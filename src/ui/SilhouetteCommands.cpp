@@ -55,9 +55,10 @@ void TZolForm::EditFindDuplicatesExecute()
     std::vector<FigureGallery::Row> rows;
     for (const std::vector<int>& group : found.groups) {
         FigureGallery::Row& row = rows.emplace_back();
+        // Numbered as the list box numbers its rows, from 1.
         for (int i : group)
             row.push_back({renderer.Guide(editor_.model.ParseFigure(i), Reduction(editor_)),
-                           QStringLiteral("%1: %2").arg(i).arg(CaptionText(editor_.model, i)), i});
+                           QStringLiteral("%1: %2").arg(i + 1).arg(CaptionText(editor_.model, i)), i});
     }
     ShowGallery(QStringLiteral("DuplicatesWindow"), QStringLiteral("重複する図形"), rows, [this](int i) {
         if (i >= editor_.model.figureCount())

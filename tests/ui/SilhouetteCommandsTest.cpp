@@ -47,7 +47,7 @@ TEST_F(SilhouetteWindows, DuplicatesShowInARowAndAClickSelectsTheFigure)
     QDialog* window = Window("DuplicatesWindow");
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(Thumbnails(window), (QStringList{QStringLiteral("0: 図0"), QStringLiteral("2: 図2")}));
+    EXPECT_EQ(Thumbnails(window), (QStringList{QStringLiteral("1: 図0"), QStringLiteral("3: 図2")}));
     window->findChild<QToolButton*>(QStringLiteral("Figure2"))->click();
     EXPECT_EQ(SelectedRow(), 2);
     EXPECT_EQ(form->editor().guideFigure, form->editor().model.ParseFigure(2)) << "the guide shows it";
