@@ -83,24 +83,6 @@ void WaitForPointer(QPoint p, const QString& what)
     Fail(QStringLiteral("the pointer did not come to (%1, %2): ").arg(p.x()).arg(p.y()) + what);
 }
 
-// The visible windows of the editor's process other than the main window.
-QStringList OtherWindows(const QProcess& editor, const QString& main)
-{
-    QProcess p;
-    p.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                                        QString::number(editor.processId())});
-    p.waitForFinished(10000);
-    QStringList ids = QString::fromLocal8Bit(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    ids.removeAll(main);
-    return ids;
-}
-
-QRect Geometry(const QString& window)
-{
-    const auto g = ShellValues(Xdo({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window}));
-    return QRect(g.value("X"), g.value("Y"), g.value("WIDTH"), g.value("HEIGHT"));
-}
-
 // The carried piece is held at the board centre; every step of the pointer
 // away from it is measured and the pointer put back. Steps stay inside the
 // board and go one way each, so no step is lost or read as a shake.
