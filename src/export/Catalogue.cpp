@@ -219,7 +219,6 @@ CatalogueResult WriteCatalogue(TangramModel& model, const CatalogueRequest& requ
             const QString path = QDir(folder).filePath(QStringLiteral("%1.png").arg(strip.end));
             result.stripError = WriteStrip(png, path);
             if (result.stripError) {
-                result.stripFailed = true;
                 if (folderError != 0 && folderError != EEXIST)
                     result.stripError = Message{MessageId::FolderFailed,
                                                 {DisplayPath(folder).toStdString(),

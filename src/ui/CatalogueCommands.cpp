@@ -55,13 +55,10 @@ void TZolForm::OptmkHTMLExecute()
         dialogs_.Error(QString::fromStdString(MessageText(*result.pageError, Language::Japanese)));
         return;
     }
-    if (result.stripFailed) {
+    if (result.stripFailed()) {
         // The strip's file and the system's reason follow the usual words.
-        const QString why = result.stripError
-                                ? QStringLiteral("\n") +
-                                      QString::fromStdString(MessageText(*result.stripError, Language::Japanese))
-                                : QString();
-        dialogs_.Information(StripFailed + why);
+        dialogs_.Information(StripFailed + QStringLiteral("\n") +
+                             QString::fromStdString(MessageText(*result.stripError, Language::Japanese)));
         return;
     }
     if (dialogs_.Confirmation(Completed) == Dialogs::Answer::Yes)

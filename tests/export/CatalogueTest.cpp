@@ -337,7 +337,7 @@ TEST_F(CatalogueExport, CaptionsInTheStripsHaveThePagesTextColour)
         SCOPED_TRACE(name);
         FillDocument(model, {QStringLiteral("■■")}, {0});
         model.SetPalette(p.bgcolor, p.ho, p.so, p.vo, p.hr, p.sr, p.vr);
-        ASSERT_FALSE(Write().stripFailed);
+        ASSERT_FALSE(Write().stripFailed());
         const std::string page = ReadFileBytes(base + ".htm");
         const size_t at = page.find("; color:#"); // the texts', not the background's
         ASSERT_NE(at, std::string::npos);
