@@ -44,6 +44,7 @@ bench: build
 	$(BUILD)/bench/zol_bench
 	$(BUILD)/bench/zol_list_bench
 	$(BUILD)/bench/zol_editor_bench
+	$(BUILD)/bench/zol_silhouette_bench
 
 # Installs into PREFIX (/usr/local unless told): make install PREFIX=~/.local
 PREFIX ?= /usr/local

@@ -168,6 +168,33 @@ Rewrite the file in the format of the new version?</translation>
     </message>
 </context>
 <context>
+    <name>zol::SvgCommands</name>
+    <message>
+        <source>SVGファイルの保存先</source>
+        <translation>Save the SVG files as</translation>
+    </message>
+    <message>
+        <source>SVGファイル|*.svg</source>
+        <translation>SVG files|*.svg</translation>
+    </message>
+    <message>
+        <source>SVGファイルはフォルダー「%1」に作成されます。</source>
+        <translation>The SVG files are written into the folder &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>
+同じ名前のファイルは置き換えられます。</source>
+        <translation>
+Files of the same names are replaced.</translation>
+    </message>
+    <message>
+        <source>ピースをパレットの色で書き出しますか？
+「いいえ」を選ぶと、シルエットだけを書き出します。</source>
+        <translation>Draw the pieces in the palette&apos;s colours?
+Choose &quot;No&quot; to write the silhouettes alone.</translation>
+    </message>
+</context>
+<context>
     <name>zol::TAboutBox</name>
     <message>
         <source>バージョン情報</source>
@@ -715,6 +742,118 @@ The application ends.</translation>
     <message>
         <source>文書の文字コードで表せない文字は入力できません。</source>
         <translation>Characters the document&apos;s encoding cannot hold cannot be typed.</translation>
+    </message>
+    <message>
+        <source>SVGで書き出す(&amp;V)…</source>
+        <translation>Export as S&amp;VG…</translation>
+    </message>
+    <message>
+        <source>リストの図形を1つずつSVGファイルに書き出す</source>
+        <translation>Write each figure of the list to an SVG file of its own</translation>
+    </message>
+    <message>
+        <source>重複する図形を探す(&amp;D)…</source>
+        <translation>Find Du&amp;plicate Figures…</translation>
+    </message>
+    <message>
+        <source>同じシルエットの図形をリストから探す</source>
+        <translation>Find the figures of the list that share one silhouette</translation>
+    </message>
+    <message>
+        <source>この図形の別解を探す…</source>
+        <translation>Find Other Solutions of This Figure…</translation>
+    </message>
+    <message>
+        <source>選んだ図形のシルエットになるピースの置き方をすべて探す</source>
+        <translation>Find every placement of the pieces that makes the selected figure&apos;s silhouette</translation>
+    </message>
+    <message>
+        <source>パズルに挑戦(&amp;Z)</source>
+        <translation>Play as a Pu&amp;zzle</translation>
+    </message>
+    <message>
+        <source>選んだ図形のシルエットをパズルとして解く</source>
+        <translation>Solve the selected figure&apos;s silhouette as a puzzle</translation>
+    </message>
+    <message>
+        <source>ヒント(&amp;H)</source>
+        <translation>Hin&amp;t</translation>
+    </message>
+    <message>
+        <source>ピースを１つ正しい位置に置く</source>
+        <translation>Put one piece where it belongs</translation>
+    </message>
+    <message>
+        <source>パズルをやめる</source>
+        <translation>Leave the Puzzle</translation>
+    </message>
+    <message>
+        <source>パズルをやめて元の形に戻す</source>
+        <translation>Leave the puzzle and bring back the board as it was</translation>
+    </message>
+    <message>
+        <source>完成！
+
+タイム %1
+ヒント %2回</source>
+        <translation>Solved!
+
+Time %1
+Hints %2</translation>
+    </message>
+    <message>
+        <source>見つかりませんでした。</source>
+        <translation>None found.</translation>
+    </message>
+    <message>
+        <source>重複する図形</source>
+        <translation>Duplicate Figures</translation>
+    </message>
+    <message>
+        <source>この図形はピースで作れません。</source>
+        <translation>The pieces cannot make this figure.</translation>
+    </message>
+    <message>
+        <source>解が見つかりませんでした。</source>
+        <translation>No solution was found.</translation>
+    </message>
+    <message>
+        <source>解 %1</source>
+        <translation>Solution %1</translation>
+    </message>
+    <message>
+        <source>別解（%1 通り）</source>
+        <translation>Solutions (%1)</translation>
+    </message>
+    <message>
+        <source>別解（%1 通り、探索は途中まで）</source>
+        <translation>Solutions (%1, the search did not finish)</translation>
+    </message>
+    <message>
+        <source>別解を探しています…</source>
+        <translation>Looking for solutions…</translation>
+    </message>
+    <message>
+        <source>中止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>別解を探す</source>
+        <translation>Find Solutions</translation>
+    </message>
+    <message>
+        <source>別解を探しています… %1 通り</source>
+        <translation>Looking for solutions… %1 found</translation>
+    </message>
+    <message>
+        <source>%1 個のSVGファイルを書き出しました。
+フォルダーを開きますか？</source>
+        <translation>%1 SVG files were written.
+Open the folder?</translation>
+    </message>
+    <message>
+        <source>ヒント %1</source>
+        <translation>Hints %1</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 // window and its message loop.
 #include "SingleInstance.h"
 
+#include "io/NativePath.h"
 #include "ui/ActionGuard.h"
 #include "ui/AppTitle.h"
 #include "ui/BoardPointer.h"
@@ -39,6 +40,17 @@ void PrintReadyMarks(zol::TZolForm& form)
     std::fflush(stdout);
 }
 
+// The words after the program's name that Qt left, a file name kept as its
+// bytes (QApplication::arguments() would turn bytes that are not UTF-8 into
+// another name).
+QStringList DocumentArguments(int argc, char** argv)
+{
+    QStringList words;
+    for (int i = 1; i < argc; ++i)
+        words << zol::PathFromNative(argv[i]);
+    return words;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -66,7 +78,7 @@ int main(int argc, char** argv)
     try {
         zol::MessageDialogs dialogs;
         zol::ScreenPointer pointer;
-        zol::TZolForm form(dialogs, pointer, QApplication::arguments().mid(1));
+        zol::TZolForm form(dialogs, pointer, DocumentArguments(argc, argv));
         if (form.startupFailed())
             return 0;
         dialogs.setParentWidget(&form);

@@ -6,13 +6,15 @@
 #include "cli/Commands.h"
 #include "cli/DocumentCommands.h"
 #include "cli/PaletteOptions.h"
+#include "cli/PngOutput.h"
+#include "io/AppPaths.h"
+#include "io/AtomicFile.h"
+#include "io/NativePath.h"
 #include "io/ViewerBackground.h"
 #include "model/TangramModel.h"
 #include "model/ViewerAnimation.h"
 #include "model/ViewerPicture.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <webp/encode.h>
@@ -21,6 +23,7 @@
 #include <memory>
 #include <ostream>
 #include <sstream>
+#include <vector>
 
 namespace zol::cli {
 
@@ -31,8 +34,6 @@ constexpr int CycleTicks = 140; // one figure change
 constexpr int MaxScale = 8;
 constexpr int MaxFigureChanges = 10000;
 
-QString PathOf(const std::string& argument) { return QFile::decodeName(QByteArray::fromStdString(argument)); }
-
 // Frames go to a WebP encoder or into a folder; a frame is added only when
 // the picture changed, and lasts until the next one.
 class FrameSink {
@@ -42,12 +43,28 @@ public:
     virtual void Finish(int ticks) = 0;
 };
 
+// A folder of its own for the show, empty or new: frames of an earlier run
+// would mix with these. An animation that fails part way removes the frames
+// it wrote and the folders it made.
 class PngFolder : public FrameSink {
 public:
     explicit PngFolder(const QString& folder) : folder_(folder)
     {
-        if (!QDir().mkpath(folder))
-            throw CommandFailure("cannot create folder " + folder.toStdString());
+        if (PathExists(folder) && !IsFolder(folder))
+            throw CommandFailure(DisplayPath(folder).toStdString() + " is a file; the frames go into a folder");
+        if (HoldsEntries(folder))
+            throw CommandFailure("the folder " + DisplayPath(folder).toStdString() +
+                                 " already holds files; the frames go into an empty or a new folder");
+        made_ = MakeFolders(folder);
+    }
+    ~PngFolder() override
+    {
+        if (finished_)
+            return;
+        for (const QString& path : written_)
+            RemoveFile(path);
+        for (auto made = made_.rbegin(); made != made_.rend(); ++made)
+            RemoveEmptyFolder(*made);
     }
     void Add(const QImage& picture, int tick) override
     {
@@ -61,23 +78,29 @@ public:
     {
         for (; next_ < ticks; ++next_)
             Save(last_, next_);
+        finished_ = true;
     }
 
 private:
-    void Save(const QImage& picture, int tick) const
+    void Save(const QImage& picture, int tick)
     {
-        const QString path = folder_.filePath(QString::number(tick) + QStringLiteral(".png"));
-        if (!picture.save(path, "PNG"))
-            throw CommandFailure("cannot write " + path.toStdString());
+        const QString path = folder_ + QStringLiteral("/%1.png").arg(tick);
+        WritePng(picture, path);
+        written_.push_back(path);
     }
-    QDir folder_;
+    QString folder_;
+    std::vector<QString> made_;
+    std::vector<QString> written_;
     QImage last_;
     int next_ = 0;
+    bool finished_ = false;
 };
 
 class WebpAnimation : public FrameSink {
 public:
-    WebpAnimation(const QString& path, int side) : path_(path)
+    // The file is begun before the long encoding, so that a target that
+    // cannot be written is told at once.
+    WebpAnimation(const QString& path, int side) : file_(path)
     {
         WebPAnimEncoderOptions options;
         if (!WebPAnimEncoderOptionsInit(&options) || !WebPConfigInit(&config_))
@@ -112,17 +135,13 @@ public:
         if (!WebPAnimEncoderAdd(encoder_, nullptr, ticks * TickMs, nullptr) ||
             !WebPAnimEncoderAssemble(encoder_, &data))
             throw CommandFailure(std::string("WebP encoding failed: ") + WebPAnimEncoderGetError(encoder_));
-        QFile file(path_);
-        const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                             file.write(reinterpret_cast<const char*>(data.bytes), static_cast<qint64>(data.size)) ==
-                                 static_cast<qint64>(data.size);
-        WebPDataClear(&data);
-        if (!written || !file.flush())
-            throw CommandFailure("cannot write " + path_.toStdString());
+        const std::unique_ptr<WebPData, void (*)(WebPData*)> held(&data, WebPDataClear);
+        file_.Write(std::string_view(reinterpret_cast<const char*>(data.bytes), data.size));
+        file_.Commit();
     }
 
 private:
-    QString path_;
+    AtomicFile file_;
     WebPConfig config_;
     WebPAnimEncoder* encoder_ = nullptr;
 };
@@ -130,7 +149,7 @@ private:
 void LoadDocument(const Arguments& arguments, TangramModel& model, int& start)
 {
     std::ostringstream messages;
-    if (!LoadDocumentFigure({arguments.operand(0), 0}, model, messages)) {
+    if (LoadDocumentFigure({arguments.operand(0), 0}, model, messages) != FigureLoad::Loaded) {
         std::string text = messages.str();
         while (!text.empty() && text.back() == '\n')
             text.pop_back();
@@ -144,15 +163,16 @@ QImage Background(const Arguments& arguments)
     const std::optional<std::string> file = arguments.value("--background");
     if (!file)
         return {};
-    QImage picture = ReadViewerPicture(PathOf(*file));
+    std::string why;
+    QImage picture = ReadViewerPicture(PathFromNative(*file), &why);
     if (picture.isNull())
-        throw UsageError("cannot read the picture " + *file);
+        throw UsageError("cannot use the picture " + *file + ": " + why);
     return picture;
 }
 
 std::unique_ptr<FrameSink> SinkFor(const std::string& out, int side)
 {
-    const QString path = PathOf(out);
+    const QString path = PathFromNative(out);
     if (QFileInfo(path).suffix().compare(QStringLiteral("webp"), Qt::CaseInsensitive) == 0)
         return std::make_unique<WebpAnimation>(path, side);
     return std::make_unique<PngFolder>(path);

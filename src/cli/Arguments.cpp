@@ -2,6 +2,7 @@
 
 #include "model/CommaList.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -40,7 +41,9 @@ Arguments::Arguments(const Command& command, const std::vector<std::string>& wor
             values_[word] = words[++i];
         }
     }
-    if (operands_.size() != command.operands.size())
+    const auto optional = std::count_if(command.operands.begin(), command.operands.end(),
+                                        [](const std::string& name) { return name.rfind('[', 0) == 0; });
+    if (operands_.size() > command.operands.size() || operands_.size() + optional < command.operands.size())
         throw UsageError("usage: zoltool " + UsageOf(command));
 }
 

@@ -19,6 +19,7 @@ public:
     Arguments(const Command& command, const std::vector<std::string>& words);
 
     const std::string& operand(size_t i) const { return operands_.at(i); }
+    size_t operandCount() const { return operands_.size(); }
     bool has(const std::string& option) const { return values_.count(option) != 0; }
     std::optional<std::string> value(const std::string& option) const;
     // The option's value as a decimal integer in min..max, or fallback.

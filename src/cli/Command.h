@@ -30,7 +30,8 @@ struct Option {
 
 struct Command {
     std::string name;
-    std::vector<std::string> operands; // names for the usage line: FIGURE, OUT.png
+    // Names for the usage line: FIGURE, OUT.png; "[FIGURE]" may be left out.
+    std::vector<std::string> operands;
     std::vector<Option> options;
     std::string summary;
     // Writes the command's result to out; throws UsageError or CommandFailure.
@@ -38,6 +39,13 @@ struct Command {
     // A command that reads its own arguments, writes messages to err and
     // returns the exit status; used instead of run when set.
     int (*runWithStatus)(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) = nullptr;
+    // A command whose exit status tells its answer (same or different,
+    // solved or not), with its arguments checked against the row; used
+    // instead of run when set.
+    int (*answer)(const Arguments& arguments, std::ostream& out, std::ostream& err) = nullptr;
+    // A command of long work, which shows its progress on err; used instead
+    // of run when set.
+    void (*runWithProgress)(const Arguments& arguments, std::ostream& out, std::ostream& err) = nullptr;
 };
 
 // "render FIGURE OUT.png [--scale S] [--guide]"

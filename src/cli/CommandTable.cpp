@@ -65,6 +65,36 @@ const std::vector<Command>& Commands()
          RunImportGtans},
         {"export-gtans", {"IN.zol", "OUT.figures"}, {},
          "write the figures of a document of the built-in set as a gTans collection", RunExportGtans},
+        {"same", {"FIGURE", "FIGURE"}, {},
+         "print same or different and the largest distance in pixels between the two silhouettes' outlines at "
+         "their best fit (moved, turned on the angle grid, mirrored); exit 0 for same, 1 for different",
+         nullptr, nullptr, RunSame},
+        {"duplicates", {"DOC.zol"}, {},
+         "print the groups of figures of the document that have the same silhouette, each figure's number "
+         "(counted from 0) and caption; nothing when there are none",
+         nullptr, nullptr, RunDuplicates},
+        {"solve",
+         {"[FIGURE]"},
+         {{"--outline", "FILE"}, {"--with", "SET"}, {"--all", ""}, {"--limit", "N"}, {"--seconds", "S"}},
+         "place the pieces of the figure's set (or of SET, a .plt or tan) into the figure's silhouette, or into "
+         "the polygons of FILE (one a line, x0,y0,x1,y1,..., the outer outline first), where it stands; print "
+         "the first solution as a placement line, or with --all every distinct one (up to N), searching for "
+         "up to S seconds (60); exit 0 solved, 1 proven unsolvable, 2 out of time",
+         nullptr, nullptr, RunSolve},
+        {"svg",
+         {"DOC.zol|FIGURE", "OUT"},
+         {{"--silhouette", ""}, {"--palette", "TAG"}, {"--seed", "N"}, {"--scale", "S"}},
+         "write each figure of the document as an SVG file in the folder OUT (named by list number and caption), "
+         "or one FIGURE as the file OUT: each piece a polygon in its palette colour, or with --silhouette the "
+         "outline alone; S CSS pixels a board pixel; print the written paths",
+         nullptr, nullptr, nullptr, RunSvg},
+        {"tikz",
+         {"DOC.zol|FIGURE", "OUT.tex"},
+         {{"--silhouette", ""}, {"--standalone", ""}, {"--palette", "TAG"}, {"--seed", "N"}, {"--scale", "S"}},
+         "write the figures of the document, or one FIGURE, as TikZ pictures for LaTeX into OUT.tex, each piece a "
+         "\\filldraw path in centimetres with its colour defined, the caption a comment; with --standalone a "
+         "whole document for pdflatex",
+         nullptr, nullptr, nullptr, RunTikz},
     };
     return commands;
 }

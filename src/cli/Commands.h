@@ -20,5 +20,13 @@ void RunSheets(const Arguments& arguments, std::ostream& out);
 // gTans collections into a document of the built-in set and back.
 void RunImportGtans(const Arguments& arguments, std::ostream& out);
 void RunExportGtans(const Arguments& arguments, std::ostream& out);
+// Silhouettes: compared, grouped by sameness, and solved; the exit status
+// tells the answer.
+int RunSame(const Arguments& arguments, std::ostream& out, std::ostream& err);
+int RunDuplicates(const Arguments& arguments, std::ostream& out, std::ostream& err);
+int RunSolve(const Arguments& arguments, std::ostream& out, std::ostream& err);
+// Figures as vector drawings: SVG files and TikZ code.
+void RunSvg(const Arguments& arguments, std::ostream& out, std::ostream& err);
+void RunTikz(const Arguments& arguments, std::ostream& out, std::ostream& err);
 
 } // namespace zol::cli

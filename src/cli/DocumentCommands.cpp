@@ -3,13 +3,13 @@
 #include "io/DocumentFile.h"
 #include "io/FileError.h"
 #include "io/LineFile.h"
+#include "io/NativePath.h"
 #include "io/Prompter.h"
 #include "io/TextCodec.h"
 #include "io/VersionLine.h"
 #include "model/CommaList.h"
 #include "model/TangramModel.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -40,10 +40,8 @@ private:
     std::ostream& err_;
 };
 
-QString PathArgument(const std::string& arg)
-{
-    return QFile::decodeName(QByteArray::fromStdString(arg));
-}
+// The name as the bytes given, whatever they are (see NativePath).
+QString PathArgument(const std::string& arg) { return PathFromNative(arg); }
 
 // Opens the document as the editor does after the user chose it in the open
 // dialog, whose folder then is the one searched first for piece sets. Given
@@ -54,7 +52,7 @@ bool OpenDocument(TangramModel& model, const QString& path, std::ostream& err, i
     StreamPrompter prompter(err);
     const QString folder = QFileInfo(path).absolutePath();
     try {
-        if (!header || !QFileInfo::exists(path))
+        if (!header || !PathExists(path))
             return LoadDocument(model, path, folder, prompter);
         FileText file = ReadTextFile(path);
         *header = StartsWithVersion(file.lines) ? 2 : 1;
@@ -167,22 +165,22 @@ std::optional<DocumentFigure> ParseDocumentFigure(const std::string& argument)
     return figure;
 }
 
-bool LoadDocumentFigure(const DocumentFigure& figure, TangramModel& model, std::ostream& err)
+FigureLoad LoadDocumentFigure(const DocumentFigure& figure, TangramModel& model, std::ostream& err)
 {
     if (!OpenDocument(model, PathArgument(figure.path), err))
-        return false;
+        return FigureLoad::DocumentFailed;
     if (figure.index >= model.figureCount()) {
         err << figure.path << " has no figure " << figure.index << " (it holds " << model.figureCount()
             << ", counted from 0)\n";
-        return false;
+        return FigureLoad::FigureFailed;
     }
     try {
         model.LoadFigure(figure.index);
     } catch (const ConversionError& e) {
         err << figure.path << ':' << figure.index << ": " << e.what() << '\n';
-        return false;
+        return FigureLoad::FigureFailed;
     }
-    return true;
+    return FigureLoad::Loaded;
 }
 
 } // namespace zol

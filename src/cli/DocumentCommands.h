@@ -34,8 +34,11 @@ struct DocumentFigure {
 // nullopt when argument is not of that form (a placement line, for example).
 std::optional<DocumentFigure> ParseDocumentFigure(const std::string& argument);
 
+enum class FigureLoad { Loaded, DocumentFailed, FigureFailed };
+
 // Loads the document with its piece set into model and puts the figure on the
-// board; false after a message on err.
-bool LoadDocumentFigure(const DocumentFigure& figure, TangramModel& model, std::ostream& err);
+// board; on failure, a message on err and which of the two was at fault (a
+// piece set that does not read fails the document, not the figure).
+FigureLoad LoadDocumentFigure(const DocumentFigure& figure, TangramModel& model, std::ostream& err);
 
 } // namespace zol

@@ -4,6 +4,7 @@
 
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
+#include "cli/DocumentArgument.h"
 #include "cli/PaletteOptions.h"
 #include "export/Catalogue.h"
 #include "export/FigureSort.h"
@@ -11,12 +12,11 @@
 #include "export/GtansTransfer.h"
 #include "io/DocumentFile.h"
 #include "io/FileError.h"
-#include "io/Prompter.h"
+#include "io/NativePath.h"
 #include "model/CommaList.h"
 #include "model/TangramModel.h"
 
 #include <QDate>
-#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -27,44 +27,8 @@ namespace zol::cli {
 
 namespace {
 
-// Without a user: messages are kept for the failure report, questions answered No.
-class CollectingPrompter : public Prompter {
-public:
-    void Inform(const std::string& text) override { messages += (messages.empty() ? "" : " ") + text; }
-    bool Confirm(const std::string&) override { return false; }
-    std::string messages;
-};
-
-// File messages come as lines (what, which file, why); zoltool reports on one.
-CommandFailure FileFailure(std::string message)
-{
-    std::replace(message.begin(), message.end(), '\n', ' ');
-    return CommandFailure(message);
-}
-
-QString PathOf(const std::string& argument) { return QFile::decodeName(QByteArray::fromStdString(argument)); }
-
-// The document as the editor opens it, with white pieces on black unless
-// a palette is named, drawn at the zoom of --zoom.
-void LoadDocumentArgument(const Arguments& arguments, TangramModel& model)
-{
-    const int zoom = arguments.integer("--zoom", 100, -1000, 1000);
-    if (zoom == 0)
-        throw UsageError("--zoom must not be 0");
-    const QString path = PathOf(arguments.operand(0));
-    CollectingPrompter prompter;
-    try {
-        if (!LoadDocument(model, path, QFileInfo(path).absolutePath(), prompter))
-            throw CommandFailure("cannot read " + arguments.operand(0) + ": " + prompter.messages);
-    } catch (const FileError& e) {
-        throw FileFailure(e.what());
-    } catch (const ConversionError& e) {
-        throw CommandFailure(arguments.operand(0) + ": " + e.what());
-    }
-    model.setZoomPercent(zoom);
-    const std::optional<std::string> tag = arguments.value("--palette");
-    ApplyPalette(arguments, tag ? FixedRecord(*tag) : StartupPalette, model);
-}
+// Written paths as the system holds them, for scripts to use.
+std::string Printed(const QString& path) { return NativePath(path).toStdString(); }
 
 int Level(const std::string& text)
 {
@@ -137,12 +101,13 @@ void RunCatalogue(const Arguments& arguments, std::ostream& out)
         Drawing(arguments.operand(0), [&] { return WriteCatalogue(model, request, none); });
     if (result.pageError)
         throw FileFailure(MessageText(*result.pageError, Language::English));
-    out << QFile::encodeName(result.page).toStdString() << '\n';
+    out << Printed(result.page) << '\n';
     for (const QString& strip : result.strips)
-        out << QFile::encodeName(strip).toStdString() << '\n';
+        out << Printed(strip) << '\n';
     out.flush();
-    if (result.stripFailed)
-        throw CommandFailure("a strip image could not be written; the page lists the strips before it");
+    if (result.stripError)
+        throw FileFailure(MessageText(*result.stripError, Language::English) +
+                          "; the page lists the strips before it");
 }
 
 void RunSheets(const Arguments& arguments, std::ostream& out)
@@ -161,7 +126,7 @@ void RunSheets(const Arguments& arguments, std::ostream& out)
     } catch (const NoFiguresError& e) {
         throw CommandFailure(arguments.operand(0) + ": " + e.what() + " to print");
     }
-    out << QFile::encodeName(request.path).toStdString() << '\n';
+    out << Printed(request.path) << '\n';
 }
 
 void RunImportGtans(const Arguments& arguments, std::ostream& out)

@@ -29,7 +29,10 @@ void LoadFigureArgument(std::string_view argument, TangramModel& model)
 {
     if (const auto figure = ParseDocumentFigure(std::string(argument))) {
         std::ostringstream messages;
-        if (!LoadDocumentFigure(*figure, model, messages))
+        const FigureLoad load = LoadDocumentFigure(*figure, model, messages);
+        if (load == FigureLoad::DocumentFailed)
+            throw UsageError("cannot open " + figure->path + " or its piece set: " + OneLine(messages.str()));
+        if (load == FigureLoad::FigureFailed)
             throw UsageError("bad FIGURE: " + OneLine(messages.str()));
         return;
     }

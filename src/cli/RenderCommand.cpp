@@ -4,6 +4,8 @@
 #include "cli/Commands.h"
 #include "cli/FigureArgument.h"
 #include "cli/PaletteOptions.h"
+#include "cli/PngOutput.h"
+#include "io/NativePath.h"
 #include "model/FigureRenderer.h"
 
 #include <QImage>
@@ -59,9 +61,7 @@ void RunRender(const Arguments& arguments, std::ostream&)
     ApplyPalette(arguments, tag ? FixedRecord(*tag) : StartupPalette, model);
 
     const QImage image = arguments.has("--guide") ? DrawGuide(arguments, model) : DrawBoard(arguments, model);
-    const std::string& path = arguments.operand(1);
-    if (!image.save(QString::fromLocal8Bit(path.c_str()), "PNG"))
-        throw CommandFailure("cannot write " + path);
+    WritePng(image, PathFromNative(arguments.operand(1)));
 }
 
 } // namespace zol::cli

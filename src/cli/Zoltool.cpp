@@ -57,7 +57,12 @@ int RunZoltool(const std::vector<std::string>& words, std::ostream& out, std::os
         }
         if (command.runWithStatus)
             return command.runWithStatus(rest, out, err);
-        command.run(Arguments(command, rest), out);
+        if (command.answer)
+            return command.answer(Arguments(command, rest), out, err);
+        if (command.runWithProgress)
+            command.runWithProgress(Arguments(command, rest), out, err);
+        else
+            command.run(Arguments(command, rest), out);
         out.flush();
         return 0;
     } catch (const UsageError& error) {

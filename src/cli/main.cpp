@@ -1,10 +1,14 @@
 // zoltool: the editor's headless companion for batch work and checks.
 
+#include "cli/DescriptorOutput.h"
 #include "cli/Zoltool.h"
 
 #include <QGuiApplication>
 
+#include <cstring>
 #include <iostream>
+
+#include <unistd.h>
 
 int main(int argc, char** argv)
 {
@@ -22,5 +26,13 @@ int main(int argc, char** argv)
             std::cerr << qFormatLogMessage(type, context, text).toStdString() << std::endl;
     });
     QGuiApplication application(qtArgc, argv);
-    return zol::cli::RunZoltool(words, std::cout, std::cerr);
+    zol::cli::DescriptorOutput output(STDOUT_FILENO);
+    std::ostream out(&output);
+    const int status = zol::cli::RunZoltool(words, out, std::cerr);
+    // Output that did not reach its file is a failure, whatever the command made of it.
+    if (const int error = output.Close()) {
+        std::cerr << "zoltool: could not write the standard output: " << std::strerror(error) << '\n';
+        return status == 0 ? 1 : status;
+    }
+    return status;
 }

@@ -7,6 +7,7 @@
 #include "io/AppPaths.h"
 #include "io/FileError.h"
 #include "io/LineFile.h"
+#include "io/NativePath.h"
 #include "io/TextCodec.h"
 #include "model/ColourValue.h"
 #include "model/FigureRenderer.h"
@@ -19,6 +20,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <future>
 #include <optional>
 #include <thread>
@@ -151,10 +153,10 @@ int WorkerCount(const CatalogueRequest& request)
 // Nothing, or the file and why it could not be written.
 std::optional<Message> WriteStrip(const std::optional<QByteArray>& png, const QString& path)
 {
-    if (!png)
-        return Message{MessageId::WriteFailed, {DisplayPath(path).toStdString(), "the PNG image could not be made"}};
     try {
-        WriteFileAtomically(path, std::string_view(png->constData(), static_cast<size_t>(png->size())));
+        if (!png)
+            FailEncoding(path);
+        WritePngBytes(*png, path);
     } catch (const FileError& e) {
         return e.message();
     }
@@ -196,8 +198,10 @@ CatalogueResult WriteCatalogue(TangramModel& model, const CatalogueRequest& requ
     CatalogueResult result;
     result.page = request.base + QStringLiteral(".htm");
     const QString folder = request.base + QStringLiteral("_files");
-    // One level only; a folder that cannot be made fails the first strip.
-    QDir().mkdir(folder);
+    // One level only; a folder that cannot be made fails the first strip,
+    // for the folder's own reason.
+    const bool madeFolder = MakeFolder(folder);
+    const int folderError = madeFolder ? 0 : errno;
 
     const uint32_t background = BackgroundPixel(model);
     CataloguePage page{QFileInfo(request.base).fileName(), ColorRefOf(background), model.LabelColor(),
@@ -215,7 +219,10 @@ CatalogueResult WriteCatalogue(TangramModel& model, const CatalogueRequest& requ
             const QString path = QDir(folder).filePath(QStringLiteral("%1.png").arg(strip.end));
             result.stripError = WriteStrip(png, path);
             if (result.stripError) {
-                result.stripFailed = true;
+                if (folderError != 0 && folderError != EEXIST)
+                    result.stripError = Message{MessageId::FolderFailed,
+                                                {DisplayPath(folder).toStdString(),
+                                                 SystemReason(folderError).toStdString()}};
                 break;
             }
             run.Step(strip.end);
@@ -228,6 +235,10 @@ CatalogueResult WriteCatalogue(TangramModel& model, const CatalogueRequest& requ
     } catch (const FileError& e) {
         result.pageError = e.message();
     }
+    // A catalogue that failed leaves no folder of its own making behind empty;
+    // one of an empty document is part of what it wrote.
+    if (madeFolder && result.strips.empty() && (result.stripError || result.pageError))
+        RemoveEmptyFolder(folder);
     return result;
 }
 

@@ -27,9 +27,10 @@ struct CatalogueRequest {
 struct CatalogueResult {
     QString page;                     // the page's path
     std::vector<QString> strips;      // strip files written, in order
-    bool stripFailed = false;         // a strip could not be written; later ones were not tried
-    std::optional<Message> stripError; // the strip that failed, and why
+    std::optional<Message> stripError; // the strip that failed, and why; later ones were not tried
     std::optional<Message> pageError; // the page could not be written, and why
+
+    bool stripFailed() const { return stripError.has_value(); }
 };
 
 // B for a document path: its folder and name without extension.

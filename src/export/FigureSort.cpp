@@ -1,6 +1,7 @@
 #include "export/FigureSort.h"
 
 #include "export/NuanceKey.h"
+#include "export/EveryCore.h"
 #include "export/ProgressRun.h"
 #include "export/SortOrder.h"
 #include "io/TextCodec.h"
@@ -13,14 +14,10 @@
 #include <exception>
 #include <mutex>
 #include <numeric>
-#include <thread>
 
 namespace zol {
 
 namespace {
-
-// The gauge moves in steps of about a hundredth, not for every figure.
-bool GaugeStep(int done, int total) { return done == total || done % std::max(1, total / 100) == 0; }
 
 // A figure the sort takes out and puts back is written as the board writes
 // it (StoreFigure's form); a line that does not parse moves as it is, so the
@@ -114,13 +111,7 @@ std::vector<int> NuanceKeys(TangramModel& model, int level, Progress& progress)
             failed = true;
         }
     };
-    const int helpers = n >= 64 ? static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u)) - 1 : 0;
-    std::vector<std::thread> threads;
-    for (int k = 0; k < helpers; ++k)
-        threads.emplace_back(work, false);
-    work(true);
-    for (std::thread& t : threads)
-        t.join();
+    OnEveryCore(n, work);
     if (failure)
         std::rethrow_exception(failure);
     run.Step(n);

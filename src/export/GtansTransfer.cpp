@@ -74,10 +74,11 @@ void ExportGtans(const TangramModel& model, const QString& path)
     if (!HoldsBuiltInSet(model))
         throw ConversionError(Message{MessageId::GtansOtherSet,
                                       {DecodeText(model.pieceSet().name, model.setEncoding()).toStdString()}});
-    GtansCollection collection;
+    // A figure at a time: a large document is not held twice over.
+    GtansWriter file(path, model.figureCount());
     for (int k = 0; k < model.figureCount(); ++k)
-        collection.push_back(GtansFromFigure(model, model.ParseFigure(k)));
-    WriteGtansFile(path, collection);
+        file.Add(GtansFromFigure(model, model.ParseFigure(k)));
+    file.Commit();
 }
 
 } // namespace zol

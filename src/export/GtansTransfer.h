@@ -20,9 +20,10 @@ struct GtansImportResult {
 // the model as it was.
 GtansImportResult ImportGtans(TangramModel& model, const QString& path);
 
-// Writes every figure of the model's document. A document of another set, or
-// a figure whose placement line does not read, throws ConversionError before
-// anything is written; a file that cannot be written throws FileError.
+// Writes every figure of the model's document. A document of another set or
+// of more figures than a collection holds, or a figure whose placement line
+// does not read, throws ConversionError and leaves any old file whole; a
+// file that cannot be written throws FileError.
 void ExportGtans(const TangramModel& model, const QString& path);
 
 } // namespace zol

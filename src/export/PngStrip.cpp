@@ -1,13 +1,12 @@
 #include "export/PngStrip.h"
 
-#include <QFile>
-#include <QTemporaryFile>
+#include "io/AppPaths.h"
+#include "io/FileError.h"
+#include "io/LineFile.h"
 
 #include <png.h>
 
 #include <csetjmp>
-#include <cstdio>
-#include <filesystem>
 #include <new>
 #include <vector>
 
@@ -69,17 +68,6 @@ bool EncodePng(QByteArray& out, std::vector<png_bytep>& rowPointers, int width, 
     return true;
 }
 
-bool WriteFile(const QString& path, const QByteArray& bytes)
-{
-    FILE* file = std::fopen(QFile::encodeName(path).constData(), "wb");
-    if (file == nullptr)
-        return false;
-    const size_t size = static_cast<size_t>(bytes.size());
-    const bool written = std::fwrite(bytes.constData(), 1, size, file) == size;
-    const bool closed = std::fclose(file) == 0;
-    return written && closed;
-}
-
 } // namespace
 
 std::optional<QByteArray> EncodePngStrip(const QImage& strip, int width)
@@ -99,30 +87,23 @@ std::optional<QByteArray> EncodePngStrip(const QImage& strip, int width)
     return bytes;
 }
 
-bool WritePngBytes(const QByteArray& png, const QString& path)
+void WritePngBytes(const QByteArray& png, const QString& path)
 {
-    // A unique name beside the target reserves the temporary file.
-    QTemporaryFile reserve(path + QStringLiteral(".XXXXXX"));
-    reserve.setAutoRemove(false);
-    if (!reserve.open())
-        return false;
-    const QString temporary = reserve.fileName();
-    reserve.close();
-    std::error_code error;
-    if (WriteFile(temporary, png)) {
-        std::filesystem::rename(QFile::encodeName(temporary).toStdString(), QFile::encodeName(path).toStdString(),
-                                error);
-        if (!error)
-            return true;
-    }
-    QFile::remove(temporary);
-    return false;
+    WriteFileAtomically(path, std::string_view(png.constData(), static_cast<size_t>(png.size())));
 }
 
-bool WritePngStrip(const QImage& strip, int width, const QString& path)
+void FailEncoding(const QString& path)
+{
+    throw FileError(Message{MessageId::WriteFailed,
+                            {DisplayPath(path).toStdString(), "the picture could not be encoded as PNG"}});
+}
+
+void WritePngStrip(const QImage& strip, int width, const QString& path)
 {
     const std::optional<QByteArray> png = EncodePngStrip(strip, width);
-    return png && WritePngBytes(*png, path);
+    if (!png)
+        FailEncoding(path);
+    WritePngBytes(*png, path);
 }
 
 } // namespace zol

@@ -16,12 +16,16 @@ namespace zol {
 // several threads at once.
 std::optional<QByteArray> EncodePngStrip(const QImage& strip, int width);
 
-// Writes encoded bytes to path through a temporary file beside it that is
-// renamed over path. False when the file cannot be created or written; an
-// old file at path then stays as it was.
-bool WritePngBytes(const QByteArray& png, const QString& path);
+// Writes encoded bytes to path as every file is written (AtomicFile). Throws
+// FileError with the file and the reason; an old file at path then stays as
+// it was.
+void WritePngBytes(const QByteArray& png, const QString& path);
 
-// EncodePngStrip, then WritePngBytes.
-bool WritePngStrip(const QImage& strip, int width, const QString& path);
+// EncodePngStrip, then WritePngBytes; a strip that cannot be encoded throws
+// the same FileError.
+void WritePngStrip(const QImage& strip, int width, const QString& path);
+
+// The FileError of a strip that could not be encoded.
+[[noreturn]] void FailEncoding(const QString& path);
 
 } // namespace zol

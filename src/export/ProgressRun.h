@@ -3,7 +3,12 @@
 
 #include "io/Progress.h"
 
+#include <algorithm>
+
 namespace zol {
+
+// The gauge moves in steps of about a hundredth, not for every figure.
+inline bool GaugeStep(int done, int total) { return done == total || done % std::max(1, total / 100) == 0; }
 
 class ProgressRun {
 public:

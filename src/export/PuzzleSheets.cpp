@@ -2,12 +2,13 @@
 
 #include "export/ProgressRun.h"
 #include "export/SheetLayout.h"
-#include "io/LineFile.h"
+#include "export/VectorFigure.h"
+#include "io/AppPaths.h"
+#include "io/AtomicFile.h"
 #include "io/TextCodec.h"
 #include "model/ColourValue.h"
 #include "model/TangramModel.h"
 
-#include <QBuffer>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -41,17 +42,6 @@ QPolygonF PiecePolygon(const TangramModel& model, const Figure& figure, int piec
     return mapped;
 }
 
-double SignedArea(const QPolygonF& polygon)
-{
-    double twice = 0.0;
-    for (qsizetype j = 0; j < polygon.size(); ++j) {
-        const QPointF& a = polygon[j];
-        const QPointF& b = polygon[(j + 1) % polygon.size()];
-        twice += a.x() * b.y() - b.x() * a.y();
-    }
-    return twice / 2;
-}
-
 // All pieces as one path. Mirrored pieces run the other way round; turning
 // every piece the same way makes the winding rule fill where pieces overlap
 // instead of cancelling them out.
@@ -60,10 +50,7 @@ QPainterPath Silhouette(const TangramModel& model, const Figure& figure, const S
     QPainterPath path;
     path.setFillRule(Qt::WindingFill);
     for (int i = 0; i < model.pieceCount(); ++i) {
-        QPolygonF polygon = PiecePolygon(model, figure, i, fit);
-        if (SignedArea(polygon) < 0)
-            std::reverse(polygon.begin(), polygon.end());
-        path.addPolygon(polygon);
+        path.addPolygon(ClockwiseRing(PiecePolygon(model, figure, i, fit)));
         path.closeSubpath();
     }
     return path;
@@ -165,14 +152,13 @@ int WritePuzzleSheets(const TangramModel& model, const PuzzleSheetRequest& reque
     const int figures = model.figureCount();
     if (figures < 1)
         throw NoFiguresError();
-    CheckWritable(request.path);
-
-    QBuffer pdf;
-    pdf.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&pdf);
+    // Made before any drawing, so that a long export does not fail at its end
+    // for a folder it could not write in.
+    AtomicFile pdf(request.path);
+    QPdfWriter writer(&pdf.device());
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
     writer.setResolution(72); // painter units are points
-    writer.setTitle(QFileInfo(request.path).completeBaseName());
+    writer.setTitle(DisplayPath(QFileInfo(request.path).completeBaseName()));
     writer.setCreator(QStringLiteral("Zol editor"));
 
     const std::vector<SheetCell> cells = SheetCells(request.perPage);
@@ -204,7 +190,7 @@ int WritePuzzleSheets(const TangramModel& model, const PuzzleSheetRequest& reque
         }
     }
     painter.end();
-    WriteFileAtomically(request.path, pdf.data().toStdString());
+    pdf.Commit();
     return pages;
 }
 

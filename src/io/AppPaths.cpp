@@ -1,5 +1,7 @@
 #include "io/AppPaths.h"
 
+#include "io/NativePath.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -69,7 +71,7 @@ QString SettingsFilePath()
 
 QString DisplayPath(const QString& path)
 {
-    return QDir::toNativeSeparators(path);
+    return QDir::toNativeSeparators(ShownAsText(path));
 }
 
 } // namespace zol

@@ -24,7 +24,8 @@ QString DocumentFolder();
 // else in the user's configuration folder (created when missing).
 QString SettingsFilePath();
 
-// The path as the platform writes it, for captions and messages.
+// The path as the platform writes it, for captions and messages: text, even
+// for a name that is not (see NativePath).
 QString DisplayPath(const QString& path);
 
 } // namespace zol

@@ -2,6 +2,7 @@
 
 #include "io/AppPaths.h"
 #include "io/LineFile.h"
+#include "io/NativePath.h"
 #include "io/PieceSetFile.h"
 #include "io/TextCodec.h"
 #include "io/VersionLine.h"
@@ -77,7 +78,7 @@ bool LoadDocument(TangramModel& model, const QString& path, const QString& curre
 {
     model.setSetChanged(false);
     model.setLoadFailed(false);
-    if (!QFileInfo::exists(path)) {
+    if (!PathExists(path)) {
         prompter.Inform(PrompterText(NotFoundMessage));
         model.setLoadFailed(true);
         return false;
@@ -107,7 +108,7 @@ bool LoadDocumentText(TangramModel& model, const QString& path, FileText file, c
     }
     model.SetFigureLines(std::move(file.lines), file.encoding);
     model.setDocumentBom(file.bom);
-    model.setDocumentPath(QFileInfo(path).absoluteFilePath().toStdString());
+    model.setDocumentPath(NativePath(QFileInfo(path).absoluteFilePath()).toStdString());
     model.ResetFigure();
     model.setModified(false);
     return true;
@@ -118,7 +119,7 @@ bool SaveDocument(TangramModel& model, const QString& path)
     if (!model.modified())
         return false;
     WriteDocumentFile(model, path);
-    model.setDocumentPath(QFileInfo(path).absoluteFilePath().toStdString());
+    model.setDocumentPath(NativePath(QFileInfo(path).absoluteFilePath()).toStdString());
     model.setModified(false);
     return true;
 }

@@ -1,8 +1,7 @@
 #include "io/DocumentReadAhead.h"
 
 #include "io/DocumentFile.h"
-
-#include <QFileInfo>
+#include "io/NativePath.h"
 
 #include <utility>
 
@@ -10,7 +9,7 @@ namespace zol {
 
 DocumentReadAhead::DocumentReadAhead(QString path) : path_(std::move(path))
 {
-    if (QFileInfo::exists(path_))
+    if (PathExists(path_))
         text_ = std::async(std::launch::async, ReadTextFile, path_);
 }
 
@@ -18,7 +17,7 @@ bool DocumentReadAhead::LoadInto(TangramModel& model, const QString& currentFold
 {
     // A file that came or went meanwhile is left to the plain load, which
     // reports it as it would any other time.
-    if (!text_.valid() || !QFileInfo::exists(path_))
+    if (!text_.valid() || !PathExists(path_))
         return LoadDocument(model, path_, currentFolder, prompter);
     return LoadDocumentText(model, path_, text_.get(), currentFolder, prompter);
 }

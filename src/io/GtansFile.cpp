@@ -3,6 +3,7 @@
 #include "io/LineFile.h"
 #include "model/CommaList.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -65,7 +66,7 @@ std::optional<int64_t> Whole(std::string_view word)
 // The lines of the text with their numbers, blank ones left out.
 class LineReader {
 public:
-    explicit LineReader(const std::string& bytes) : text_(bytes) {}
+    explicit LineReader(std::string_view bytes) : text_(bytes) {}
 
     // The next line that holds anything, or nullopt at the end.
     std::optional<std::string_view> next()
@@ -90,15 +91,43 @@ private:
     int number_ = 0;
 };
 
+// Digits, perhaps after a plus sign.
+bool IsCount(std::string_view word)
+{
+    if (!word.empty() && word.front() == '+')
+        word.remove_prefix(1);
+    return !word.empty() && std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
 int ReadHeader(LineReader& lines)
 {
     const std::optional<std::string_view> line = lines.next();
+    if (line && line->substr(0, ByteOrderMark.size()) == ByteOrderMark)
+        Fail(MessageId::GtansByteOrderMark, lines.number());
     const std::vector<std::string_view> words = line ? Words(*line) : std::vector<std::string_view>{};
-    const std::optional<int64_t> count = words.size() == 3 ? Whole(words[2]) : std::nullopt;
-    if (words.size() != 3 || words[0] != "gTans" || words[1] != "v1.0" || !count || *count < 0 ||
-        *count > GtansMaxFigures)
+    if (words.size() != 3 || words[0] != "gTans" || words[1] != "v1.0" || !IsCount(words[2]))
         Fail(MessageId::GtansHeader, lines.number());
+    const std::optional<int64_t> count = Whole(words[2]);
+    if (!count || *count > GtansMaxFigures) // beyond any integer is beyond the limit too
+        Fail(MessageId::GtansCountLimit, lines.number(), {std::string(words[2]), std::to_string(GtansMaxFigures)});
     return int(*count);
+}
+
+// The first line, checked on the file's first bytes. A header cut at their
+// end, or not yet begun (blank lines), is left to the full reading; a first
+// line longer than them is no header.
+void CheckHeader(std::string_view start, bool whole)
+{
+    const size_t end = whole ? start.size() : start.rfind('\n');
+    if (end == std::string_view::npos)
+        Fail(MessageId::GtansHeader, 1);
+    const std::string_view lines = start.substr(0, end);
+    if (!whole && lines.find_first_not_of(" \t\r\n") == std::string_view::npos)
+        return;
+    LineReader reader(lines);
+    ReadHeader(reader);
 }
 
 GtansPiece ReadPiece(std::string_view line, int number)
@@ -157,7 +186,44 @@ void AppendNumber(std::string& out, double value)
     out.append(buffer.data(), result.ptr);
 }
 
+std::string Header(size_t count) { return "gTans v1.0 " + std::to_string(count) + "\n"; }
+
+void AppendFigure(std::string& out, const GtansFigure& figure)
+{
+    AppendNumber(out, figure.lead1);
+    out += ' ';
+    AppendNumber(out, figure.lead2);
+    out += ' ' + std::to_string(figure.lead3) + " \n";
+    for (const GtansPiece& piece : figure.pieces) {
+        out += "p " + std::to_string(piece.type) + ' ' + std::to_string(piece.flip) + ' ';
+        AppendNumber(out, piece.x);
+        out += ' ';
+        AppendNumber(out, piece.y);
+        out += ' ' + std::to_string(piece.rotation) + " \n";
+    }
+    out += '\n';
+}
+
+// The header line is far shorter; what is read of a longer one is enough to
+// see it is no header.
+constexpr size_t HeaderBytes = 4096;
+
+// Refuses a count over the limit before the writer's file is made.
+int CheckedCount(int count)
+{
+    if (const std::optional<Message> refusal = GtansCountRefusal(count))
+        throw ConversionError(*refusal);
+    return count;
+}
+
 } // namespace
+
+std::optional<Message> GtansCountRefusal(int count)
+{
+    if (count <= GtansMaxFigures)
+        return std::nullopt;
+    return Message{MessageId::GtansTooLarge, {std::to_string(count), std::to_string(GtansMaxFigures)}};
+}
 
 GtansCollection ParseGtans(const std::string& bytes)
 {
@@ -177,29 +243,39 @@ GtansCollection ParseGtans(const std::string& bytes)
 
 std::string FormatGtans(const GtansCollection& figures)
 {
-    std::string out = "gTans v1.0 " + std::to_string(figures.size()) + "\n";
-    for (const GtansFigure& figure : figures) {
-        AppendNumber(out, figure.lead1);
-        out += ' ';
-        AppendNumber(out, figure.lead2);
-        out += ' ' + std::to_string(figure.lead3) + " \n";
-        for (const GtansPiece& piece : figure.pieces) {
-            out += "p " + std::to_string(piece.type) + ' ' + std::to_string(piece.flip) + ' ';
-            AppendNumber(out, piece.x);
-            out += ' ';
-            AppendNumber(out, piece.y);
-            out += ' ' + std::to_string(piece.rotation) + " \n";
-        }
-        out += '\n';
-    }
+    std::string out = Header(figures.size());
+    for (const GtansFigure& figure : figures)
+        AppendFigure(out, figure);
     return out;
 }
 
-GtansCollection ReadGtansFile(const QString& path) { return ParseGtans(ReadFileBytes(path)); }
-
-void WriteGtansFile(const QString& path, const GtansCollection& figures)
+GtansCollection ReadGtansFile(const QString& path)
 {
-    WriteFileAtomically(path, FormatGtans(figures));
+    const std::string start = ReadFileStart(path, HeaderBytes);
+    CheckHeader(start, start.size() < HeaderBytes);
+    return ParseGtans(ReadFileBytes(path));
+}
+
+GtansWriter::GtansWriter(const QString& path, int count) : file_((CheckedCount(count), path)), count_(count)
+{
+    file_.Write(Header(size_t(count)));
+}
+
+void GtansWriter::Add(const GtansFigure& figure)
+{
+    if (added_ == count_)
+        throw std::logic_error("more gTans figures than announced");
+    std::string text;
+    AppendFigure(text, figure);
+    file_.Write(text);
+    ++added_;
+}
+
+void GtansWriter::Commit()
+{
+    if (added_ != count_)
+        throw std::logic_error("fewer gTans figures than announced");
+    file_.Commit();
 }
 
 } // namespace zol

@@ -1,6 +1,7 @@
 #include "io/History.h"
 
 #include "io/AppPaths.h"
+#include "io/NativePath.h"
 #include "model/TextEncoding.h"
 
 #include <QDir>
@@ -31,6 +32,9 @@ QString MenuText(const QString& text)
 void AddToHistory(HistoryList& history, const QString& path)
 {
     if (path.isEmpty() || path == QString::fromStdString(LiteralText(ModelText::NewFile, TextEncoding::Utf8)))
+        return;
+    // Zol.ini keeps text: a name that is not would come back as another name.
+    if (HasForeignBytes(path))
         return;
     auto match =
         std::find_if(history.begin(), history.end(), [&](const QString& entry) { return SamePath(entry, path); });

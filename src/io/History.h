@@ -13,7 +13,8 @@ using HistoryList = std::array<QString, HistorySize>;
 
 // Puts path on top; an entry equal to it but for letter case moves up rather
 // than appearing twice, and the oldest falls off. A new document (no path, or
-// "新しいファイル") is not entered.
+// "新しいファイル") is not entered, nor a name that is not text (see
+// NativePath), which the settings file could not give back.
 void AddToHistory(HistoryList& history, const QString& path);
 
 struct HistoryMenuItem {

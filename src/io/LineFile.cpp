@@ -1,17 +1,21 @@
 #include "io/LineFile.h"
 
 #include "io/AppPaths.h"
+#include "io/AtomicFile.h"
 #include "io/FileError.h"
+#include "io/NativePath.h"
 #include "io/TextCodec.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstring>
 
+#include <fcntl.h>
 #include <sys/mman.h>
+#include <unistd.h>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -26,20 +30,6 @@ constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
 [[noreturn]] void Fail(MessageId what, const QString& path, const QString& reason)
 {
     throw FileError(Message{what, {DisplayPath(path).toStdString(), reason.toStdString()}});
-}
-
-// A write that stops part way (a full disk) returns the bytes it managed
-// without a reason; writing on until a write fails puts the system's reason
-// ("No space left on device") into errorString().
-bool WriteAll(QFileDevice& file, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const qint64 written = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-        if (written <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<size_t>(written));
-    }
-    return true;
 }
 
 // A buffer for a file's bytes, read or to be written. The 2 MB stretches
@@ -214,11 +204,23 @@ TextLines WritableForm(TextLines text)
     return text;
 }
 
+std::unique_ptr<QFile> OpenToRead(const QString& path)
+{
+    const int descriptor = ::open(NativePath(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0)
+        Fail(MessageId::ReadFailed, path, SystemReason(errno));
+    auto file = std::make_unique<QFile>();
+    if (!file->open(descriptor, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        Fail(MessageId::ReadFailed, path, file->errorString());
+    }
+    return file;
+}
+
 FileBytes ReadWholeFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        Fail(MessageId::ReadFailed, path, file.errorString());
+    const std::unique_ptr<QFile> opened = OpenToRead(path);
+    QFile& file = *opened;
     // One byte over the size the system tells, so that the read that finds
     // the end needs no larger buffer; a file that grows meanwhile (or one
     // without a size) is read on in doubling buffers.
@@ -244,28 +246,28 @@ FileBytes ReadWholeFile(const QString& path)
 
 std::string ReadFileBytes(const QString& path) { return std::string(ReadWholeFile(path).view()); }
 
-void WriteFileAtomically(const QString& path, std::string_view bytes)
+std::string ReadFileStart(const QString& path, size_t count)
 {
-    QSaveFile file(path);
-    // Unbuffered: a buffer flushed by commit() could fail part way (a full
-    // disk) without the system's reason, and commit() would not notice.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        Fail(MessageId::WriteFailed, path, file.errorString());
-    if (!WriteAll(file, bytes)) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        Fail(MessageId::WriteFailed, path, reason);
+    const std::unique_ptr<QFile> file = OpenToRead(path);
+    std::string bytes(count, '\0');
+    size_t size = 0;
+    while (size < count) {
+        const qint64 got = file->read(bytes.data() + size, static_cast<qint64>(count - size));
+        if (got < 0)
+            Fail(MessageId::ReadFailed, path, file->errorString());
+        if (got == 0)
+            break;
+        size += static_cast<size_t>(got);
     }
-    if (!file.commit())
-        Fail(MessageId::WriteFailed, path, file.errorString());
+    bytes.resize(size);
+    return bytes;
 }
 
-void CheckWritable(const QString& path)
+void WriteFileAtomically(const QString& path, std::string_view bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        Fail(MessageId::WriteFailed, path, file.errorString());
-    file.cancelWriting();
+    AtomicFile file(path);
+    file.Write(bytes);
+    file.Commit();
 }
 
 TextLines ReadLineFile(const QString& path) { return SplitLines(ReadWholeFile(path).view()); }

@@ -5,6 +5,7 @@
 #include "model/FileLines.h"
 #include "model/TextEncoding.h"
 
+#include <QFile>
 #include <QString>
 
 #include <memory>
@@ -54,13 +55,14 @@ TextLines WritableForm(TextLines text);
 
 // Both throw FileError with a message for the user.
 std::string ReadFileBytes(const QString& path);
-// Writes a temporary file beside path and renames it over path, so a failed
-// write leaves the old file whole.
+// At most the first count bytes, fewer only where the file ends.
+std::string ReadFileStart(const QString& path, size_t count);
+// Through an AtomicFile: a failed write leaves the old file whole.
 void WriteFileAtomically(const QString& path, std::string_view bytes);
 
-// Throws the FileError a write to path would, before long work is done for it;
-// changes nothing on disk.
-void CheckWritable(const QString& path);
+// The file open for reading, unbuffered, found by its own bytes (see
+// NativePath); throws FileError.
+std::unique_ptr<QFile> OpenToRead(const QString& path);
 
 // The file read whole, with one read where the system tells its size.
 FileBytes ReadWholeFile(const QString& path);

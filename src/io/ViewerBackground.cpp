@@ -1,6 +1,9 @@
 #include "io/ViewerBackground.h"
 
+#include "io/FileError.h"
 #include "io/JpegFile.h"
+#include "io/LineFile.h"
+#include "io/NativePath.h"
 #include "model/Figure.h"
 
 #include <QDir>
@@ -16,9 +19,24 @@ QString WithSuffix(const QString& path, const QString& suffix)
     return info.dir().filePath(info.completeBaseName() + suffix);
 }
 
-QImage ReadPicture(const QString& path, bool jpeg)
+// A bitmap is read from its bytes, so that a name that is not UTF-8 is read
+// as it is (see NativePath).
+QImage ReadPicture(const QString& path, bool jpeg, const char* format, std::string* why)
 {
-    return jpeg ? ReadJpeg(path) : QImage(path, "BMP");
+    if (jpeg)
+        return ReadJpeg(path, why);
+    try {
+        const FileBytes bytes = ReadWholeFile(path);
+        const QImage picture = QImage::fromData(
+            QByteArrayView(bytes.data.get(), static_cast<qsizetype>(bytes.size)), format);
+        if (picture.isNull() && why)
+            *why = "not a picture that can be read";
+        return picture;
+    } catch (const FileError& e) {
+        if (why)
+            *why = e.what();
+        return {};
+    }
 }
 
 QImage Fitted(const QImage& picture)
@@ -33,11 +51,11 @@ QImage Fitted(const QImage& picture)
 
 } // namespace
 
-QImage ReadViewerPicture(const QString& path)
+QImage ReadViewerPicture(const QString& path, std::string* why)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
     const bool jpeg = suffix == QStringLiteral("jpg") || suffix == QStringLiteral("jpeg");
-    return Fitted(jpeg ? ReadJpeg(path) : QImage(path));
+    return Fitted(ReadPicture(path, jpeg, nullptr, why));
 }
 
 int32_t PictureSum(const QImage& picture)
@@ -70,10 +88,10 @@ ViewerBackground LoadViewerBackground(const QString& documentPath, const QString
 
     ViewerBackground background;
     for (const Candidate& c : candidates) {
-        if (!QFileInfo(c.path).isFile())
+        if (!IsFile(c.path))
             continue;
         // The first file that exists decides, even when it cannot be read.
-        background.picture = Fitted(ReadPicture(c.path, c.jpeg));
+        background.picture = Fitted(ReadPicture(c.path, c.jpeg, c.jpeg ? nullptr : "BMP", nullptr));
         if (background.picture.isNull())
             return background;
         const int32_t genuine = c.photo == Photo::A ? PhotoASum : PhotoBSum;

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <string>
 
 namespace zol {
 
@@ -25,8 +26,8 @@ ViewerBackground LoadViewerBackground(const QString& documentPath, const QString
 
 // A picture file as the viewer uses it: a JPEG (".jpg", ".jpeg") through
 // libjpeg, anything else as a bitmap, stretched to 512 x 512. Null when the
-// file cannot be read.
-QImage ReadViewerPicture(const QString& path);
+// file cannot be read; given `why`, the reason is put there.
+QImage ReadViewerPicture(const QString& path, std::string* why = nullptr);
 
 // The sum of the blue, green and red bytes of every pixel (modulo 2^31), by
 // which the program's own photographs are recognised.

@@ -22,6 +22,7 @@ struct PiecePlacement {
     int y = 0;
     int angle = 0;     // 1/720 turn, clockwise on the screen
     double flip = 1.0; // +1 as designed, -1 mirrored
+    bool operator==(const PiecePlacement&) const = default;
 };
 
 // A caption and 32 placements, kept as parallel arrays; copied by value for

@@ -1,5 +1,6 @@
 #include "model/TangramModel.h"
 
+#include "model/PlacedPolygon.h"
 #include "model/Rotation.h"
 
 #include <algorithm>
@@ -13,8 +14,6 @@ int Trunc(double v) { return static_cast<int>(v); }
 
 // Drawn coordinates stay inside what the raster engine draws (2^23).
 constexpr int DrawLimit = 1 << 22;
-
-int Sign(int v) { return v < 0 ? -1 : 1; }
 
 } // namespace
 
@@ -32,48 +31,7 @@ Point TangramModel::RotateVector(int x, int y, int a) const
 
 void TangramModel::FigurePolygon(const Figure& figure, int i, Point* out) const
 {
-    const PieceShape& shape = set_.shapes[i];
-    const int x = figure.x[i];
-    const int y = figure.y[i];
-    const int a = figure.angle[i];
-    const double f = figure.flip[i];
-    const Point p = RotateVector(Trunc(shape.pivotX * f), shape.pivotY, a);
-    for (int j = 0; j < shape.vertexCount; ++j) {
-        const Point q = RotateVector(Trunc(shape.x[j] * f), shape.y[j], a);
-        out[j] = {x + q.x - p.x, y + q.y - p.y};
-    }
-    if (a % set_.angleStep == 0)
-        straightenEdges(out, shape.vertexCount);
-}
-
-// At the set's snap angles, rounding leaves 45-degree edges a pixel off; slide
-// one end along its axis-parallel neighbour edge until the edge is exact.
-void TangramModel::straightenEdges(Point* pt, int n) const
-{
-    for (int k = 0; k < n; ++k) {
-        const int next = (k + 1) % n;
-        const int dx = pt[next].x - pt[k].x;
-        const int dy = pt[next].y - pt[k].y;
-        if (!(std::abs(dx) > 20 && std::abs(std::abs(dx) - std::abs(dy)) < 2))
-            continue;
-        const int nn = (next + 1) % n;
-        const int ex = pt[next].x - pt[nn].x;
-        const int ey = pt[next].y - pt[nn].y;
-        if (ex != 0 && ey != 0) {
-            const int prev = (k + n - 1) % n;
-            const int qx = pt[prev].x - pt[k].x;
-            const int qy = pt[prev].y - pt[k].y;
-            if (qx == 0)
-                pt[k].y = pt[next].y - Sign(dy) * std::abs(dx);
-            if (qy == 0)
-                pt[k].x = pt[next].x - Sign(dx) * std::abs(dy);
-        } else {
-            if (ex == 0)
-                pt[next].y = pt[k].y + Sign(dy) * std::abs(dx);
-            if (ey == 0)
-                pt[next].x = pt[k].x + Sign(dx) * std::abs(dy);
-        }
-    }
+    PlacedPolygon(set_.shapes[i], figure.placement(i), set_.angleStep, out);
 }
 
 void TangramModel::UpdatePolygon(int i) { FigurePolygon(current_, i, polygons_[i].data()); }

@@ -24,12 +24,13 @@ enum class MessageId {
     PlacementCount,       // %1 numbers found, %2 numbers needed
     FlipValue,
     PieceCount,           // %1 the count
-    AngleStep,
+    AngleStep,            // %1 the step read, %2 the largest allowed
     NoSetName,
     MergeUnconvertible,
     ListIndex,            // %1 the index
     ReadFailed,           // %1 the file, %2 the system's reason
     WriteFailed,          // %1 the file, %2 the system's reason
+    FolderFailed,         // %1 the folder, %2 the system's reason
     PieceSetErrors,       // heading of the start-up list of piece-set files that failed
     NoFigures,            // an export of the list found it empty
     // gTans collections (they name the format, so their Japanese holds its name too)
@@ -41,6 +42,12 @@ enum class MessageId {
     GtansEndsEarly,       // %1 the line number, %2 figures found, %3 figures announced
     GtansTooMany,         // %1 the line number, %2 figures announced
     GtansOtherSet,        // %1 the document's piece-set name
+    GtansByteOrderMark,   // %1 the line number
+    GtansCountLimit,      // %1 the line number, %2 figures announced, %3 the limit
+    GtansTooLarge,        // %1 the document's figures, %2 the limit
+    // silhouettes searched for their pieces
+    SilhouetteEmpty,
+    SilhouetteOffBoard,   // %1..%2 its columns, %3..%4 its rows
 };
 
 enum class Language { English, Japanese };

@@ -129,7 +129,8 @@ void TangramModel::InstallSetLines(const std::vector<std::string>& lines, TextEn
     set.displayName = LineAt(lines, n + 3);
     set.angleStep = ParseInteger(LineAt(lines, n + 4));
     if (set.angleStep < 1 || set.angleStep > CoordinateLimit)
-        throw ConversionError(Message{MessageId::AngleStep, {}});
+        throw ConversionError(
+            Message{MessageId::AngleStep, {std::to_string(set.angleStep), std::to_string(CoordinateLimit)}});
 
     setLines_ = lines;
     setEncoding_ = encoding;

@@ -69,7 +69,8 @@ public:
     // A UTF-8 document file that began with a byte order mark gets it back.
     bool documentBom() const { return documentBom_; }
     void setDocumentBom(bool bom) { documentBom_ = bom; }
-    const std::string& documentPath() const { return documentPath_; } // UTF-8
+    // The file's name as the system holds it: UTF-8, unless the name is not.
+    const std::string& documentPath() const { return documentPath_; }
     void setDocumentPath(const std::string& path) { documentPath_ = path; }
     bool hasDocumentFile() const;
     bool modified() const { return modified_; }
@@ -140,7 +141,6 @@ public:
 
 private:
     void InstallSet(const PieceSet& set, const Figure& start);
-    void straightenEdges(Point* p, int n) const;
     void beginGroupTurn();
     void placeGroupFromSnapshot();
     void moveToTop(int piece);

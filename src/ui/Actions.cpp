@@ -121,6 +121,8 @@ const TZolForm::CommandEntry TZolForm::Commands[] = {
     {COMMAND(FileSave), QT_TR_NOOP("上書き保存(&S)"), QT_TR_NOOP("上書き保存"), "Ctrl+S", Image::Save, &TZolForm::FileSaveExecute},
     {COMMAND(FilePuzzleSheets), QT_TR_NOOP("パズルシートを印刷用PDFに(&P)…"), QT_TR_NOOP("図形をパズルシートにして印刷用のPDFに書き出す"), "",
      NoImage, &TZolForm::FilePuzzleSheetsExecute},
+    {COMMAND(FileExportSvg), QT_TR_NOOP("SVGで書き出す(&V)…"), QT_TR_NOOP("リストの図形を1つずつSVGファイルに書き出す"), "", NoImage,
+     &TZolForm::FileExportSvgExecute},
     {COMMAND(FileExit), QT_TR_NOOP("終了(&X)"), QT_TR_NOOP("アプリケーションの終了"), "", NoImage, &TZolForm::FileExitExecute},
     {COMMAND(FileDirOpen), QT_TR_NOOP("フォルダを開く"), "", "F2", NoImage, &TZolForm::FileDirOpenExecute},
     {COMMAND(FileImportGtans), QT_TR_NOOP("gTansの図形を読み込む(&G)…"), QT_TR_NOOP("gTansの図形集を新しいファイルとして読み込む"), "", NoImage,
@@ -171,6 +173,16 @@ const TZolForm::CommandEntry TZolForm::Commands[] = {
      &ListController::ToggleTable, CommandEntry::Check::Yes},
     // The built-in set in the piece-set menu, by the name documents know it by.
     {COMMAND(defaultPlt), "タングラム", "", "", NoImage, {&TZolForm::PltSLoadExecute, TZolForm::BuiltInSetTag}},
+    {COMMAND(EditFindDuplicates), QT_TR_NOOP("重複する図形を探す(&D)…"), QT_TR_NOOP("同じシルエットの図形をリストから探す"), "", NoImage,
+     &TZolForm::EditFindDuplicatesExecute},
+    {COMMAND(EditFindSolutions), QT_TR_NOOP("この図形の別解を探す…"), QT_TR_NOOP("選んだ図形のシルエットになるピースの置き方をすべて探す"), "",
+     NoImage, &TZolForm::EditFindSolutionsExecute},
+    {COMMAND(OptPuzzle), QT_TR_NOOP("パズルに挑戦(&Z)"), QT_TR_NOOP("選んだ図形のシルエットをパズルとして解く"), "F5", NoImage,
+     &TZolForm::OptPuzzleExecute, CommandEntry::Check::Yes},
+    {COMMAND(OptHint), QT_TR_NOOP("ヒント(&H)"), QT_TR_NOOP("ピースを１つ正しい位置に置く"), "Ctrl+H", NoImage, &TZolForm::OptHintExecute},
+    // No menu item: Escape ends the puzzle.
+    {COMMAND(PuzzleLeave), QT_TR_NOOP("パズルをやめる"), QT_TR_NOOP("パズルをやめて元の形に戻す"), "Esc", NoImage,
+     &TZolForm::PuzzleLeaveExecute},
 };
 
 #undef COMMAND
@@ -185,7 +197,14 @@ void TZolForm::CreateActions()
         action->setShortcuts(keys);
         action->setCheckable(entry.checkable == CommandEntry::Check::Yes);
         const CommandEntry::Handler run = entry.run;
-        connect(action, &QAction::triggered, this, [this, run] { Guarded([&] { run(*this); }); });
+        const std::string_view name = entry.name;
+        connect(action, &QAction::triggered, this, [this, run, name] {
+            Guarded([&] {
+                if (editor_.inPuzzle() && !CommandKeepsPuzzle(name))
+                    LeavePuzzle();
+                run(*this);
+            });
+        });
         this->*entry.member = action;
     }
 }
@@ -198,6 +217,7 @@ void TZolForm::UpdateCommandState()
     for (const CommandEntry& entry : Commands)
         (this->*entry.member)->setEnabled(CommandEnabled(entry.name, state));
     ShowViewState();
+    ShowPuzzleState();
     setWindowTitle(editor_.model.modified() ? AppTitle() + tr("（変更）") : AppTitle());
 }
 
@@ -207,7 +227,7 @@ void TZolForm::CreateMenus()
     QMenu* file = bar->addMenu(tr("ファイル(&F)"));
     file->addActions({FileNew, FileOpen, FileMarge, FileSaveAs, FileSave});
     file->addSeparator();
-    file->addAction(FilePuzzleSheets);
+    file->addActions({FilePuzzleSheets, FileExportSvg});
     file->addSeparator();
     file->addActions({FileImportGtans, FileExportGtans});
     file->addSeparator();
@@ -225,6 +245,8 @@ void TZolForm::CreateMenus()
     nuance->setObjectName(QStringLiteral("NSortMenu"));
     nuance->addActions({OptNSortLevel3, OptNSortLevel2, OptNSortLevel1});
     edit->addSeparator();
+    edit->addActions({EditFindDuplicates, EditFindSolutions});
+    edit->addSeparator();
     edit->addAction(EditChange);
 
     const QList<QAction*> palettes = {PaletteCSetWB, PaletteCSetBW,  PaletteCSetBrl2, PaletteCSetBrl,
@@ -232,6 +254,8 @@ void TZolForm::CreateMenus()
     QMenu* options = bar->addMenu(tr("オプション(&O)"));
     options->addMenu(tr("パレット変更(&P)"))->addActions(palettes);
     options->addActions({AA, ClipCopy2, ClipCopy1, OptEye, OptActiveViewer, OptmkHTML});
+    options->addSeparator();
+    options->addActions({OptPuzzle, OptHint});
     options->addSeparator();
     CreateLanguageMenu(options);
     // OptRpcal has no visible item either.

@@ -52,13 +52,10 @@ void TZolForm::OptmkHTMLExecute()
         dialogs_.Error(QString::fromStdString(MessageText(*result.pageError, WindowMessageLanguage())));
         return;
     }
-    if (result.stripFailed) {
+    if (result.stripFailed()) {
         // The strip's file and the system's reason follow the usual words.
-        const QString why = result.stripError
-                                ? QStringLiteral("\n") +
-                                      QString::fromStdString(MessageText(*result.stripError, WindowMessageLanguage()))
-                                : QString();
-        dialogs_.Information(tr("png画像出力に失敗しました。") + why);
+        dialogs_.Information(tr("png画像出力に失敗しました。") + QStringLiteral("\n") +
+                             QString::fromStdString(MessageText(*result.stripError, WindowMessageLanguage())));
         return;
     }
     const QString completed =

@@ -2,6 +2,9 @@
 
 #include "ui/Editor.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace zol {
 
 namespace {
@@ -12,11 +15,15 @@ namespace When {
 // The piece set can change only while the list is empty.
 bool ListEmpty(const CommandState& s) { return s.figures < 1; }
 bool ListHasFigures(const CommandState& s) { return s.figures >= 1; }
+bool ListHasTwoFigures(const CommandState& s) { return s.figures >= 2; }
 bool RowSelected(const CommandState& s) { return s.figures > 0 && s.selectedRow >= 0; }
 bool RowHasNext(const CommandState& s) { return RowSelected(s) && s.selectedRow + 1 < s.figures; }
 bool RowHasPrevious(const CommandState& s) { return RowSelected(s) && s.selectedRow > 0; }
 bool CanUndo(const CommandState& s) { return s.undoCount >= 1; }
 bool CanRedo(const CommandState& s) { return s.redoCount >= 1; }
+bool InPuzzle(const CommandState& s) { return s.puzzle; }
+// The command that starts a puzzle ends it too.
+bool RowSelectedOrInPuzzle(const CommandState& s) { return RowSelected(s) || s.puzzle; }
 } // namespace When
 
 struct CommandRule {
@@ -26,6 +33,7 @@ struct CommandRule {
 
 constexpr CommandRule Rules[] = {
     {"FilePuzzleSheets", When::ListHasFigures},
+    {"FileExportSvg", When::ListHasFigures},
     {"FileExportGtans", When::ListHasFigures},
     {"EditUndo", When::CanUndo},
     {"EditRedo", When::CanRedo},
@@ -42,6 +50,23 @@ constexpr CommandRule Rules[] = {
     {"OptmkHTML", When::ListHasFigures},
     // The table view shows the selected row's neighbourhood.
     {"ToolButtonShowTable", When::RowSelected},
+    {"EditFindDuplicates", When::ListHasTwoFigures},
+    {"EditFindSolutions", When::RowSelected},
+    {"OptPuzzle", When::RowSelectedOrInPuzzle},
+    {"OptHint", When::InPuzzle},
+    {"PuzzleLeave", When::InPuzzle},
+};
+
+// Commands that change neither the board nor the list: saving, exporting,
+// the palette, the guide's drawing, the clipboard, the windows beside the
+// editor; and those of the puzzle itself, undo and redo among them.
+constexpr std::string_view PuzzleKeepers[] = {
+    "OptPuzzle",       "OptHint",         "PuzzleLeave",   "EditUndo",      "EditRedo",
+    "FileSave",        "FileSaveAs",      "FilePuzzleSheets", "FileExportSvg", "FileExportGtans", "FileDirOpen",
+    "PaletteCSetWB",   "PaletteCSetBW",   "PaletteCSetBrl2", "PaletteCSetBrl", "PaletteCSetBrg",
+    "PaletteCSetBrR",  "PaletteCSetTB",   "PaletteColorCustamize", "OptAA", "AA",
+    "ClipCopy1",       "ClipCopy2",       "OptEye",        "OptActiveViewer", "OptmkHTML",
+    "OptRpcal",        "HelpAbout",       "HelpQRefference", "EditFindDuplicates", "EditFindSolutions",
 };
 
 } // namespace
@@ -49,7 +74,7 @@ constexpr CommandRule Rules[] = {
 CommandState CommandStateOf(const Editor& editor)
 {
     return {editor.model.figureCount(), editor.view.selectedRow, editor.undoRing().undoCount(),
-            editor.undoRing().redoCount()};
+            editor.undoRing().redoCount(), editor.inPuzzle()};
 }
 
 bool CommandEnabled(std::string_view command, const CommandState& state)
@@ -58,6 +83,11 @@ bool CommandEnabled(std::string_view command, const CommandState& state)
         if (rule.command == command)
             return rule.enabled(state);
     return true;
+}
+
+bool CommandKeepsPuzzle(std::string_view command)
+{
+    return std::find(std::begin(PuzzleKeepers), std::end(PuzzleKeepers), command) != std::end(PuzzleKeepers);
 }
 
 } // namespace zol

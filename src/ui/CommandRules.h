@@ -14,6 +14,7 @@ struct CommandState {
     int selectedRow = -1; // -1: none
     int undoCount = 0;
     int redoCount = 0;
+    bool puzzle = false; // a figure is being played as a puzzle
 };
 
 CommandState CommandStateOf(const Editor& editor);
@@ -21,5 +22,9 @@ CommandState CommandStateOf(const Editor& editor);
 // Whether the command whose action is named `command` can run in `state`;
 // a command without a rule always can.
 bool CommandEnabled(std::string_view command, const CommandState& state);
+
+// Whether the command leaves a puzzle being played as it is. Every other
+// command changes the board or the list, and leaves the puzzle first.
+bool CommandKeepsPuzzle(std::string_view command);
 
 } // namespace zol

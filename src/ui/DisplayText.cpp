@@ -1,5 +1,6 @@
 #include "ui/DisplayText.h"
 
+#include "io/NativePath.h"
 #include "io/TextCodec.h"
 
 namespace zol {
@@ -19,6 +20,6 @@ QString SetDisplayName(const TangramModel& model)
     return DecodeText(model.pieceSet().displayName, model.setEncoding());
 }
 
-QString DocumentPathText(const TangramModel& model) { return QString::fromStdString(model.documentPath()); }
+QString DocumentPathText(const TangramModel& model) { return PathFromNative(model.documentPath()); }
 
 } // namespace zol

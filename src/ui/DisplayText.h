@@ -17,7 +17,7 @@ QString CaptionText(const TangramModel& model, int i);
 std::optional<std::string> CaptionBytes(const TangramModel& model, const QString& text);
 // The piece set's display name, decoded in the set file's encoding.
 QString SetDisplayName(const TangramModel& model);
-// The document path (kept as UTF-8).
+// The document path, its bytes kept whatever they are (see NativePath).
 QString DocumentPathText(const TangramModel& model);
 
 } // namespace zol

@@ -3,6 +3,9 @@
 #include "io/TextCodec.h"
 #include "model/FigureRenderer.h"
 
+#include <QPainter>
+#include <QPainterPath>
+
 namespace zol {
 
 Editor::Editor()
@@ -42,6 +45,10 @@ void Editor::RenderBoardAndGuide()
 
 void Editor::RenderGuideFigure()
 {
+    if (puzzle) {
+        RenderPuzzleGuide();
+        return;
+    }
     const FigureRenderer renderer(model);
     const QRect drawn = boardRedraw_.DrawFigure(renderer, guideFigure, 1.0, boardBitmap);
     renderer.ReduceBoard(boardBitmap, guideBitmap, Reduction(view), drawn);
@@ -58,7 +65,7 @@ void Editor::TakeGuideSnapshot() { guideFigure = model.GetCurrentFigure(); }
 
 void Editor::DrawBoardFollowingGuide()
 {
-    if (view.guideLocked) {
+    if (view.guideLocked || puzzle) {
         DrawBoard();
         return;
     }
@@ -81,6 +88,70 @@ void Editor::RecodeHeldCaptions(TextEncoding from, TextEncoding to)
     const auto recode = [&](const std::string& caption) { return Recode(caption, from, to).value_or(caption); };
     guideFigure.caption = recode(guideFigure.caption);
     undo_->RecodeCaptions(recode);
+}
+
+void Editor::EnterPuzzle(int i)
+{
+    const Figure target = model.ParseFigure(i);
+    LeavePuzzle();
+    boardBeforePuzzle_ = model.GetCurrentFigure();
+    model.ResetFigure();
+    puzzle.emplace(model.pieceSet(), target, model.GetCurrentFigure());
+    undoBeforePuzzle_ = std::move(undo_);
+    undo_ = std::make_unique<UndoRing>(undoBeforePuzzle_->size());
+    ResetUndo();
+    RenderPuzzleGuide();
+    DrawBoard();
+}
+
+void Editor::LeavePuzzle()
+{
+    if (!puzzle)
+        return;
+    puzzle.reset();
+    undo_ = std::move(undoBeforePuzzle_);
+    model.SetCurrentFigure(boardBeforePuzzle_);
+    RenderGuideFigure();
+    DrawBoard();
+}
+
+bool Editor::CheckPuzzle()
+{
+    if (!puzzle || !puzzle->Check(model.GetCurrentFigure()))
+        return false;
+    RenderPuzzleGuide();
+    return true;
+}
+
+namespace {
+
+QColor Colour(ColorRef c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+} // namespace
+
+void Editor::RenderPuzzleGuide()
+{
+    const FigureRenderer renderer(model);
+    if (puzzle->solved()) {
+        renderer.ReduceBoard(renderer.Board(puzzle->target()), guideBitmap, Reduction(view));
+        return;
+    }
+    QImage board(BoardSize, BoardSize, QImage::Format_RGB32);
+    renderer.FillBackground(board);
+    QPainterPath outline;
+    outline.setFillRule(Qt::OddEvenFill);
+    for (const Silhouette::Ring& ring : FigureSilhouette(model.pieceSet(), puzzle->target()).rings) {
+        QPolygonF polygon;
+        for (const Point p : ring)
+            polygon << QPointF(double(p.x) / Silhouette::Unit, double(p.y) / Silhouette::Unit);
+        outline.addPolygon(polygon);
+        outline.closeSubpath();
+    }
+    QPainter painter(&board);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillPath(outline, Colour(model.Resolve(model.LabelColor())));
+    painter.end();
+    renderer.ReduceBoard(board, guideBitmap, Reduction(view));
 }
 
 } // namespace zol

@@ -11,6 +11,7 @@
 #include "io/Settings.h"
 #include "model/BoardRedraw.h"
 #include "model/Figure.h"
+#include "model/Puzzle.h"
 #include "model/TangramModel.h"
 #include "model/TextEncoding.h"
 #include "ui/UndoRing.h"
@@ -20,6 +21,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace zol {
 
@@ -70,6 +72,23 @@ public:
     // that still do not convert keep their bytes rather than lose text.
     void RecodeHeldCaptions(TextEncoding from, TextEncoding to);
 
+    // --- puzzle mode ----------------------------------------------------------
+    // List figure i becomes a puzzle: the guide shows its silhouette in one
+    // colour, the board the set's start arrangement, with an undo history of
+    // its own. Throws ConversionError, changing nothing, when the figure's
+    // placement line does not read.
+    void EnterPuzzle(int i);
+    // The board figure and the undo history from before the puzzle come
+    // back, both drawn; nothing of the puzzle stays. Nothing happens outside
+    // the mode.
+    void LeavePuzzle();
+    bool inPuzzle() const { return puzzle.has_value(); }
+    // After the board changed in the mode: true when this solved the puzzle,
+    // whose figure the guide then shows.
+    bool CheckPuzzle();
+
+    std::optional<Puzzle> puzzle;
+
     TangramModel model;
     QImage boardBitmap;
     QImage guideBitmap;
@@ -92,7 +111,14 @@ public:
     QString pieceSetDialogFolder;
 
 private:
+    // The guide's picture of the puzzle: the target's silhouette in one
+    // colour until it is solved, then the figure itself.
+    void RenderPuzzleGuide();
+
     std::unique_ptr<UndoRing> undo_;
+    // Kept while a puzzle is played.
+    std::unique_ptr<UndoRing> undoBeforePuzzle_;
+    Figure boardBeforePuzzle_;
     // The board figure is redrawn on every mouse move while pieces are
     // carried: only the pixels the last figure covered go back to the
     // background, unless someone else drew into the bitmap since.

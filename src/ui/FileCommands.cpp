@@ -6,6 +6,7 @@
 #include "io/DocumentFile.h"
 #include "io/DocumentMerge.h"
 #include "io/FileError.h"
+#include "io/NativePath.h"
 #include "io/TextCodec.h"
 #include "model/CommaList.h"
 #include "ui/ActionGuard.h"
@@ -29,7 +30,7 @@ QString FolderOf(const QString& file) { return QFileInfo(file).absolutePath(); }
 bool TZolForm::MayOverwrite(const QString& path)
 {
     const QString question = DisplayPath(path) + tr("\nはすでに存在します。\n\n上書きしますか？");
-    return !QFileInfo::exists(path) || dialogs_.Warning(question) == Dialogs::Answer::Yes;
+    return !PathExists(path) || dialogs_.Warning(question) == Dialogs::Answer::Yes;
 }
 
 bool TZolForm::QuerySave(bool withCancel)

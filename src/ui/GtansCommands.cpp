@@ -4,6 +4,7 @@
 
 #include "export/GtansTransfer.h"
 #include "io/AppPaths.h"
+#include "io/GtansFile.h"
 #include "io/TextCodec.h"
 #include "model/GtansFit.h"
 #include "model/Message.h"
@@ -57,6 +58,10 @@ void TZolForm::FileExportGtansExecute()
     if (!HoldsBuiltInSet(editor_.model)) {
         const std::string set = DecodeText(editor_.model.pieceSet().displayName, editor_.model.setEncoding()).toStdString();
         dialogs_.Error(QString::fromStdString(MessageText({MessageId::GtansOtherSet, {set}}, WindowMessageLanguage())));
+        return;
+    }
+    if (const std::optional<Message> refusal = GtansCountRefusal(editor_.model.figureCount())) {
+        dialogs_.Error(QString::fromStdString(MessageText(*refusal, WindowMessageLanguage())));
         return;
     }
     const QString proposal = QFileInfo(SaveProposal()).completeBaseName() + QStringLiteral(".figures");

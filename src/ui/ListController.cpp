@@ -48,7 +48,8 @@ void ListController::SelectionChanged(int row)
 void ListController::RowClicked()
 {
     const int s = editor_.view.selectedRow;
-    if (s < 0)
+    // A puzzle's guide keeps showing the silhouette being played.
+    if (s < 0 || editor_.inPuzzle())
         return;
     editor_.ShowListFigureInGuide(s);
     view_.RepaintGuide();
@@ -205,6 +206,13 @@ void ListController::Dropped()
     const int d = f < m ? m - 1 : m;
     if (d == f)
         return;
+    // The list changes: a puzzle being played ends first.
+    if (editor_.inPuzzle()) {
+        editor_.LeavePuzzle();
+        view_.ShowCaption();
+        view_.RepaintBoard();
+        view_.RepaintGuide();
+    }
     editor_.model.MoveFigure(f, d);
     view_.Rows().FigureMoved(f, d);
     FollowMovedFigure(d);

@@ -1,5 +1,7 @@
 #include "ui/MessageDialogs.h"
 
+#include "io/AppPaths.h"
+#include "io/NativePath.h"
 #include "ui/AppTitle.h"
 #include "ui/PuzzleSheetDialog.h"
 
@@ -99,6 +101,10 @@ void MessageDialogs::Error(const QString& text)
 
 namespace {
 
+const QString AmbiguousName = QStringLiteral(
+    "\n\nこの名前には文字として読めない部分があり、同じように見えるファイルがほかにもあります。"
+    "\nどのファイルか決められないため、使えません。ファイルの名前を変えてください。");
+
 std::optional<QString> RunFileDialog(QWidget* parent, const Dialogs::FileRequest& request,
                                      QFileDialog::AcceptMode mode)
 {
@@ -111,7 +117,13 @@ std::optional<QString> RunFileDialog(QWidget* parent, const Dialogs::FileRequest
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    // The dialog shows a name that is not UTF-8 with U+FFFD and hands back
+    // that text: the file's own name is looked up, never another one taken.
+    const QString shown = dialog.selectedFiles().constFirst();
+    const std::optional<QString> chosen = ChosenPath(shown);
+    if (!chosen)
+        Ask(parent, QMessageBox::Critical, DisplayPath(shown) + AmbiguousName, QMessageBox::Ok, QMessageBox::Ok);
+    return chosen;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "ui/ZolForm.h"
 
 #include "io/AppPaths.h"
+#include "io/TextCodec.h"
 
 #include "ui/ActionGuard.h"
 #include "ui/DisplayText.h"
@@ -32,6 +33,11 @@ void TZolForm::Guarded(const std::function<void()>& handler)
     if (handlerDepth_ == 1)
         UpdateCommandState();
     --handlerDepth_;
+    // Told once the board and the status bar show the solved puzzle.
+    if (handlerDepth_ == 0 && puzzleJustSolved_) {
+        puzzleJustSolved_ = false;
+        ShowPuzzleSolved();
+    }
 }
 
 void TZolForm::ShowViewState()
@@ -40,6 +46,7 @@ void TZolForm::ShowViewState()
     OptAA->setChecked(view.antialias);
     AA->setChecked(view.antialias);
     ToolButtonShowTable->setChecked(view.tableShown);
+    OptPuzzle->setChecked(editor_.inPuzzle());
     GuideLock->setChecked(view.guideLocked);
     if (List->selectedRow() != view.selectedRow)
         List->selectRow(view.selectedRow);
@@ -59,6 +66,12 @@ void TZolForm::RepaintBoxes(Boxes boxes)
 
 void TZolForm::UpdateStatusBar()
 {
+    if (const auto& puzzle = editor_.puzzle) {
+        StatusPanels[0]->setText(DecodeText(puzzle->target().caption, editor_.model.documentEncoding()));
+        StatusPanels[1]->setText(QString::fromStdString(ClockText(puzzle->elapsedMs())));
+        StatusPanels[2]->setText(tr("ヒント %1").arg(puzzle->hintsUsed()));
+        return;
+    }
     StatusPanels[0]->setText(DisplayPath(DocumentPathText(editor_.model)));
     StatusPanels[1]->setText(SetDisplayName(editor_.model));
     StatusPanels[2]->setText(QString::number(editor_.model.figureCount()));
@@ -82,6 +95,7 @@ void TZolForm::RedrawBoardFollowingGuide()
 {
     editor_.DrawBoardFollowingGuide();
     RepaintBoxes(editor_.view.guideLocked ? Boxes::Board : Boxes::Both);
+    CheckPuzzle();
 }
 
 void TZolForm::ShowEditor()

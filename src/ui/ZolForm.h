@@ -8,14 +8,19 @@
 
 #include "io/DocumentReadAhead.h"
 #include "ui/BoardController.h"
+#include "model/SilhouetteSolver.h"
 #include "ui/DialogPrompter.h"
 #include "ui/Editor.h"
+#include "ui/FigureGallery.h"
 #include "ui/ListController.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 
 #include <array>
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -30,6 +35,7 @@ class QLineEdit;
 class QMenu;
 class QProgressBar;
 class QScrollArea;
+class QTimer;
 class QToolBar;
 class QToolButton;
 
@@ -247,10 +253,38 @@ private:
     void PaletteColorCustamizeExecute();
     void ToolButtonCSetClick();
 
-    // --- ViewerCommands.cpp, CatalogueCommands.cpp, PuzzleSheetCommands.cpp ---------
+    // --- ViewerCommands.cpp, CatalogueCommands.cpp, PuzzleSheetCommands.cpp,
+    //     SvgCommands.cpp ----------------------------------------------------------
     void OptActiveViewerExecute();
     void OptmkHTMLExecute();
     void FilePuzzleSheetsExecute();
+    void FileExportSvgExecute();
+
+    // --- SilhouetteCommands.cpp: duplicates and solutions in a window of thumbnails ---
+    void EditFindDuplicatesExecute();
+    void EditFindSolutionsExecute();
+    // Shows `rows` in the window of thumbnails, which replaces one shown
+    // before; a click runs `clicked` as a command of this window.
+    void ShowGallery(const QString& name, const QString& title, const std::vector<FigureGallery::Row>& rows,
+                     std::function<void(int)> clicked);
+    // Runs the solver on a thread of its own while the gauge counts what it
+    // found; a cancel button stops it.
+    SolveResult SolveWithGauge(SolveRequest& request, const std::atomic<int>& found);
+
+    // --- PuzzleCommands.cpp: a list figure played as a puzzle ------------------------
+    void OptPuzzleExecute();
+    void OptHintExecute();
+    void PuzzleLeaveExecute();
+    // The board figure from before the puzzle back on the board.
+    void LeavePuzzle();
+    // The time since the clock was last fed goes onto the puzzle's clock.
+    void FeedPuzzleClock();
+    // After the board changed in the mode: whether it now solves the puzzle;
+    // the message follows once the command is done.
+    void CheckPuzzle();
+    void ShowPuzzleSolved();
+    // The status bar, the clock's timer and the caption field follow the mode.
+    void ShowPuzzleState();
 
     // --- AccessoryCommands.cpp: the arc calculator, the about box, the help --------
     void OptRpcalExecute();
@@ -293,6 +327,7 @@ private:
     QAction* FileSave = nullptr;
     QAction* FileExit = nullptr;
     QAction* FilePuzzleSheets = nullptr;
+    QAction* FileExportSvg = nullptr;
     QAction* FileDirOpen = nullptr;
     QAction* FileImportGtans = nullptr;
     QAction* FileExportGtans = nullptr;
@@ -329,6 +364,11 @@ private:
     QAction* AA = nullptr;                  // the menu item of OptAA, with its check mark
     QAction* ToolButtonShowTable = nullptr; // checkable: the table view is on
     QAction* defaultPlt = nullptr;          // the built-in set in the piece-set menu
+    QAction* EditFindDuplicates = nullptr;
+    QAction* EditFindSolutions = nullptr;
+    QAction* OptPuzzle = nullptr;           // checkable: a figure is played as a puzzle
+    QAction* OptHint = nullptr;
+    QAction* PuzzleLeave = nullptr;         // Escape while a puzzle is played
     std::array<QAction*, HistorySize> historyItems_{};
 
     // --- state ----------------------------------------------------------------------
@@ -349,6 +389,12 @@ private:
     // The document named on the command line, read while the window is built.
     std::optional<DocumentReadAhead> commandLineDocument_;
     int handlerDepth_ = 0;
+    // The puzzle's clock: the timer shows it going, the elapsed timer measures
+    // what is fed to it.
+    QTimer* puzzleTimer_ = nullptr;
+    QElapsedTimer puzzleClockFed_;
+    bool puzzleJustSolved_ = false;
+    QPointer<FigureGallery> gallery_;
     QSize pendingFrameSize_;
     // The frame's bounds as start-up asked for them: what the user did not
     // move or resize goes back to Zol.ini as it was read.

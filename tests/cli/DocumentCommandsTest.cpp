@@ -136,12 +136,12 @@ TEST_F(DocumentCommands, LoadsTheNamedFigureWithItsSet)
     const std::string path = Path("doc.zol").toStdString();
     TangramModel model;
     std::ostringstream errors;
-    ASSERT_TRUE(LoadDocumentFigure({path, 1}, model, errors)) << errors.str();
+    ASSERT_EQ(LoadDocumentFigure({path, 1}, model, errors), FigureLoad::Loaded) << errors.str();
     EXPECT_EQ(model.pieceSet().name, "square");
     EXPECT_EQ(model.GetFigureCaption(-1), "two");
     EXPECT_EQ(model.currentFigure().x[0], 5);
     EXPECT_EQ(model.currentFigure().angle[0], 90);
 
-    EXPECT_FALSE(LoadDocumentFigure({path, 2}, model, errors));
+    EXPECT_EQ(LoadDocumentFigure({path, 2}, model, errors), FigureLoad::FigureFailed);
     EXPECT_NE(errors.str().find("has no figure 2"), std::string::npos) << errors.str();
 }

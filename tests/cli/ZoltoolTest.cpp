@@ -217,6 +217,27 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"render a bad figure", {"render", "1,2", "o.png"}, "bad FIGURE"}),
     NamedByWhat());
 
+// A document whose piece set does not read is the document's fault, not the
+// figure's: the message says so, with the set's own reason, on one line.
+TEST(Zoltool, BlamesADocumentsBrokenPieceSetNotTheFigure)
+{
+    QTemporaryDir folder;
+    const auto write = [&](const char* name, const char* text) {
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    };
+    write("bad.plt", "2.13\r\nbad\r\n1\r\n3,0,0,0,0,10,0,0,10\r\n0,0,0,1\r\nbad set\r\n0\r\n");
+    write("doc.zol", "2.13\r\nbad\r\nfig\r\n0,0,0,1\r\n");
+    const std::string doc = folder.filePath("doc.zol").toStdString();
+    const Outcome run = Zoltool({"render", doc + ":0", folder.filePath("o.png").toStdString()});
+    EXPECT_EQ(run.status, 2);
+    ASSERT_EQ(Lines(run.err).size(), 1u) << run.err;
+    EXPECT_EQ(run.err.find("bad FIGURE"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("cannot open " + doc + " or its piece set: "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("the angle step is 0"), std::string::npos) << run.err;
+}
+
 TEST(Zoltool, UsageForNoArgumentsAndForHelp)
 {
     const Outcome bare = Zoltool({});
@@ -253,7 +274,8 @@ TEST(Zoltool, UnwritableOutputFailsWithStatus1)
 {
     const Outcome run = Zoltool({"render", Solved, "/nonexistent-folder/out.png"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("cannot write"), std::string::npos);
+    EXPECT_EQ(run.err,
+              "zoltool: could not save the file /nonexistent-folder/out.png: No such file or directory\n");
 }
 
 TEST(Zoltool, NegativeNumbersAreOperandsNotOptions)

@@ -27,12 +27,6 @@ std::optional<QString> VisibleWindow(const QString& name)
     return out.section('\n', 0, 0);
 }
 
-QRect Geometry(const QString& window)
-{
-    const auto g = ShellValues(Xdo({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window}));
-    return QRect(g.value("X"), g.value("Y"), g.value("WIDTH"), g.value("HEIGHT"));
-}
-
 QString WaitForWindow(const QString& name, bool visible)
 {
     for (int k = 0; k < 100; ++k) {

@@ -190,6 +190,27 @@ inline QMap<QString, int> ShellValues(const QString& text)
     return values;
 }
 
+// A window's rectangle on the screen, as xdotool reports it.
+inline QRect Geometry(const QString& window)
+{
+    const auto g = ShellValues(Xdo({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window}));
+    return QRect(g.value("X"), g.value("Y"), g.value("WIDTH"), g.value("HEIGHT"));
+}
+
+// The visible windows of the editor's process other than the main window:
+// menus and dialogs.
+inline QStringList OtherWindows(const QProcess& editor, const QString& main)
+{
+    // Not through Run: a search that finds nothing ends with status 1.
+    QProcess p;
+    p.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                                        QString::number(editor.processId())});
+    p.waitForFinished(10000);
+    QStringList ids = QString::fromLocal8Bit(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    ids.removeAll(main);
+    return ids;
+}
+
 inline QPoint PointerPosition()
 {
     const auto v = ShellValues(Xdo({QStringLiteral("getmouselocation"), QStringLiteral("--shell")}));

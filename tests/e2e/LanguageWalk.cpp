@@ -6,7 +6,9 @@
 //
 // usage: e2e_language_walk <ja|en> <build folder> <document> <screenshot folder>
 #include "io/AppPaths.h"
+#include "io/TextCodec.h"
 #include "ui/BoardPointer.h"
+#include "ui/FigureListBox.h"
 #include "ui/Fonts.h"
 #include "ui/MessageDialogs.h"
 #include "ui/Translations.h"
@@ -54,6 +56,9 @@ bool IsJapanese(const QString& text)
 // documents carry it, the others' as their files give them).
 QSet<QString> Everywhere = {QStringLiteral("言語 / Language"), QStringLiteral("日本語"),
                             QStringLiteral("タングラム")};
+
+// The captions of the document's figures: data, shown as they are.
+QStringList Captions;
 
 class Walk {
 public:
@@ -116,7 +121,10 @@ private:
         if (text.isEmpty())
             return;
         texts_ << text;
-        if (IsJapanese(text) && !Everywhere.contains(text))
+        QString own = text;
+        for (const QString& caption : Captions)
+            own.remove(caption);
+        if (IsJapanese(own) && !Everywhere.contains(text))
             japanese_ << window + QStringLiteral(" / ") + where + QStringLiteral(": ") + text;
     }
 
@@ -178,6 +186,40 @@ void ReadModal(Walk& walk, TZolForm& form, const char* action, const QString& wi
     QApplication::processEvents();
     if (!seen)
         Fail(QString::fromLatin1(action) + QStringLiteral(" opened no window"));
+}
+
+void Trigger(TZolForm& form, const char* action)
+{
+    QAction* command = form.findChild<QAction*>(QLatin1String(action));
+    if (!command)
+        Fail(QStringLiteral("no command ") + action);
+    command->trigger();
+    QApplication::processEvents();
+}
+
+// A window of the main window's that is not modal, read and closed.
+void ReadShown(Walk& walk, TZolForm& form, const char* name, const QString& window)
+{
+    QWidget* shown = form.findChild<QWidget*>(QLatin1String(name));
+    if (!shown || !shown->isVisible())
+        Fail(QStringLiteral("no window ") + name);
+    walk.Read(window, shown);
+    shown->close();
+}
+
+// Hints until the puzzle is solved, reading the message box that says so.
+void SolveByHints(Walk& walk, TZolForm& form)
+{
+    bool seen = false;
+    OnNextModal([&](QWidget* modal) {
+        seen = true;
+        walk.Read(QStringLiteral("puzzle-solved"), modal);
+        Close(modal);
+    });
+    for (int hint = 0; hint < 7 && !seen; ++hint)
+        Trigger(form, "OptHint");
+    if (!seen)
+        Fail(QStringLiteral("seven hints did not solve the puzzle"));
 }
 
 void ExpectFound(const Walk& walk, const QStringList& expected)
@@ -256,6 +298,20 @@ int main(int argc, char** argv)
                 b->click();
     });
     ReadModal(walk, form, "FileOpen", QStringLiteral("open"));
+    // The sample holds no two figures of one silhouette; its second figure
+    // has solutions, and is played as a puzzle.
+    for (int i = 0; i < form.editor().model.figureCount(); ++i)
+        Captions << zol::DecodeText(form.editor().model.ParseFigure(i).caption, form.editor().model.documentEncoding());
+    ReadModal(walk, form, "EditFindDuplicates", QStringLiteral("duplicates-none"));
+    form.findChild<zol::FigureListBox*>(QStringLiteral("List"))->selectRow(1);
+    QApplication::processEvents();
+    Trigger(form, "EditFindSolutions");
+    ReadShown(walk, form, "SolutionsWindow", QStringLiteral("solutions"));
+    ReadModal(walk, form, "FileExportSvg", QStringLiteral("svg-question"));
+    Trigger(form, "OptPuzzle");
+    walk.Read(QStringLiteral("puzzle"), &form);
+    SolveByHints(walk, form);
+    Trigger(form, "PuzzleLeave");
     // A changed document asks before it is dropped: Yes, No and Cancel.
     form.editor().model.setModified(true);
     ReadModal(walk, form, "FileNew", QStringLiteral("save-question"));
@@ -278,11 +334,13 @@ int main(int argc, char** argv)
             Fail(QStringLiteral("Japanese under an English desktop:\n") + walk.japanese().join(QLatin1Char('\n')));
         ExpectFound(walk, {"&File", "&New", "&Yes", "&No", "Cancel", "Automatic", "Version Information",
                            "Colour Customizing", "Choose a Colour", "Points", "Puzzle Sheets as a PDF for Printing",
-                           "Back", "Zol editor Help ‐ Contents", "Acitve Viewer", "Guide Lock"});
+                           "Back", "Zol editor Help ‐ Contents", "Acitve Viewer", "Guide Lock", "None found.",
+                           "Solution 1", "Hints 0", "Play as a Pu&zzle"});
     } else {
         ExpectFound(walk, {"ファイル(&F)", "新規作成(&N)", "はい(&Y)", "いいえ(&N)", "キャンセル", "自動", "バージョン情報",
                            "カラーカスタマイズ", "色の選択", "計算点数", "パズルシートを印刷用PDFに", "戻る", "Zol editor ヘルプ ‐ 目次",
-                           "Acitve Viewer", "Guide Lock", "言語 / Language"});
+                           "Acitve Viewer", "Guide Lock", "言語 / Language", "見つかりませんでした。", "解 1", "ヒント 0",
+                           "パズルに挑戦(&Z)"});
     }
     std::printf("ok: the walk under %s found the window's own texts%s\n", qPrintable(language),
                 language == QLatin1String("en") ? " and no Japanese" : "");

@@ -26,19 +26,6 @@ void Click() { Xdo({QStringLiteral("click"), QStringLiteral("1")}); }
 
 void Type(const QString& text) { Xdo({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), text}); }
 
-// The visible windows of the editor's process other than the main window:
-// menus and dialogs.
-QStringList OtherWindows(const QProcess& editor, const QString& main)
-{
-    QProcess p;
-    p.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                                        QString::number(editor.processId())});
-    p.waitForFinished(10000);
-    QStringList ids = QString::fromLocal8Bit(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    ids.removeAll(main);
-    return ids;
-}
-
 QString WaitForOtherWindow(const QProcess& editor, const QString& main, const QString& what)
 {
     for (int i = 0; i < 50; ++i) {

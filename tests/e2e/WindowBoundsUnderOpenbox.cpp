@@ -140,13 +140,9 @@ EditorRun StartAndClose(const ProgramFolder& program, const QString& shot)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    if (argc != 3)
-        Fail(QStringLiteral("usage: e2e_window_bounds <zol> <screenshot folder>"));
-    g_shots = QString::fromLocal8Bit(argv[2]);
-    QDir().mkpath(g_shots);
+    const Opening test(argc, argv, "e2e_window_bounds <zol> <screenshot folder>");
     const WindowManager openbox;
-    const ProgramFolder program(QString::fromLocal8Bit(argv[1]));
+    const ProgramFolder program(test[1]);
     const QString ini = program.Path(QStringLiteral("Zol.ini"));
 
     // A first start places the default frame; each later start shows the frame the last one saved.

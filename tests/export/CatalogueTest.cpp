@@ -6,6 +6,7 @@
 #include "export/CataloguePage.h"
 #include "export/PngStrip.h"
 #include "export/StripPacking.h"
+#include "io/FileError.h"
 #include "model/Palette.h"
 #include "io/LineFile.h"
 #include "io/TextCodec.h"
@@ -177,7 +178,7 @@ TEST(PngStrip, HoldsTheUsedWidthAsRgbWithOnlyTheCriticalChunks)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("5.png");
-    ASSERT_TRUE(WritePngStrip(Pattern(), 301, path));
+    ASSERT_NO_THROW(WritePngStrip(Pattern(), 301, path));
     const std::string bytes = ReadFileBytes(path);
     EXPECT_EQ(Chunks(bytes), (std::vector<std::string>{"IHDR", "IDAT", "IEND"}));
     EXPECT_EQ(bytes[24], 8) << "bit depth";
@@ -231,20 +232,32 @@ TEST(PngStrip, IsWhatLibpngWritesWithItsDefaults)
     for (const QImage& image : {Pattern(), strip}) {
         QTemporaryDir dir;
         const QString path = dir.filePath("7.png");
-        ASSERT_TRUE(WritePngStrip(image, 457, path));
+        ASSERT_NO_THROW(WritePngStrip(image, 457, path));
         EXPECT_TRUE(ReadFileBytes(path) == DefaultPng(image, 457));
     }
 }
 
+// The failure names the strip and the system's reason.
 TEST(PngStrip, FailsWithoutTouchingWhatIsThere)
 {
     QTemporaryDir dir;
-    EXPECT_FALSE(WritePngStrip(Pattern(), 100, dir.filePath("missing/1.png"))) << "no such folder";
-    // A folder where the strip should go: the rename fails, the folder stays.
+    // A folder where the strip should go stays a folder.
     ASSERT_TRUE(QDir(dir.path()).mkdir("2.png"));
-    EXPECT_FALSE(WritePngStrip(Pattern(), 100, dir.filePath("2.png")));
+    const struct {
+        const char* name;
+        const char* reason;
+    } cases[] = {{"missing/1.png", "No such file or directory"}, {"2.png", "Is a directory"}};
+    for (const auto& c : cases) {
+        try {
+            WritePngStrip(Pattern(), 100, dir.filePath(c.name));
+            ADD_FAILURE() << "no error for " << c.name;
+        } catch (const FileError& e) {
+            EXPECT_EQ(e.message().id, MessageId::WriteFailed);
+            EXPECT_EQ(e.message().args, (std::vector<std::string>{dir.filePath(c.name).toStdString(), c.reason}));
+        }
+    }
     EXPECT_TRUE(QFileInfo(dir.filePath("2.png")).isDir());
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{}) << "no temporary file left";
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{}) << "no temporary file left";
 }
 
 // --- the whole export ----------------------------------------------------------------------
@@ -277,7 +290,7 @@ TEST_F(CatalogueExport, WritesStripsNamedByFigureCountAndThePageListingThem)
     const std::vector<std::string> lines = model.figureLines();
     const Figure board = model.GetCurrentFigure();
     const CatalogueResult result = Write();
-    EXPECT_FALSE(result.stripFailed);
+    EXPECT_FALSE(result.stripError);
     EXPECT_FALSE(result.pageError);
     EXPECT_EQ(QDir(base + "_files").entryList(QDir::Files, QDir::Name),
               (QStringList{"10.png", "12.png", "5.png"}));
@@ -324,7 +337,7 @@ TEST_F(CatalogueExport, CaptionsInTheStripsHaveThePagesTextColour)
         SCOPED_TRACE(name);
         FillDocument(model, {QStringLiteral("■■")}, {0});
         model.SetPalette(p.bgcolor, p.ho, p.so, p.vo, p.hr, p.sr, p.vr);
-        ASSERT_FALSE(Write().stripFailed);
+        ASSERT_FALSE(Write().stripFailed());
         const std::string page = ReadFileBytes(base + ".htm");
         const size_t at = page.find("; color:#"); // the texts', not the background's
         ASSERT_NE(at, std::string::npos);
@@ -349,7 +362,9 @@ TEST_F(CatalogueExport, AFailedStripStopsTheStripsButThePageIsWritten)
     model.setZoomPercent(400);
     ASSERT_TRUE(QDir().mkpath(base + "_files/10.png"));
     const CatalogueResult result = Write();
-    EXPECT_TRUE(result.stripFailed);
+    ASSERT_TRUE(result.stripError);
+    EXPECT_EQ(result.stripError->args,
+              (std::vector<std::string>{QDir(base + "_files").filePath("10.png").toStdString(), "Is a directory"}));
     EXPECT_EQ(result.strips, std::vector<QString>{QDir(base + "_files").filePath("5.png")});
     const std::string page = ReadFileBytes(base + ".htm");
     EXPECT_NE(page.find("shapes_files\\5.png"), std::string::npos);
@@ -374,7 +389,7 @@ TEST_F(CatalogueExport, ReportsAPageThatCannotBeWritten)
     const CatalogueResult result = Write();
     ASSERT_TRUE(result.pageError.has_value());
     EXPECT_EQ(result.pageError->id, MessageId::WriteFailed);
-    EXPECT_FALSE(result.stripFailed);
+    EXPECT_FALSE(result.stripError);
 }
 
 TEST_F(CatalogueExport, DrawnOnWorkersWritesTheSameFilesAsOneThread)
@@ -395,7 +410,7 @@ TEST_F(CatalogueExport, DrawnOnWorkersWritesTheSameFilesAsOneThread)
         EXPECT_TRUE(QDir().mkpath(sub));
         const CatalogueResult result =
             WriteCatalogue(model, {sub + "/shapes", true, QStringLiteral("2026/12/10"), threads}, progress);
-        EXPECT_FALSE(result.stripFailed);
+        EXPECT_FALSE(result.stripError);
         std::vector<std::pair<QString, std::string>> files{{"shapes.htm", ReadFileBytes(sub + "/shapes.htm")}};
         for (const QString& strip : QDir(sub + "/shapes_files").entryList(QDir::Files, QDir::Name))
             files.emplace_back(strip, ReadFileBytes(sub + "/shapes_files/" + strip));

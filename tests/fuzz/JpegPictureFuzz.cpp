@@ -1,6 +1,7 @@
 // The viewer's background pictures: any bytes decode to a picture or to none,
 // never to a crash, a hang or a runaway allocation, and a decoded picture is
-// one the viewer can stretch to its 512 x 512 board.
+// one the viewer can stretch to its 512 x 512 board, decoded at a scale that
+// keeps it within its budget.
 #include "FuzzSupport.h"
 
 #include "io/JpegFile.h"
@@ -15,6 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (picture.isNull())
         return 0;
     fuzz::Require(picture.width() > 0 && picture.height() > 0, "a decoded picture has pixels");
+    fuzz::Require(qint64(picture.width()) * picture.height() <= JpegMaxPixels,
+                  "a decoded picture holds no more pixels than the budget");
     const QString path = fuzz::ScratchPath("background.jpg");
     fuzz::WriteBytes(path, data, size);
     const QImage stretched = ReadViewerPicture(path);

@@ -2,9 +2,15 @@
 // reason of every malformed file.
 #include "io/FileError.h"
 #include "io/GtansFile.h"
+#include "io/LineFile.h"
 #include "model/CommaList.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <sys/resource.h>
 
 #include <gtest/gtest.h>
 
@@ -91,7 +97,10 @@ INSTANTIATE_TEST_SUITE_P(
         Malformed{"OtherProgram", "Zol editor\ntan\n", MessageId::GtansHeader, 1},
         Malformed{"OtherVersion", "gTans v2.0 1\n" + Figure(), MessageId::GtansHeader, 1},
         Malformed{"NegativeCount", "gTans v1.0 -1\n", MessageId::GtansHeader, 1},
-        Malformed{"HugeCount", "gTans v1.0 99999999999\n", MessageId::GtansHeader, 1},
+        Malformed{"CountOverTheLimit", "gTans v1.0 100001\n" + Figure(), MessageId::GtansCountLimit, 1},
+        Malformed{"HugeCount", "gTans v1.0 99999999999\n", MessageId::GtansCountLimit, 1},
+        Malformed{"CountBeyondAnyInteger", "gTans v1.0 99999999999999999999999\n", MessageId::GtansCountLimit, 1},
+        Malformed{"ByteOrderMark", "\xEF\xBB\xBFgTans v1.0 1\n" + Figure(), MessageId::GtansByteOrderMark, 1},
         Malformed{"LeadNotNumbers", "gTans v1.0 1\n\n1 x 1024\n" + Pieces, MessageId::GtansFigureLine, 3},
         Malformed{"PieceLineShort", "gTans v1.0 1\n" + Figure(Replaced(Pieces, "p 2 0 1 2 0", "p 2 0 1 2")),
                   MessageId::GtansPieceLine, 6},
@@ -118,8 +127,95 @@ TEST(GtansFile, UnreadableAndUnwritablePathsThrowFileError)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    EXPECT_THROW(WriteGtansFile(dir.filePath("no-folder/out.figures"), {}), FileError);
+    EXPECT_THROW(GtansWriter(dir.filePath("no-folder/out.figures"), 0), FileError);
     EXPECT_THROW(ReadGtansFile(dir.filePath("missing.figures")), FileError);
+}
+
+long PeakKilobytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// A refused first line is refused before the rest is read: behind it lie
+// 1 GB (a sparse file, no disk), and the reader's peak stays far below.
+TEST(GtansFile, RefusesAFirstLineBeforeReadingTheRest)
+{
+    QTemporaryDir dir;
+    for (const auto& [head, id] : {std::pair{"gTans v1.0 100001\n", MessageId::GtansCountLimit},
+                                   {"\xEF\xBB\xBFgTans v1.0 1\n", MessageId::GtansByteOrderMark},
+                                   {"Zol editor\n", MessageId::GtansHeader}}) {
+        const QString path = dir.filePath("large.figures");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(head);
+        ASSERT_TRUE(file.resize(qint64{1} << 30));
+        file.close();
+        const long before = PeakKilobytes();
+        try {
+            ReadGtansFile(path);
+            ADD_FAILURE() << head << " was read";
+        } catch (const ConversionError& e) {
+            EXPECT_EQ(e.message().id, id) << e.what();
+        }
+        EXPECT_LT(PeakKilobytes() - before, 64 * 1024) << head;
+    }
+}
+
+// The first line is checked on the file's first 4 KB: one cut at their end
+// behind blank lines, or beyond them, is read in full.
+TEST(GtansFile, ReadsAFirstLineThatLiesBeyondTheFirstBytes)
+{
+    QTemporaryDir dir;
+    for (const std::string& lead : {std::string(4000, ' '), std::string(4090, '\n'), std::string(5000, '\n')}) {
+        WriteFileAtomically(dir.filePath("lead.figures"), lead + "gTans v1.0 1\n" + Figure());
+        EXPECT_EQ(ReadGtansFile(dir.filePath("lead.figures")).size(), 1u) << lead.size();
+    }
+}
+
+// Export and import share one limit: a collection the reader takes (its
+// count line at the limit) may be written; one more is refused before a
+// file is made, and an old file stays whole.
+TEST(GtansFile, WriterAndReaderAgreeOnTheLimit)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("out.figures");
+    WriteFileAtomically(path, "old");
+    try {
+        GtansWriter writer(path, GtansMaxFigures + 1);
+        FAIL() << "a writer over the limit was made";
+    } catch (const ConversionError& e) {
+        EXPECT_EQ(e.message().id, MessageId::GtansTooLarge);
+        EXPECT_EQ(std::string(e.what()), "the document has 100001 figures; a gTans collection holds at most 100000");
+    }
+    EXPECT_EQ(ReadFileBytes(path), "old");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"out.figures"}) << "no temporary left";
+    EXPECT_FALSE(GtansCountRefusal(GtansMaxFigures));
+    try {
+        ParseGtans("gTans v1.0 " + std::to_string(GtansMaxFigures) + "\n" + Figure());
+    } catch (const ConversionError& e) {
+        EXPECT_EQ(e.message().id, MessageId::GtansEndsEarly) << "the count line at the limit reads";
+    }
+}
+
+// Figures go out as they are added, and the file is the one FormatGtans
+// makes; a writer dropped before Commit leaves the old file.
+TEST(GtansFile, WriterStreamsTheFormattedCollection)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("out.figures");
+    const GtansCollection figures = ParseGtans("gTans v1.0 2\n" + Figure() + Figure());
+    {
+        GtansWriter dropped(path, 2);
+        dropped.Add(figures[0]);
+    }
+    EXPECT_FALSE(QFileInfo::exists(path));
+    GtansWriter writer(path, 2);
+    for (const GtansFigure& figure : figures)
+        writer.Add(figure);
+    writer.Commit();
+    EXPECT_EQ(ReadFileBytes(path), FormatGtans(figures));
 }
 
 } // namespace

@@ -86,6 +86,47 @@ TEST(JpegFile, RefusesBrokenData)
     EXPECT_TRUE(ReadJpeg(QStringLiteral("/no/such/file.jpg")).isNull());
 }
 
+// A picture larger than the board is decoded at the smallest of libjpeg's
+// scales (n/8) that keeps each side at 512 pixels where it had them: the
+// same picture, a fraction of the memory.
+TEST(JpegFile, DecodesALargePictureAtAReducedScale)
+{
+    const struct {
+        QSize size;
+        QSize decoded;
+    } cases[] = {{{2048, 2048}, {512, 512}}, {{2048, 1024}, {1024, 512}}, {{600, 600}, {525, 525}},
+                 {{300, 200}, {300, 200}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.size.width() << " x " << c.size.height());
+        QImage picture(c.size, QImage::Format_RGB32);
+        picture.fill(qRgb(0, 0, 255));
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width() / 2; ++x)
+                picture.setPixel(x, y, qRgb(255, 0, 0));
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(QImageWriter(&buffer, "jpeg").write(picture));
+        const QImage decoded = DecodeJpeg(bytes);
+        ASSERT_EQ(decoded.size(), c.decoded);
+        EXPECT_GT(qRed(decoded.pixel(decoded.width() / 4, decoded.height() / 2)), 240) << "left half red";
+        EXPECT_GT(qBlue(decoded.pixel(decoded.width() * 3 / 4, decoded.height() / 2)), 240) << "right half blue";
+    }
+}
+
+TEST(JpegFile, SaysWhyAPictureIsRefused)
+{
+    const QByteArray good = FileBytes(Shipped + QStringLiteral("/photoA.jpg"));
+    std::string why;
+    EXPECT_TRUE(DecodeJpeg(ClaimingSize(good, 16384), &why).isNull());
+    EXPECT_EQ(why, "a picture of 16384 x 16384 pixels is larger than a background may be (at most 67108864 pixels, "
+                   "8192 x 8192, are read)");
+    EXPECT_TRUE(DecodeJpeg(good.left(good.size() / 2), &why).isNull());
+    EXPECT_TRUE(why.starts_with("not a whole, readable JPEG picture (")) << why;
+    EXPECT_TRUE(ReadJpeg(QStringLiteral("/no/such/file.jpg"), &why).isNull());
+    EXPECT_EQ(why, "could not read the file /no/such/file.jpg: No such file or directory");
+}
+
 // The most address space the process has ever held (VmPeak), in kilobytes.
 long PeakKilobytes()
 {

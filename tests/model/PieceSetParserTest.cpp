@@ -218,6 +218,22 @@ TEST_P(SetParserRefuses, AndLeavesTheModelAsItWas)
     ExpectPolygonsMatchPlacements(model);
 }
 
+// An angle step the set cannot use is named with the range it must lie in:
+// 2147483647 is not "below 1".
+TEST(SetParser, NamesARefusedAngleStepAndItsRange)
+{
+    const std::string range = "; 1 to " + std::to_string(CoordinateLimit) + " are allowed";
+    for (const std::string step : {"0", "-90", "2147483647"}) {
+        TangramModel model;
+        try {
+            model.InstallSetLines(SetLines({Triangle}, "0,0,0,1", step), TextEncoding::Utf8);
+            ADD_FAILURE() << step << " was taken";
+        } catch (const ConversionError& e) {
+            EXPECT_EQ(std::string(e.what()), "the angle step is " + step + range);
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Limits, SetParserRefuses, ::testing::ValuesIn(BadSets()), NamedByWhat());
 
 } // namespace

@@ -22,8 +22,9 @@ TEST(CommandRules, FollowTheListTheSelectedRowAndTheHistory)
 {
     const Names always = {"FileNew", "FileOpen", "FileMarge", "FileSave", "FileSaveAs", "EditAdd", "EditBreak",
                           "OptAA", "AA", "ClipCopy1", "PaletteCSetWB", "HelpQRefference", "HistoryItem0"};
-    const Names listCommands = {"FilePuzzleSheets", "FileExportGtans", "OptSSort",        "OptNSortLevel1",
-                                "OptNSortLevel2",   "OptNSortLevel3",  "OptActiveViewer", "OptmkHTML"};
+    const Names listCommands = {"FilePuzzleSheets", "FileExportSvg",   "FileExportGtans", "OptSSort",
+                                "OptNSortLevel1",   "OptNSortLevel2",  "OptNSortLevel3",  "OptActiveViewer",
+                                "OptmkHTML"};
     const Names rowCommands = {"EditDelete", "EditGoEdit", "ToolButtonShowTable"};
     const RuleCase cases[] = {
         {always, {0, -1, 0, 0}, true},

@@ -4,6 +4,8 @@
 
 #include "../io/IoTestSupport.h"
 #include "io/AppPaths.h"
+#include "io/LineFile.h"
+#include "io/NativePath.h"
 #include "io/TextCodec.h"
 #include "ui/DisplayText.h"
 
@@ -312,6 +314,29 @@ TEST_F(FileCommands, AFailedSaveAsKeepsThePathTheHistoryAndTheOldFile)
     EXPECT_EQ(Shown(Kind::Error).size(), 2);
     EXPECT_EQ(ReadBytes(path), Fixture("cp932.zol"));
     EXPECT_TRUE(form->editor().model.modified());
+}
+
+// A name from an older system, Shift-JIS bytes that are not UTF-8: the
+// document opens and saves under those bytes, never under the name shown;
+// the history, kept as text, leaves it out rather than keep another name.
+TEST_F(FileCommands, ADocumentNamedInShiftJisSavesUnderItsOwnName)
+{
+    QDir().mkpath(ProgramPath("docs"));
+    const std::string folder = NativePath(ProgramPath("docs")).toStdString();
+    const QString path = PathFromNative(folder + "/\x82\xa0.zol");
+    WriteFileAtomically(path, Fixture("cp932.zol"));
+    Open(path);
+    EXPECT_EQ(Rows().size(), 2);
+    EXPECT_EQ(StatusShown(0), DisplayPath(ProgramPath(QStringLiteral("docs/\uFFFD\uFFFD.zol"))));
+    EXPECT_TRUE(form->editor().settings.history[0].isEmpty());
+
+    AddFigures({QStringLiteral("新")});
+    Run("FileSave");
+    EXPECT_TRUE(Shown(Kind::Error).isEmpty());
+    EXPECT_FALSE(form->editor().model.modified());
+    EXPECT_NE(ReadFileBytes(path).find(Text("新\r\n")), std::string::npos);
+    EXPECT_FALSE(QFileInfo::exists(ProgramPath(QStringLiteral("docs/\uFFFD\uFFFD.zol")))) << "not the name shown";
+    RemoveFile(path); // Qt's removal of the folder cannot find the name
 }
 
 TEST_F(FileCommands, MergeAppendsTheFiguresOfADocumentOfTheSameSet)

@@ -119,19 +119,20 @@ TEST_F(Window, MenusHoldTheCommandsInTheirOrder)
     }
     ASSERT_EQ(titles, QStringList({"ファイル(&F)", "編集(&E)", "オプション(&O)", "ヘルプ(&H)"}));
     EXPECT_EQ(MenuTexts(menus[0]), QStringList({"新規作成(&N)", "開く(&O)", "追加読み込み(&M)", "名前を付けて保存(&A)",
-                                                "上書き保存(&S)", "-", "パズルシートを印刷用PDFに(&P)…", "-",
-                                                "gTansの図形を読み込む(&G)…", "gTans形式で書き出す(&T)…", "-",
+                                                "上書き保存(&S)", "-", "パズルシートを印刷用PDFに(&P)…", "SVGで書き出す(&V)…",
+                                                "-", "gTansの図形を読み込む(&G)…", "gTans形式で書き出す(&T)…", "-",
                                                 "終了(&X)"}));
     EXPECT_EQ(MenuTexts(menus[1]),
               QStringList({"リストに追加(&A)", "破棄(&B)", "アンドゥ(&U)", "リドゥ(&R)", "-", "削除(&D)", "エディット(&E)",
                            "下に移動", "上に移動", "文字列でソート(&S)", "ニュアンスでソート(&N)", "-",
-                           "ピースセットの変更"}));
+                           "重複する図形を探す(&D)…", "この図形の別解を探す…", "-", "ピースセットの変更"}));
     EXPECT_EQ(MenuTexts(menus[1]->actions()[10]->menu()), QStringList({"大雑把(&R)", "ほどほど(&M)", "神経質(&D)"}));
     EXPECT_EQ(MenuTexts(menus[2]),
               QStringList({"パレット変更(&P)", "ガイド画像アンチエイリアスの入切(&A)", "ガイド画像をクリップボードへ(&G)",
                            "画像をクリップボードへ(&M)", "オプションツールバーの入切(&O)", "アクティブ・ビューワ(&V)",
-                           "HTMLカタログの作成(&H)", "-", "言語 / Language"}));
-    EXPECT_EQ(MenuTexts(menus[2]->actions()[8]->menu()), QStringList({"自動", "-", "日本語", "English"}));
+                           "HTMLカタログの作成(&H)", "-", "パズルに挑戦(&Z)", "ヒント(&H)", "-",
+                           "言語 / Language"}));
+    EXPECT_EQ(MenuTexts(menus[2]->actions()[11]->menu()), QStringList({"自動", "-", "日本語", "English"}));
     EXPECT_EQ(MenuTexts(menus[2]->actions()[0]->menu()),
               QStringList({"白‐黒", "黒‐白", "黒‐乱枯葉", "黒‐乱新緑", "黒‐乱葡萄", "黒‐乱朱", "透明‐黒", "カスタマイズ"}));
     EXPECT_EQ(MenuTexts(menus[3]), QStringList({"バージョン情報(&I)", "ヘルプの目次(&Q)"}));
@@ -151,6 +152,9 @@ TEST_F(Window, CommandsCarryTheirShortcutsAndHints)
     const KeyCase cases[] = {
         {"FileSave", {"Ctrl+S"}, "上書き保存"},
         {"FileDirOpen", {"F2"}, ""},
+        {"OptPuzzle", {"F5"}, "選んだ図形のシルエットをパズルとして解く"},
+        {"OptHint", {"Ctrl+H"}, "ピースを１つ正しい位置に置く"},
+        {"PuzzleLeave", {"Esc"}, "パズルをやめて元の形に戻す"},
         {"EditAdd", {"Ctrl+A"}, "編集中の形をリストに追加"},
         {"EditBreak", {"Ctrl+B"}, "最初からやり直す"},
         {"EditUndo", {"Ctrl+U", "Ctrl+Z"}, "１ステップ戻す"},

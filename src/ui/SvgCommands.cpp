@@ -1,0 +1,77 @@
+// The list as SVG files, one per figure, in a folder beside the document:
+// the window asks where and how, the export layer writes the files.
+#include "ui/ZolForm.h"
+
+#include "export/VectorExport.h"
+#include "io/AppPaths.h"
+#include "ui/Dialogs.h"
+#include "ui/DisplayText.h"
+#include "ui/ShowFolder.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace zol {
+
+namespace {
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("zol::SvgCommands", text);
+}
+
+// The folder beside the document, or, for a document never saved, named
+// after the file the user chooses, starting where the document would be
+// saved (never the process's current folder).
+std::optional<QString> AskSvgFolder(Dialogs& dialogs, const TangramModel& model, const QString& saveProposal)
+{
+    if (model.hasDocumentFile())
+        return SvgFolder(DocumentPathText(model));
+    const Dialogs::FileRequest request{Tr(QT_TRANSLATE_NOOP("zol::SvgCommands", "SVGファイルの保存先")),
+                                       Tr(QT_TRANSLATE_NOOP("zol::SvgCommands", "SVGファイル|*.svg")),
+                                       QStringLiteral("svg"), saveProposal + QStringLiteral(".svg")};
+    const std::optional<QString> path = dialogs.SaveFile(request);
+    if (!path)
+        return std::nullopt;
+    return SvgFolder(*path);
+}
+
+// How to draw the files; nothing when the user cancelled.
+std::optional<VectorStyle> AskSvgStyle(Dialogs& dialogs, const QString& folder)
+{
+    QString text = Tr(QT_TRANSLATE_NOOP("zol::SvgCommands", "SVGファイルはフォルダー「%1」に作成されます。"))
+                       .arg(DisplayPath(folder));
+    if (QFileInfo(folder).isDir())
+        text += Tr(QT_TRANSLATE_NOOP("zol::SvgCommands", "\n同じ名前のファイルは置き換えられます。"));
+    switch (dialogs.Confirmation(text + QStringLiteral("\n\n") +
+                                    Tr(QT_TRANSLATE_NOOP("zol::SvgCommands",
+                                                         "ピースをパレットの色で書き出しますか？\n"
+                                                         "「いいえ」を選ぶと、シルエットだけを書き出します。")), true)) {
+    case Dialogs::Answer::Yes:
+        return VectorStyle::Pieces;
+    case Dialogs::Answer::No:
+        return VectorStyle::Silhouette;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+void TZolForm::FileExportSvgExecute()
+{
+    const std::optional<QString> folder = AskSvgFolder(dialogs_, editor_.model, SaveProposal());
+    if (!folder)
+        return;
+    const std::optional<VectorStyle> style = AskSvgStyle(dialogs_, *folder);
+    if (!style)
+        return;
+    // A file that cannot be written, or a figure that cannot be read, is
+    // reported by the command's guard with what failed and why.
+    const std::vector<QString> written = WriteSvgFolder(editor_.model, *folder, {*style, 1.0}, progress());
+    const QString done = tr("%1 個のSVGファイルを書き出しました。\nフォルダーを開きますか？").arg(written.size());
+    if (dialogs_.Confirmation(done) == Dialogs::Answer::Yes)
+        ShowFolder(dialogs_, *folder);
+}
+
+} // namespace zol
