@@ -6,6 +6,7 @@
 #include "ui/ImageList.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -177,6 +178,23 @@ TEST_F(Window, CommandsCarryTheirShortcutsAndHints)
             keys << k.toString(QKeySequence::PortableText);
         EXPECT_EQ(keys, c.keys) << c.action;
         EXPECT_EQ(action->statusTip(), QString::fromUtf8(c.hint)) << c.action;
+    }
+}
+
+// A key the window answers to and the help's key list does not name is a
+// command the user cannot find; the list is checked in every language.
+TEST_F(Window, EveryShortcutIsListedInTheHelpOfEachLanguage)
+{
+    for (const char* folder : {"/help/keys.html", "/help/en/keys.html"}) {
+        QFile file(QStringLiteral(DATA_FOLDER) + QLatin1String(folder));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << folder;
+        const QString page = QString::fromUtf8(file.readAll());
+        for (const QAction* action : form->findChildren<QAction*>())
+            for (const QKeySequence& key : action->shortcuts()) {
+                const QString listed = QStringLiteral("<kbd>%1</kbd>").arg(key.toString(QKeySequence::PortableText));
+                EXPECT_TRUE(page.contains(listed)) << folder << " lacks " << listed.toStdString() << " of "
+                                                   << action->objectName().toStdString();
+            }
     }
 }
 
