@@ -168,33 +168,6 @@ Rewrite the file in the format of the new version?</translation>
     </message>
 </context>
 <context>
-    <name>zol::SvgCommands</name>
-    <message>
-        <source>SVGファイルの保存先</source>
-        <translation>Save the SVG files as</translation>
-    </message>
-    <message>
-        <source>SVGファイル|*.svg</source>
-        <translation>SVG files|*.svg</translation>
-    </message>
-    <message>
-        <source>SVGファイルはフォルダー「%1」に作成されます。</source>
-        <translation>The SVG files are written into the folder &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>
-同じ名前のファイルは置き換えられます。</source>
-        <translation>
-Files of the same names are replaced.</translation>
-    </message>
-    <message>
-        <source>ピースをパレットの色で書き出しますか？
-「いいえ」を選ぶと、シルエットだけを書き出します。</source>
-        <translation>Draw the pieces in the palette&apos;s colours?
-Choose &quot;No&quot; to write the silhouettes alone.</translation>
-    </message>
-</context>
-<context>
     <name>zol::TAboutBox</name>
     <message>
         <source>バージョン情報</source>
@@ -854,6 +827,30 @@ Open the folder?</translation>
     <message>
         <source>ヒント %1</source>
         <translation>Hints %1</translation>
+    </message>
+    <message>
+        <source>SVGファイルの保存先</source>
+        <translation>Save the SVG files as</translation>
+    </message>
+    <message>
+        <source>SVGファイル|*.svg</source>
+        <translation>SVG files|*.svg</translation>
+    </message>
+    <message>
+        <source>SVGファイルはフォルダー「%1」に作成されます。</source>
+        <translation>The SVG files are written into the folder &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>
+同じ名前のファイルは置き換えられます。</source>
+        <translation>
+Files of the same names are replaced.</translation>
+    </message>
+    <message>
+        <source>ピースをパレットの色で書き出しますか？
+「いいえ」を選ぶと、シルエットだけを書き出します。</source>
+        <translation>Draw the pieces in the palette&apos;s colours?
+Choose &quot;No&quot; to write the silhouettes alone.</translation>
     </message>
 </context>
 </TS>

@@ -8,17 +8,11 @@
 #include "ui/DisplayText.h"
 #include "ui/ShowFolder.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace zol {
 
 namespace {
-
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("zol::SvgCommands", text);
-}
 
 // The folder beside the document, or, for a document never saved, named
 // after the file the user chooses, starting where the document would be
@@ -27,8 +21,7 @@ std::optional<QString> AskSvgFolder(Dialogs& dialogs, const TangramModel& model,
 {
     if (model.hasDocumentFile())
         return SvgFolder(DocumentPathText(model));
-    const Dialogs::FileRequest request{Tr(QT_TRANSLATE_NOOP("zol::SvgCommands", "SVGファイルの保存先")),
-                                       Tr(QT_TRANSLATE_NOOP("zol::SvgCommands", "SVGファイル|*.svg")),
+    const Dialogs::FileRequest request{TZolForm::tr("SVGファイルの保存先"), TZolForm::tr("SVGファイル|*.svg"),
                                        QStringLiteral("svg"), saveProposal + QStringLiteral(".svg")};
     const std::optional<QString> path = dialogs.SaveFile(request);
     if (!path)
@@ -39,14 +32,12 @@ std::optional<QString> AskSvgFolder(Dialogs& dialogs, const TangramModel& model,
 // How to draw the files; nothing when the user cancelled.
 std::optional<VectorStyle> AskSvgStyle(Dialogs& dialogs, const QString& folder)
 {
-    QString text = Tr(QT_TRANSLATE_NOOP("zol::SvgCommands", "SVGファイルはフォルダー「%1」に作成されます。"))
-                       .arg(DisplayPath(folder));
+    QString text = TZolForm::tr("SVGファイルはフォルダー「%1」に作成されます。").arg(DisplayPath(folder));
     if (QFileInfo(folder).isDir())
-        text += Tr(QT_TRANSLATE_NOOP("zol::SvgCommands", "\n同じ名前のファイルは置き換えられます。"));
-    switch (dialogs.Confirmation(text + QStringLiteral("\n\n") +
-                                    Tr(QT_TRANSLATE_NOOP("zol::SvgCommands",
-                                                         "ピースをパレットの色で書き出しますか？\n"
-                                                         "「いいえ」を選ぶと、シルエットだけを書き出します。")), true)) {
+        text += TZolForm::tr("\n同じ名前のファイルは置き換えられます。");
+    text += QStringLiteral("\n\n") +
+            TZolForm::tr("ピースをパレットの色で書き出しますか？\n「いいえ」を選ぶと、シルエットだけを書き出します。");
+    switch (dialogs.Confirmation(text, true)) {
     case Dialogs::Answer::Yes:
         return VectorStyle::Pieces;
     case Dialogs::Answer::No:

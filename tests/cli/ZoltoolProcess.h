@@ -72,6 +72,16 @@ inline std::vector<std::string> MeasuredEnvironment()
     return variables;
 }
 
+// The strings as the null-ended array of pointers that exec takes.
+inline std::vector<char*> ExecArray(std::vector<std::string>& strings)
+{
+    std::vector<char*> pointers;
+    for (std::string& text : strings)
+        pointers.push_back(text.data());
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
 // zoltool with its words as bytes, so that names that are not UTF-8 reach it
 // as they are (QProcess would turn them into other names), its standard
 // output sent to the file `out` (/dev/full for a full disk).
@@ -81,21 +91,14 @@ inline RawOutcome ZoltoolRaw(const std::vector<std::string>& words, const std::s
     const int errFile = ::mkstemp(errPath);
     std::vector<std::string> argv = {ZOLTOOL_PATH};
     argv.insert(argv.end(), words.begin(), words.end());
-    std::vector<char*> pointers;
-    for (std::string& word : argv)
-        pointers.push_back(word.data());
-    pointers.push_back(nullptr);
     std::vector<std::string> environment = MeasuredEnvironment();
-    std::vector<char*> variables;
-    for (std::string& variable : environment)
-        variables.push_back(variable.data());
-    variables.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_adddup2(&actions, errFile, 2);
     pid_t pid = 0;
-    const int spawned = ::posix_spawn(&pid, ZOLTOOL_PATH, &actions, nullptr, pointers.data(), variables.data());
+    const int spawned =
+        ::posix_spawn(&pid, ZOLTOOL_PATH, &actions, nullptr, ExecArray(argv).data(), ExecArray(environment).data());
     posix_spawn_file_actions_destroy(&actions);
     EXPECT_EQ(spawned, 0) << "zoltool did not start";
     int status = 0;

@@ -167,6 +167,15 @@ void Close(QWidget* modal)
         modal->close();
 }
 
+void Trigger(TZolForm& form, const char* action)
+{
+    QAction* command = form.findChild<QAction*>(QLatin1String(action));
+    if (!command)
+        Fail(QStringLiteral("no command ") + action);
+    command->trigger();
+    QApplication::processEvents();
+}
+
 // Runs `action` of the window, reading the modal window it opens and closing it.
 void ReadModal(Walk& walk, TZolForm& form, const char* action, const QString& window,
                const std::function<void(QWidget*)>& more = {})
@@ -179,22 +188,9 @@ void ReadModal(Walk& walk, TZolForm& form, const char* action, const QString& wi
             more(modal);
         Close(modal);
     });
-    QAction* command = form.findChild<QAction*>(QLatin1String(action));
-    if (!command)
-        Fail(QStringLiteral("no command ") + action);
-    command->trigger();
-    QApplication::processEvents();
+    Trigger(form, action);
     if (!seen)
         Fail(QString::fromLatin1(action) + QStringLiteral(" opened no window"));
-}
-
-void Trigger(TZolForm& form, const char* action)
-{
-    QAction* command = form.findChild<QAction*>(QLatin1String(action));
-    if (!command)
-        Fail(QStringLiteral("no command ") + action);
-    command->trigger();
-    QApplication::processEvents();
 }
 
 // A window of the main window's that is not modal, read and closed.
@@ -319,8 +315,7 @@ int main(int argc, char** argv)
     ReadModal(walk, form, language == QLatin1String("en") ? "Language_ja" : "Language_en",
               QStringLiteral("language-message"));
 
-    form.findChild<QAction*>(QStringLiteral("HelpQRefference"))->trigger();
-    QApplication::processEvents();
+    Trigger(form, "HelpQRefference");
     QWidget* help = form.findChild<QWidget*>(QStringLiteral("HelpWindow"));
     if (!help || !help->isVisible())
         Fail(QStringLiteral("F1 opened no help"));
