@@ -18,7 +18,6 @@ public:
     // Writes what is buffered, then closes the descriptor; the errno of the
     // first write or close that failed, 0 when every byte went out.
     int Close();
-    int error() const { return error_; }
 
 protected:
     int_type overflow(int_type c) override;

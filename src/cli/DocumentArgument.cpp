@@ -5,7 +5,6 @@
 #include "io/DocumentFile.h"
 #include "io/FileError.h"
 #include "io/NativePath.h"
-#include "io/Prompter.h"
 #include "model/CommaList.h"
 #include "model/TangramModel.h"
 
@@ -16,20 +15,10 @@
 
 namespace zol::cli {
 
-namespace {
-
-// Without a user: messages are kept for the failure report, questions answered No.
-class CollectingPrompter : public Prompter {
-public:
-    void Inform(const std::string& text) override { messages += (messages.empty() ? "" : " ") + text; }
-    bool Confirm(const std::string&) override { return false; }
-    std::string messages;
-};
-
-} // namespace
-
 // The name as the bytes given, whatever they are (see NativePath).
 QString PathOf(const std::string& argument) { return PathFromNative(argument); }
+
+std::string Printed(const QString& path) { return NativePath(path).toStdString(); }
 
 CommandFailure FileFailure(std::string message)
 {
@@ -56,10 +45,12 @@ void LoadDocumentArgument(const Arguments& arguments, TangramModel& model)
     const int zoom = arguments.integer("--zoom", 100, -1000, 1000);
     if (zoom == 0)
         throw UsageError("--zoom must not be 0");
+    // A bad palette tag is a bad argument, told before the document is read.
+    const std::optional<std::string> tag = arguments.value("--palette");
+    const PaletteParams palette = tag ? FixedRecord(*tag) : StartupPalette;
     OpenDocumentArgument(arguments.operand(0), model);
     model.setZoomPercent(zoom);
-    const std::optional<std::string> tag = arguments.value("--palette");
-    ApplyPalette(arguments, tag ? FixedRecord(*tag) : StartupPalette, model);
+    ApplyPalette(arguments, palette, model);
 }
 
 } // namespace zol::cli

@@ -3,6 +3,7 @@
 // document, drawn as the options say, failures reported on one line.
 
 #include "cli/Command.h"
+#include "io/Prompter.h"
 
 #include <QString>
 
@@ -18,6 +19,17 @@ class Arguments;
 
 // A file name argument as a path.
 QString PathOf(const std::string& argument);
+
+// A written path as the system holds it, for scripts to use.
+std::string Printed(const QString& path);
+
+// Without a user: messages are kept for the failure report, questions answered No.
+class CollectingPrompter : public Prompter {
+public:
+    void Inform(const std::string& text) override { messages += (messages.empty() ? "" : " ") + text; }
+    bool Confirm(const std::string&) override { return false; }
+    std::string messages;
+};
 
 // File messages come as lines (what, which file, why); zoltool reports on one.
 CommandFailure FileFailure(std::string message);

@@ -27,9 +27,6 @@ namespace zol::cli {
 
 namespace {
 
-// Written paths as the system holds them, for scripts to use.
-std::string Printed(const QString& path) { return NativePath(path).toStdString(); }
-
 int Level(const std::string& text)
 {
     for (const int level : {0, 2, 4})
@@ -114,8 +111,6 @@ void RunSheets(const Arguments& arguments, std::ostream& out)
 {
     const PuzzleSheetRequest request{PathOf(arguments.operand(1)), FiguresPerPage(arguments),
                                      arguments.has("--solutions")};
-    if (const std::optional<std::string> tag = arguments.value("--palette"))
-        FixedRecord(*tag); // a bad tag is a bad argument, told before the document is read
     TangramModel model;
     LoadDocumentArgument(arguments, model);
     NoProgress none;

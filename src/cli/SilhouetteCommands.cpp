@@ -48,14 +48,6 @@ Silhouette FigureArgumentSilhouette(const std::string& argument, TangramModel& m
     return silhouette;
 }
 
-// Keeps what the set file's loader says; its questions are answered No.
-class NoQuestions : public Prompter {
-public:
-    void Inform(const std::string& text) override { messages += (messages.empty() ? "" : " ") + text; }
-    bool Confirm(const std::string&) override { return false; }
-    std::string messages;
-};
-
 // The set --with names: a .plt file, a set of the program's piece-set
 // folder by name, or "tan", the built-in set.
 void LoadWithSet(const std::string& name, TangramModel& model)
@@ -70,7 +62,7 @@ void LoadWithSet(const std::string& name, TangramModel& model)
     if (!FindPieceSetFile(setName, file.absolutePath()))
         throw UsageError("--with " + name + ": no such piece set (a .plt file, a set of the piece-set folder, or " +
                          BuiltInSetKey + ")");
-    NoQuestions prompter;
+    CollectingPrompter prompter;
     bool loaded = false;
     try {
         loaded = LoadPieceSet(model, setName, file.absolutePath(), prompter);

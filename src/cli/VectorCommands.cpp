@@ -14,7 +14,6 @@
 #include "model/CommaList.h"
 #include "model/TangramModel.h"
 
-#include <QFile>
 
 #include <ostream>
 
@@ -61,8 +60,6 @@ auto Exporting(const std::string& source, Work work)
     }
 }
 
-std::string Printed(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
 } // namespace
 
 void RunSvg(const Arguments& arguments, std::ostream& out, std::ostream& err)
@@ -77,8 +74,6 @@ void RunSvg(const Arguments& arguments, std::ostream& out, std::ostream& err)
         out << Printed(target) << '\n';
         return;
     }
-    if (const std::optional<std::string> tag = arguments.value("--palette"))
-        FixedRecord(*tag); // a bad tag is a bad argument, told before the document is read
     LoadDocumentArgument(arguments, model);
     LineProgress progress(err, "svg");
     for (const QString& path : Exporting(source, [&] { return WriteSvgFolder(model, target, request, progress); }))
@@ -95,8 +90,6 @@ void RunTikz(const Arguments& arguments, std::ostream& out, std::ostream& err)
     if (NamesOneFigure(source)) {
         LoadOneFigure(arguments, model);
     } else {
-        if (const std::optional<std::string> tag = arguments.value("--palette"))
-            FixedRecord(*tag);
         LoadDocumentArgument(arguments, model);
         figures.clear();
         for (int k = 0; k < model.figureCount(); ++k)

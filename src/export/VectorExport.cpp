@@ -9,17 +9,15 @@
 #include "io/AtomicFile.h"
 #include "io/FileError.h"
 #include "io/LineFile.h"
+#include "io/NativePath.h"
 #include "io/TextCodec.h"
 #include "model/TangramModel.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <sys/stat.h>
 
 namespace zol {
 
@@ -54,13 +52,12 @@ VectorFigure FigureOf(const TangramModel& model, int index, const VectorRequest&
 }
 
 // Makes the folder; true when it was made here (false when it was there).
-bool MakeFolder(const QString& folder)
+bool MakeSvgFolder(const QString& folder)
 {
-    const QByteArray name = QFile::encodeName(folder);
-    if (::mkdir(name.constData(), 0777) == 0)
+    if (MakeFolder(folder))
         return true;
     const int error = errno;
-    if (error == EEXIST && QFileInfo(folder).isDir())
+    if (error == EEXIST && IsFolder(folder))
         return false;
     throw FileError(Message{MessageId::WriteFailed, {folder.toStdString(), std::strerror(error)}});
 }
@@ -89,7 +86,7 @@ std::vector<QString> WriteSvgFolder(const TangramModel& model, const QString& fo
     if (figures.empty())
         throw NoFiguresError();
     CheckFigures(model, figures);
-    const bool made = MakeFolder(folder);
+    const bool made = MakeSvgFolder(folder);
     ProgressRun run(progress, model.figureCount());
     std::vector<QString> written;
     try {
@@ -102,7 +99,7 @@ std::vector<QString> WriteSvgFolder(const TangramModel& model, const QString& fo
         }
     } catch (...) {
         if (made)
-            QDir().rmdir(folder); // only when empty
+            RemoveEmptyFolder(folder);
         throw;
     }
     return written;

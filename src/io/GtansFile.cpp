@@ -115,16 +115,16 @@ int ReadHeader(LineReader& lines)
     return int(*count);
 }
 
-// The first line, checked on the file's first bytes. A header cut at their
-// end, or not yet begun (blank lines), is left to the full reading; a first
-// line longer than them is no header.
-void CheckHeader(std::string_view start, bool whole)
+// The first line, checked on the first bytes of a longer file. A header cut
+// at their end, or not yet begun (blank lines), is left to the full reading;
+// a first line longer than them is no header.
+void CheckHeader(std::string_view start)
 {
-    const size_t end = whole ? start.size() : start.rfind('\n');
+    const size_t end = start.rfind('\n');
     if (end == std::string_view::npos)
         Fail(MessageId::GtansHeader, 1);
     const std::string_view lines = start.substr(0, end);
-    if (!whole && lines.find_first_not_of(" \t\r\n") == std::string_view::npos)
+    if (lines.find_first_not_of(" \t\r\n") == std::string_view::npos)
         return;
     LineReader reader(lines);
     ReadHeader(reader);
@@ -252,7 +252,9 @@ std::string FormatGtans(const GtansCollection& figures)
 GtansCollection ReadGtansFile(const QString& path)
 {
     const std::string start = ReadFileStart(path, HeaderBytes);
-    CheckHeader(start, start.size() < HeaderBytes);
+    if (start.size() < HeaderBytes)
+        return ParseGtans(start); // the whole file
+    CheckHeader(start);
     return ParseGtans(ReadFileBytes(path));
 }
 

@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -204,6 +205,10 @@ TextLines WritableForm(TextLines text)
     return text;
 }
 
+namespace {
+
+// The file open for reading, unbuffered, found by its own bytes (see
+// NativePath); throws FileError.
 std::unique_ptr<QFile> OpenToRead(const QString& path)
 {
     const int descriptor = ::open(NativePath(path).constData(), O_RDONLY | O_CLOEXEC);
@@ -216,6 +221,8 @@ std::unique_ptr<QFile> OpenToRead(const QString& path)
     }
     return file;
 }
+
+} // namespace
 
 FileBytes ReadWholeFile(const QString& path)
 {

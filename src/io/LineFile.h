@@ -5,10 +5,8 @@
 #include "model/FileLines.h"
 #include "model/TextEncoding.h"
 
-#include <QFile>
 #include <QString>
 
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,10 +57,6 @@ std::string ReadFileBytes(const QString& path);
 std::string ReadFileStart(const QString& path, size_t count);
 // Through an AtomicFile: a failed write leaves the old file whole.
 void WriteFileAtomically(const QString& path, std::string_view bytes);
-
-// The file open for reading, unbuffered, found by its own bytes (see
-// NativePath); throws FileError.
-std::unique_ptr<QFile> OpenToRead(const QString& path);
 
 // The file read whole, with one read where the system tells its size.
 FileBytes ReadWholeFile(const QString& path);

@@ -316,11 +316,7 @@ int main(int argc, char** argv)
               QStringLiteral("language-message"));
 
     Trigger(form, "HelpQRefference");
-    QWidget* help = form.findChild<QWidget*>(QStringLiteral("HelpWindow"));
-    if (!help || !help->isVisible())
-        Fail(QStringLiteral("F1 opened no help"));
-    walk.Read(QStringLiteral("help"), help);
-    help->close();
+    ReadShown(walk, form, "HelpWindow", QStringLiteral("help"));
 
     std::printf("-- walked %lld windows, %lld texts\n", static_cast<long long>(walk.windows().size()),
                 static_cast<long long>(walk.texts().size()));
