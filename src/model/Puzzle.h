@@ -20,6 +20,7 @@ public:
     Puzzle(const PieceSet& set, const Figure& target, const Figure& start);
 
     const Figure& target() const { return target_; }
+    const Silhouette& silhouette() const { return silhouette_; }
     const Figure& start() const { return start_; }
     std::int64_t elapsedMs() const { return elapsedMs_; }
     int hintsUsed() const { return hintsUsed_; }

@@ -1,6 +1,7 @@
 #include "ui/Editor.h"
 
 #include "io/TextCodec.h"
+#include "model/ColourValue.h"
 #include "model/FigureRenderer.h"
 
 #include <QPainter>
@@ -25,22 +26,13 @@ void Editor::ResetUndo() { undo_->Reset(model.GetCurrentFigure()); }
 
 void Editor::DrawBoard() { boardRedraw_.DrawBoardFigure(FigureRenderer(model), 1.0, boardBitmap); }
 
-namespace {
-
-GuideReduction Reduction(const ViewState& view)
-{
-    return view.antialias ? GuideReduction::Antialias : GuideReduction::Stretch;
-}
-
-} // namespace
-
 // Outside the drawn area the bitmap is plain background, which the reduction
 // need not read.
 void Editor::RenderBoardAndGuide()
 {
     const FigureRenderer renderer(model);
     const QRect drawn = boardRedraw_.DrawBoardFigure(renderer, 1.0, boardBitmap);
-    renderer.ReduceBoard(boardBitmap, guideBitmap, Reduction(view), drawn);
+    renderer.ReduceBoard(boardBitmap, guideBitmap, view.guideReduction(), drawn);
 }
 
 void Editor::RenderGuideFigure()
@@ -51,7 +43,7 @@ void Editor::RenderGuideFigure()
     }
     const FigureRenderer renderer(model);
     const QRect drawn = boardRedraw_.DrawFigure(renderer, guideFigure, 1.0, boardBitmap);
-    renderer.ReduceBoard(boardBitmap, guideBitmap, Reduction(view), drawn);
+    renderer.ReduceBoard(boardBitmap, guideBitmap, view.guideReduction(), drawn);
 }
 
 // Drawn first: a figure that cannot be read leaves the guide figure as it was.
@@ -123,24 +115,18 @@ bool Editor::CheckPuzzle()
     return true;
 }
 
-namespace {
-
-QColor Colour(ColorRef c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
-
-} // namespace
-
 void Editor::RenderPuzzleGuide()
 {
     const FigureRenderer renderer(model);
     if (puzzle->solved()) {
-        renderer.ReduceBoard(renderer.Board(puzzle->target()), guideBitmap, Reduction(view));
+        renderer.ReduceBoard(renderer.Board(puzzle->target()), guideBitmap, view.guideReduction());
         return;
     }
     QImage board(BoardSize, BoardSize, QImage::Format_RGB32);
     renderer.FillBackground(board);
     QPainterPath outline;
     outline.setFillRule(Qt::OddEvenFill);
-    for (const Silhouette::Ring& ring : FigureSilhouette(model.pieceSet(), puzzle->target()).rings) {
+    for (const Silhouette::Ring& ring : puzzle->silhouette().rings) {
         QPolygonF polygon;
         for (const Point p : ring)
             polygon << QPointF(double(p.x) / Silhouette::Unit, double(p.y) / Silhouette::Unit);
@@ -149,9 +135,9 @@ void Editor::RenderPuzzleGuide()
     }
     QPainter painter(&board);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillPath(outline, Colour(model.Resolve(model.LabelColor())));
+    painter.fillPath(outline, ToQColor(model.Resolve(model.LabelColor())));
     painter.end();
-    renderer.ReduceBoard(board, guideBitmap, Reduction(view));
+    renderer.ReduceBoard(board, guideBitmap, view.guideReduction());
 }
 
 } // namespace zol

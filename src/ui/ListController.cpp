@@ -206,13 +206,7 @@ void ListController::Dropped()
     const int d = f < m ? m - 1 : m;
     if (d == f)
         return;
-    // The list changes: a puzzle being played ends first.
-    if (editor_.inPuzzle()) {
-        editor_.LeavePuzzle();
-        view_.ShowCaption();
-        view_.RepaintBoard();
-        view_.RepaintGuide();
-    }
+    view_.LeavePuzzle(); // the list changes: a puzzle being played ends first
     editor_.model.MoveFigure(f, d);
     view_.Rows().FigureMoved(f, d);
     FollowMovedFigure(d);

@@ -34,6 +34,8 @@ public:
     // The board figure's caption, or the number of figures, changed.
     virtual void ShowCaption() = 0;
     virtual void ShowFigureCount() = 0;
+    // A puzzle being played ends, the board from before it back.
+    virtual void LeavePuzzle() = 0;
 };
 
 class ListController {

@@ -36,6 +36,7 @@ void TZolForm::OptPuzzleExecute()
     editor_.EnterPuzzle(s);
     puzzleClockFed_.start();
     ShowCaption();
+    UpdateStatusBar();
     RepaintBoxes(Boxes::Both);
 }
 
@@ -47,6 +48,7 @@ void TZolForm::LeavePuzzle()
         return;
     editor_.LeavePuzzle();
     ShowCaption();
+    UpdateStatusBar();
     RepaintBoxes(Boxes::Both);
 }
 
@@ -61,6 +63,7 @@ void TZolForm::OptHintExecute()
     editor_.model.SetCurrentFigure(hinted);
     editor_.PushUndo();
     RedrawBoardFollowingGuide();
+    UpdateStatusBar(); // one more hint
 }
 
 void TZolForm::FeedPuzzleClock()
@@ -75,6 +78,7 @@ void TZolForm::CheckPuzzle()
         return;
     FeedPuzzleClock();
     if (editor_.CheckPuzzle()) {
+        UpdateStatusBar(); // the clock as it stopped
         RepaintBoxes(Boxes::Guide);
         puzzleJustSolved_ = true;
     }
@@ -107,7 +111,6 @@ void TZolForm::ShowPuzzleState()
         puzzleTimer_->stop();
     // The board figure's caption is not the player's to edit.
     CaptionInput->setReadOnly(editor_.inPuzzle());
-    UpdateStatusBar();
 }
 
 } // namespace zol

@@ -27,11 +27,6 @@ namespace {
 constexpr int SolutionLimit = 60;
 constexpr std::chrono::seconds SolutionSearchTime{60};
 
-GuideReduction Reduction(const Editor& editor)
-{
-    return editor.view.antialias ? GuideReduction::Antialias : GuideReduction::Stretch;
-}
-
 } // namespace
 
 void TZolForm::ShowGallery(const QString& name, const QString& title, const std::vector<FigureGallery::Row>& rows,
@@ -57,7 +52,7 @@ void TZolForm::EditFindDuplicatesExecute()
         FigureGallery::Row& row = rows.emplace_back();
         // Numbered as the list box numbers its rows, from 1.
         for (int i : group)
-            row.push_back({renderer.Guide(editor_.model.ParseFigure(i), Reduction(editor_)),
+            row.push_back({renderer.Guide(editor_.model.ParseFigure(i), editor_.view.guideReduction()),
                            QStringLiteral("%1: %2").arg(i + 1).arg(CaptionText(editor_.model, i)), i});
     }
     ShowGallery(QStringLiteral("DuplicatesWindow"), tr("重複する図形"), rows, [this](int i) {
@@ -98,7 +93,7 @@ void TZolForm::EditFindSolutionsExecute()
         captioned.caption = figure.caption;
         solutions.push_back(captioned);
         const int n = int(solutions.size());
-        rows.back().push_back({renderer.Guide(captioned, Reduction(editor_)), tr("解 %1").arg(n), n - 1});
+        rows.back().push_back({renderer.Guide(captioned, editor_.view.guideReduction()), tr("解 %1").arg(n), n - 1});
     }
     const QString title = result.complete() ? tr("別解（%1 通り）").arg(solutions.size())
                                             : tr("別解（%1 通り、探索は途中まで）").arg(solutions.size());

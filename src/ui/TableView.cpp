@@ -1,5 +1,6 @@
 #include "ui/TableView.h"
 
+#include "model/ColourValue.h"
 #include "model/TangramModel.h"
 #include "ui/DisplayText.h"
 #include "ui/Fonts.h"
@@ -13,21 +14,19 @@ namespace {
 constexpr int CellPitch = 100; // thumbnails are 64 pixels, labels below them
 constexpr int ClickBand = 106; // the board cut into five bands for clicks
 
-QColor ColorOf(ColorRef ref) { return QColor(ref & 0xFF, (ref >> 8) & 0xFF, (ref >> 16) & 0xFF); }
-
 } // namespace
 
 void DrawTableView(TangramModel& model, int selected, QImage& board)
 {
     const int n = model.figureCount();
-    const QColor background = ColorOf(model.drawnBackground());
+    const QColor background = ToQColor(model.drawnBackground());
     QImage thumbnail(64, 64, QImage::Format_RGB32);
     QPainter painter(&board);
     painter.fillRect(0, 0, BoardSize, BoardSize, background);
     QFont font(GothicP);
     font.setPointSize(7);
     painter.setFont(font);
-    painter.setPen(ColorOf(model.LabelColor()));
+    painter.setPen(ToQColor(model.LabelColor()));
     // Labels are written on the background colour: a long caption ends
     // where the label of the next cell to the right begins.
     painter.setBackgroundMode(Qt::OpaqueMode);

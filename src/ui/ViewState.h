@@ -4,6 +4,8 @@
 // adding a figure does. The window's controls show it and report changes to
 // it; the commands read it from here.
 
+#include "model/DrawOptions.h"
+
 namespace zol {
 
 // What adding a figure does while a row is selected.
@@ -18,7 +20,10 @@ struct ViewState {
     bool guideLocked = false; // the guide keeps its figure while the board changes
     AddMode addMode = AddMode::Insert;
 
-    bool operator==(const ViewState&) const = default;
+    GuideReduction guideReduction() const
+    {
+        return antialias ? GuideReduction::Antialias : GuideReduction::Stretch;
+    }
 };
 
 } // namespace zol

@@ -276,7 +276,7 @@ private:
     void OptHintExecute();
     void PuzzleLeaveExecute();
     // The board figure from before the puzzle back on the board.
-    void LeavePuzzle();
+    void LeavePuzzle() override;
     // The time since the clock was last fed goes onto the puzzle's clock.
     void FeedPuzzleClock();
     // After the board changed in the mode: whether it now solves the puzzle;

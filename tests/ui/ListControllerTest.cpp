@@ -41,6 +41,7 @@ public:
     void RepaintGuide() override { ++guideRepaints; }
     void ShowCaption() override { ++captionsShown; }
     void ShowFigureCount() override { ++countsShown; }
+    void LeavePuzzle() override {}
 
     // A point in the `visible`-th row shown.
     static QPoint Visible(int visible) { return {20, visible * RowHeight + 6}; }
