@@ -163,9 +163,6 @@ std::optional<Message> WriteStrip(const std::optional<QByteArray>& png, const QS
     return std::nullopt;
 }
 
-// The page names colours as 0x00BBGGRR.
-uint32_t ColorRefOf(uint32_t rgb) { return (rgb & 0xFF) << 16 | (rgb & 0xFF00) | (rgb >> 16 & 0xFF); }
-
 } // namespace
 
 QString CatalogueBase(const QString& documentPath)
@@ -204,7 +201,8 @@ CatalogueResult WriteCatalogue(TangramModel& model, const CatalogueRequest& requ
     const int folderError = madeFolder ? 0 : errno;
 
     const uint32_t background = BackgroundPixel(model);
-    CataloguePage page{QFileInfo(request.base).fileName(), ColorRefOf(background), model.LabelColor(),
+    // The page names colours as 0x00BBGGRR.
+    CataloguePage page{QFileInfo(request.base).fileName(), SwapRedBlue(background), model.LabelColor(),
                        request.date, model.documentEncoding(), {}};
     ProgressRun run(progress, model.figureCount());
     const std::vector<CatalogueCell> cells = CatalogueCells(model);

@@ -1,6 +1,7 @@
 #include "export/CataloguePage.h"
 
 #include "io/TextCodec.h"
+#include "model/ColourValue.h"
 
 #include <QList>
 
@@ -24,8 +25,7 @@ QString EscapeHtml(const QString& text)
 
 QString HtmlColor(uint32_t color)
 {
-    const uint32_t rgb = (color & 0xFF) << 16 | (color & 0xFF00) | (color >> 16 & 0xFF);
-    return QStringLiteral("%1").arg(rgb, 6, 16, QLatin1Char('0')).toUpper();
+    return QStringLiteral("%1").arg(SwapRedBlue(color), 6, 16, QLatin1Char('0')).toUpper();
 }
 
 namespace {

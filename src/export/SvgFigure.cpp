@@ -41,8 +41,7 @@ void WriteShape(QXmlStreamWriter& xml, const VectorShape& shape)
     }
     xml.writeAttribute(QStringLiteral("fill"), Colour(shape.rgb));
     xml.writeAttribute(QStringLiteral("stroke"), Colour(shape.rgb));
-    xml.writeAttribute(QStringLiteral("fill-rule"),
-                       shape.rule == Qt::OddEvenFill ? QStringLiteral("evenodd") : QStringLiteral("nonzero"));
+    xml.writeAttribute(QStringLiteral("fill-rule"), QStringLiteral("evenodd"));
 }
 
 } // namespace

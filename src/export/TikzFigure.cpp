@@ -81,12 +81,9 @@ std::string TikzPictureText(const TikzPicture& picture, double scale)
         text += QStringLiteral("\\fill[zolbackground] %1;\n").arg(writer.Rectangle(figure.frame));
     else
         text += QStringLiteral("\\path %1;\n").arg(writer.Rectangle(figure.frame));
-    for (size_t i = 0; i < figure.shapes.size(); ++i) {
-        const VectorShape& shape = figure.shapes[i];
-        const QString rule = shape.rule == Qt::OddEvenFill ? QStringLiteral(", even odd rule") : QString();
-        text += QStringLiteral("\\filldraw[%1%2] %3;\n")
-                    .arg(ShapeColourName(shape), rule, writer.Path(shape.rings));
-    }
+    for (const VectorShape& shape : figure.shapes)
+        text += QStringLiteral("\\filldraw[%1, even odd rule] %2;\n")
+                    .arg(ShapeColourName(shape), writer.Path(shape.rings));
     text += QStringLiteral("\\end{tikzpicture}\n");
     return text.toStdString();
 }

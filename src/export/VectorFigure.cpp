@@ -1,6 +1,7 @@
 #include "export/VectorFigure.h"
 
 #include "io/TextCodec.h"
+#include "model/ColourValue.h"
 #include "model/Silhouette.h"
 #include "model/TangramModel.h"
 
@@ -10,8 +11,6 @@
 namespace zol {
 
 namespace {
-
-uint32_t RgbOf(ColorRef ref) { return (ref & 0xFF) << 16 | (ref & 0xFF00) | (ref >> 16 & 0xFF); }
 
 QPolygonF PiecePolygon(const TangramModel& model, const Figure& figure, int piece)
 {
@@ -26,7 +25,7 @@ QPolygonF PiecePolygon(const TangramModel& model, const Figure& figure, int piec
 // The silhouette as one path: outer outlines and holes, filled even-odd.
 VectorShape SilhouetteShape(const TangramModel& model, const Figure& figure)
 {
-    VectorShape shape{{}, RgbOf(model.Resolve(model.LabelColor())), Qt::OddEvenFill, -1};
+    VectorShape shape{{}, SwapRedBlue(model.Resolve(model.LabelColor())), -1};
     constexpr double unit = Silhouette::Unit;
     for (const Silhouette::Ring& ring : FigureSilhouette(model.pieceSet(), figure).rings) {
         QPolygonF polygon;
@@ -58,14 +57,14 @@ VectorFigure MakeVectorFigure(const TangramModel& model, const Figure& figure, V
     VectorFigure vector;
     vector.caption = DecodeText(figure.caption, model.documentEncoding());
     if (model.backgroundColor() != WorkspaceColor)
-        vector.background = RgbOf(model.backgroundColor());
+        vector.background = SwapRedBlue(model.backgroundColor());
     if (style == VectorStyle::Silhouette) {
         vector.shapes.push_back(SilhouetteShape(model, figure));
     } else {
         for (int k = 0; k < model.pieceCount(); ++k) {
             const int piece = model.drawOrder()[k];
             vector.shapes.push_back(
-                {{PiecePolygon(model, figure, piece)}, RgbOf(model.Resolve(model.pieceColor(piece))), Qt::OddEvenFill, piece});
+                {{PiecePolygon(model, figure, piece)}, SwapRedBlue(model.Resolve(model.pieceColor(piece))), piece});
         }
     }
     vector.frame = Frame(vector.shapes);

@@ -22,10 +22,10 @@ enum class VectorStyle { Pieces, Silhouette };
 // One filled area, outlined with a pen of one board pixel in its own colour:
 // the board draws every piece with that pen, which gives the figure its
 // extent on the board and closes the hairline gaps between touching pieces.
+// Every shape is filled even-odd, as the board fills pieces and holes.
 struct VectorShape {
     std::vector<QPolygonF> rings; // board pixels, y pointing down
     uint32_t rgb = 0;             // 0xRRGGBB
-    Qt::FillRule rule = Qt::OddEvenFill;
     int piece = -1; // the piece's index in its set; -1 for the silhouette
 };
 

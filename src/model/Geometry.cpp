@@ -22,12 +22,7 @@ int TangramModel::NormalizeAngle(int a)
     return zol::NormalizeAngle(int64_t{a});
 }
 
-Point TangramModel::RotateVector(int x, int y, int a) const
-{
-    // The 64-bit rotation gives the 32-bit results wherever those do not overflow.
-    const Point64 r = Roll(x, y, a);
-    return {static_cast<int>(r.x), static_cast<int>(r.y)};
-}
+Point TangramModel::RotateVector(int x, int y, int a) const { return Turned(x, y, a); }
 
 void TangramModel::FigurePolygon(const Figure& figure, int i, Point* out) const
 {

@@ -142,14 +142,6 @@ bool PixelMask::test(int x, int y) const
     return (row(y)[o >> 6] >> (o & 63)) & 1;
 }
 
-void PixelMask::set(int x, int y)
-{
-    if (x < left_ || y < top_ || x >= left_ + width_ || y >= top_ + height_)
-        return;
-    const int o = x - left_;
-    row(y)[o >> 6] |= uint64_t{1} << (o & 63);
-}
-
 int PixelMask::count() const
 {
     int n = 0;
@@ -281,10 +273,9 @@ void PixelMask::forEachWord(const PixelMask& shape, int dx, int dy, F f) const
             const uint64_t word = bits[w];
             if (!word)
                 continue;
-            if (!f(start + w, word << s))
-                return;
-            if (s && first + w + 1 < words_ && !f(start + w + 1, word >> (64 - s)))
-                return;
+            f(start + w, word << s);
+            if (s && first + w + 1 < words_)
+                f(start + w + 1, word >> (64 - s));
         }
     }
 }
@@ -325,7 +316,6 @@ void PixelMask::Remove(const PixelMask& shape, int dx, int dy, std::vector<uint6
     forEachWord(shape, dx, dy, [&](size_t i, uint64_t bits) {
         taken.push_back(bits_[i] & bits);
         bits_[i] &= ~bits;
-        return true;
     });
 }
 
@@ -334,7 +324,6 @@ void PixelMask::Restore(const PixelMask& shape, int dx, int dy, const std::vecto
     size_t k = 0;
     forEachWord(shape, dx, dy, [&](size_t i, uint64_t) {
         bits_[i] |= taken[k++];
-        return true;
     });
 }
 

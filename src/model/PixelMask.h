@@ -27,7 +27,6 @@ public:
     int top() const { return top_; }
     int width() const { return width_; }
     int height() const { return height_; }
-    bool empty() const { return count() == 0; }
 
     // The mask with every pixel that touches it (sides or corners), over a
     // rectangle a pixel larger on each side.
@@ -36,7 +35,6 @@ public:
     PixelMask Shrunk() const;
 
     bool test(int x, int y) const;
-    void set(int x, int y);
     int count() const;
 
     // The leading pixel of the solid part (the pixels that lie in the mask
@@ -70,7 +68,6 @@ public:
     void Restore(const PixelMask& shape, int dx, int dy, const std::vector<uint64_t>& taken);
 
 private:
-    int words() const { return words_; }
     uint64_t* row(int y) { return bits_.data() + size_t(y - top_) * words_; }
     const uint64_t* row(int y) const { return bits_.data() + size_t(y - top_) * words_; }
     void erodeRow(const uint64_t* up, const uint64_t* here, const uint64_t* down, uint64_t* out) const;

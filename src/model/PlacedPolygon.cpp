@@ -12,13 +12,6 @@ int Trunc(double v) { return static_cast<int>(v); }
 
 int Sign(int v) { return v < 0 ? -1 : 1; }
 
-// The 64-bit rotation gives the 32-bit results wherever those do not overflow.
-Point Turned(int x, int y, int a)
-{
-    const Point64 r = Roll(x, y, a);
-    return {static_cast<int>(r.x), static_cast<int>(r.y)};
-}
-
 // At the set's snap angles, rounding leaves 45-degree edges a pixel off; slide
 // one end along its axis-parallel neighbour edge until the edge is exact.
 void StraightenEdges(Point* pt, int n)
@@ -50,6 +43,12 @@ void StraightenEdges(Point* pt, int n)
 }
 
 } // namespace
+
+Point Turned(int x, int y, int angle)
+{
+    const Point64 r = Roll(x, y, angle);
+    return {static_cast<int>(r.x), static_cast<int>(r.y)};
+}
 
 void PlacedPolygon(const PieceShape& shape, const PiecePlacement& placement, int angleStep, Point* out)
 {

@@ -6,6 +6,10 @@
 
 namespace zol {
 
+// (x, y) turned by `angle` as the board turns it; the 64-bit rotation gives
+// the 32-bit results wherever those do not overflow.
+Point Turned(int x, int y, int angle);
+
 // Writes the shape's vertexCount points into out. The polygon of a placement
 // at (x, y) is the one at (0, 0) moved by (x, y): rounding depends only on
 // the turn and the flip.
