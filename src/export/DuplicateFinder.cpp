@@ -59,6 +59,10 @@ DuplicateGroups FindDuplicates(const TangramModel& model, Progress& progress, st
     ProgressRun run(progress, 2 * n);
     const std::vector<Entry> entries = Measure(model, run, stop);
     DuplicateGroups result;
+    if (stop.stop_requested()) { // figures not reached were never read: none is unreadable
+        result.stopped = true;
+        return result;
+    }
     std::vector<int> order;
     for (int i = 0; i < n; ++i)
         (entries[i].readable ? order : result.unreadable).push_back(i);

@@ -69,6 +69,7 @@ TEST(Duplicates, StopsWhenAsked)
     const DuplicateGroups found = FindDuplicates(model, progress, stop.get_token());
     EXPECT_TRUE(found.stopped);
     EXPECT_TRUE(found.groups.empty());
+    EXPECT_TRUE(found.unreadable.empty()) << "figures never reached are not unreadable ones";
     EXPECT_EQ(progress.finishes, 1);
 }
 
